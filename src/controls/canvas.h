@@ -1,0 +1,87 @@
+#pragma once
+
+// A thin canvas over QPainter with the pixel conventions the drawing code relies
+// on: antialiasing off, LineTo stops before its end point, FillRect leaves out the
+// Right column and the Bottom row, Rectangle borders lie on x1, x2-1, y1 and y2-1.
+
+#include "drawtypes.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPalette>
+#include <QPixmap>
+
+class QPainter;
+class QPaintDevice;
+
+namespace kvidrel {
+
+// Resolves $00BBGGRR and the system colours ($FF0000nn) through a palette.
+QColor toQColor(TColor color, const QPalette &palette);
+QColor toQColor(TColor color); // through the application palette
+
+// The QFont for a TFont: pixel height, styles; the face falls back to sans-serif.
+QFont toQFont(const TFont &font);
+
+struct TPen
+{
+    TColor Color = clBlack;
+    std::int32_t Width = 1;
+};
+
+struct TBrush
+{
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+class TCanvas
+{
+public:
+    explicit TCanvas(QPaintDevice *device);
+    explicit TCanvas(QPainter *painter); // draws through a painter someone else owns
+    ~TCanvas();
+    TCanvas(const TCanvas &) = delete;
+    TCanvas &operator=(const TCanvas &) = delete;
+
+    TFont Font;
+    TPen Pen;
+    TBrush Brush;
+
+    std::int32_t TextWidth(const QString &text);
+    std::int32_t TextHeight(const QString &text);
+    // Top-left of the text cell at (x, y); the background is filled when the
+    // brush is solid, as the platform canvas does.
+    void TextOut(std::int32_t x, std::int32_t y, const QString &text);
+
+    void MoveTo(std::int32_t x, std::int32_t y);
+    void LineTo(std::int32_t x, std::int32_t y);
+    TPoint PenPos() const { return FPenPos; }
+
+    void FillRect(const TRect &r);
+    void Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
+    void Rectangle(const TRect &r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    void Polygon(const TPoint *points, int count);
+    void Draw(std::int32_t x, std::int32_t y, const QImage &image);
+    void StretchDraw(const TRect &r, const QImage &image);
+    void CopyRect(const TRect &dest, const QImage &source, const TRect &src);
+
+    void SetPixel(std::int32_t x, std::int32_t y, TColor color);
+    QPainter *painter() const { return FPainter; }
+    const QPalette &palette() const { return FPalette; }
+    void setPalette(const QPalette &palette) { FPalette = palette; }
+
+private:
+    void applyPen();
+    void applyBrush();
+    void applyFont();
+    QColor color(TColor c) const { return toQColor(c, FPalette); }
+
+    QPainter *FPainter = nullptr;
+    bool FOwnsPainter = false;
+    QPalette FPalette;
+    TPoint FPenPos;
+};
+
+} // namespace kvidrel

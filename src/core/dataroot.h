@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace kvidrel {
+
+// The data root: KVIDREL_ROOT when set, else C:\Kvidrel on Windows and
+// $HOME/Kvidrel elsewhere.
+QString dataRoot();
+
+// Joins folder and name with the platform's separator.
+QString joinPath(const QString &folder, const QString &name);
+QString separator();
+
+// Creates one level of folder when it is missing; false when it cannot.
+bool ensureFolder(const QString &path);
+
+// True when path, after resolving "." and "..", lies strictly inside folder.
+bool liesInside(const QString &path, const QString &folder);
+
+// A name that can stand as a single file or folder name on every platform we
+// write to: not empty, not "." or "..", no separator and no reserved character.
+bool isSafeFileName(const QString &name);
+// The name with each character the file system refuses replaced by '_'.
+QString safeFileName(const QString &name);
+
+} // namespace kvidrel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace kvidrel {
+
+struct Options
+{
+    QString designName = QStringLiteral("Sky");
+    std::int32_t minPoint = 10;
+    std::int32_t maxPoint = 100;
+};
+
+// Missing, short or malformed file: nullopt (the caller falls back to defaults).
+std::optional<Options> readOptions(const QString &optFil);
+// Exactly three lines; throws FileError.
+void writeOptions(const QString &optFil, const Options &opt);
+
+// Strict decimal integer as the text files hold them ("-5", "12"); nullopt otherwise.
+std::optional<std::int32_t> parseDecimal(const QString &text);
+
+// The range rule for a low/high pair of fields. Throws RangeError when a field is
+// not a number. The texts are set only for the fields the rule rewrites.
+struct PointRange
+{
+    std::int32_t minPoint = 0;
+    std::int32_t maxPoint = 0;
+    std::optional<QString> lowText;
+    std::optional<QString> highText;
+};
+
+class RangeError : public std::exception
+{
+public:
+    explicit RangeError(QString text) : m_text(std::move(text)) {}
+    const char *what() const noexcept override { return "invalid point field"; }
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+PointRange applyRangeRule(const QString &lowText, const QString &highText);
+
+} // namespace kvidrel

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "textfile.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <cstdint>
+
+namespace kvidrel {
+
+struct SpmRec
+{
+    QString Filnavn;
+    QString bFilnavn;
+    QString kFilnavn;
+    QString musikFilnavn;
+    QString Gruppe;
+    QString Navn;
+    QString Tekst;
+    QString Svar1;
+    QString Svar2;
+    QString Svar3;
+    QString Svar4;
+    std::uint8_t RigtigSvar = 0;
+    std::uint8_t PointType = 0;
+    std::int32_t Point = 0;
+    bool Aktiv = false;
+
+    // Not stored: the file the question was listed from.
+    QString kildeFil;
+};
+
+using TSpm = QVector<SpmRec>;
+
+// One row of the question check list.
+struct SpmRow
+{
+    QString tekst;
+    bool checked = false;
+};
+
+// What listing a group yields: the questions, their rows, the active count and
+// the label text ("12 spørgsmål").
+struct SpmListe
+{
+    TSpm Spm;
+    QVector<SpmRow> rows;
+    std::int32_t antalSpm = 0;
+    QString antalTekst;
+};
+
+// The group list with the encoding it was read in.
+struct GruppeListe
+{
+    QStringList navne;
+    TextEncoding encoding = TextEncoding::Ansi;
+};
+
+// Order of question files: upper case per UTF-16 unit, then unit by unit.
+bool spmFilFoer(const QString &a, const QString &b);
+
+// Leaves `liste` unchanged when the file is missing; throws FileError when it
+// exists and cannot be read.
+void LoadGrupper(const QString &gruppeFil, GruppeListe &liste);
+void SaveGrupper(const QString &gruppeFil, const GruppeListe &liste);
+
+// Appends the questions of folder to liste; a bad file ends the listing there.
+void addFil(const QString &folder, SpmListe &liste);
+SpmListe LoadSpmListen(const QString &gruppeDir, const QString &gruppeNavn);
+
+QStringList spmLinjer(const SpmRec &spm);
+// Parses 12 to 15 lines; false for a file that cannot be a question.
+bool spmFraLinjer(const QStringList &lines, SpmRec &spm);
+
+// The path SaveSpm writes to: the stored path when it lies inside the groups
+// folder and names a .txt file, otherwise the file the question was listed from.
+QString spmSkrivSti(const SpmRec &spm, const QString &gruppeDir);
+void SaveSpm(const SpmRec &spm, const QString &gruppeDir);
+
+} // namespace kvidrel

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Kvidrel and runs every test (widget tests use Qt's offscreen platform).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/build.sh
+export QT_QPA_PLATFORM=offscreen
+cd build && ctest --output-on-failure -j"$(nproc)"
