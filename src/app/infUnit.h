@@ -1,0 +1,22 @@
+#pragma once
+
+#include "messagedialog.h"
+
+namespace kvidrel {
+
+// The notice dialog: one OK button.
+class Tinfform : public MessageDialog
+{
+    Q_OBJECT
+public:
+    explicit Tinfform(QWidget *parent = nullptr);
+    QLabel *Label1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+};
+
+extern Tinfform *infform;
+
+// Shows a notice modally.
+void visInfo(const QString &tekst);
+
+} // namespace kvidrel
