@@ -77,6 +77,7 @@ private:
     void applyBrush();
     void applyFont();
     QColor color(TColor c) const { return toQColor(c, FPalette); }
+    void plot(std::int32_t x, std::int32_t y, const QColor &c, std::int32_t w);
 
     QPainter *FPainter = nullptr;
     bool FOwnsPainter = false;
