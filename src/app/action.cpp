@@ -29,9 +29,8 @@ void connectIdleUpdate()
     if (!dispatcher)
         return;
     connected = true;
-    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [] {
-        Action::updateAll();
-    });
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                     [] { Action::updateAll(); });
 }
 
 } // namespace

@@ -37,8 +37,9 @@ protected:
         if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
             auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && widget->isWindow() == false) {
-                const QString hint =
-                    event->type() == QEvent::Enter ? hintOf(widget) : hintOf(widget->parentWidget());
+                const QString hint = event->type() == QEvent::Enter
+                                         ? hintOf(widget)
+                                         : hintOf(widget->parentWidget());
                 setCurrentHint(hint);
             }
         }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 
 namespace kvidrel {
 
@@ -32,15 +33,14 @@ struct PointRange
     std::optional<QString> highText;
 };
 
-class RangeError : public std::exception
+// A point field that does not hold a decimal integer.
+class RangeError : public std::runtime_error
 {
 public:
-    explicit RangeError(QString text) : m_text(std::move(text)) {}
-    const char *what() const noexcept override { return "invalid point field"; }
-    QString text() const { return m_text; }
-
-private:
-    QString m_text;
+    explicit RangeError(const QString &text)
+        : std::runtime_error(
+              QStringLiteral("\"%1\" er ikke et gyldigt heltal.").arg(text).toStdString())
+    {}
 };
 
 PointRange applyRangeRule(const QString &lowText, const QString &highText);

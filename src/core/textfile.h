@@ -15,7 +15,13 @@ public:
     QString message() const { return QString::fromStdString(what()); }
 };
 
-enum class TextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+enum class TextEncoding
+{
+    Ansi,
+    Utf8,
+    Utf16LE,
+    Utf16BE
+};
 
 // The lines of a text file together with the encoding it was read in, so that a
 // list read with a byte-order mark is written back the same way.

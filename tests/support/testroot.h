@@ -3,6 +3,13 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // A fresh data root for one test: KVIDREL_ROOT points into a temporary folder,
 // so no test ever touches a real home.

@@ -1,0 +1,107 @@
+#include "dataroot.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kvidrel {
+
+QString separator()
+{
+    return QString(QDir::separator());
+}
+
+QString dataRoot()
+{
+    const QString fromEnvironment = qEnvironmentVariable("KVIDREL_ROOT");
+    if (!fromEnvironment.isEmpty())
+        return QDir::toNativeSeparators(QDir::cleanPath(fromEnvironment));
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Kvidrel");
+#else
+    return QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/Kvidrel"));
+#endif
+}
+
+QString joinPath(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(separator()))
+        return folder + name;
+    return folder + separator() + name;
+}
+
+bool ensureFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return true;
+    // One level only: a missing parent is not created.
+    return QDir().mkdir(path);
+}
+
+bool liesInside(const QString &path, const QString &folder)
+{
+    const QString inner = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    QString outer = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    if (!outer.endsWith(u'/'))
+        outer += u'/';
+#ifdef Q_OS_WIN
+    return inner.startsWith(outer, Qt::CaseInsensitive) && inner.size() > outer.size();
+#else
+    return inner.startsWith(outer) && inner.size() > outer.size();
+#endif
+}
+
+namespace {
+
+bool isRefusedChar(QChar c)
+{
+    // Refused by at least one of the file systems the data root may live on.
+    return c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c);
+}
+
+bool isReservedDeviceName(const QString &name)
+{
+    const QString base = name.section(u'.', 0, 0).trimmed().toUpper();
+    static const QStringList reserved = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                         QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (reserved.contains(base))
+        return true;
+    return base.size() == 4 &&
+           (base.startsWith(QStringLiteral("COM")) || base.startsWith(QStringLiteral("LPT"))) &&
+           base.at(3).isDigit();
+}
+
+constexpr qsizetype kMaxNameLength = 200; // leaves room for the extension and a path
+
+} // namespace
+
+bool isSafeFileName(const QString &name)
+{
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..") ||
+        name.size() > kMaxNameLength)
+        return false;
+    // Trailing dots and spaces are dropped by some file systems: the name would change.
+    if (name.endsWith(u'.') || name.endsWith(u' '))
+        return false;
+    for (QChar c : name) {
+        if (isRefusedChar(c))
+            return false;
+    }
+    return !isReservedDeviceName(name);
+}
+
+QString safeFileName(const QString &name)
+{
+    QString result = name.left(kMaxNameLength);
+    for (QChar &c : result) {
+        if (isRefusedChar(c))
+            c = u'_';
+    }
+    while (result.endsWith(u'.') || result.endsWith(u' '))
+        result.chop(1);
+    if (result.isEmpty() || isReservedDeviceName(result))
+        result.prepend(u'_');
+    return result;
+}
+
+} // namespace kvidrel

@@ -1,0 +1,42 @@
+#include "participants.h"
+
+#include "options.h"
+#include "textfile.h"
+
+#include <QFileInfo>
+
+namespace kvidrel {
+
+void LoadDeltagerRecord(const QString &deltagerFil, DeltagerRegister &reg)
+{
+    reg.Index = -1;
+    reg.maxIndex = -1;
+    reg.Del.clear();
+    if (!QFileInfo::exists(deltagerFil))
+        return;
+    const QStringList lines = readLineList(deltagerFil);
+    for (qsizetype i = 2; i < lines.size(); i += 3) {
+        Deltagere entry;
+        entry.Navn = lines[i - 2];
+        entry.Filnavn = lines[i - 1];
+        // Only the low byte counts; a line that is no number is "not taken".
+        const auto aktiv = parseDecimal(lines[i]);
+        entry.Aktiv = aktiv && (*aktiv & 0xFF) != 0;
+        reg.Del.append(entry);
+    }
+    reg.maxIndex = static_cast<std::int32_t>(reg.Del.size()) - 1;
+    reg.Index = reg.maxIndex;
+}
+
+void SaveDeltagerRecord(const QString &deltagerFil, const DeltagerRegister &reg)
+{
+    QStringList lines;
+    for (std::int32_t i = 0; i <= reg.maxIndex && i < reg.Del.size(); ++i) {
+        const Deltagere &entry = reg.Del[i];
+        lines << entry.Navn << entry.Filnavn
+              << (entry.Aktiv ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    writeLines(deltagerFil, lines);
+}
+
+} // namespace kvidrel

@@ -1,0 +1,153 @@
+#include "questionbank.h"
+
+#include "dataroot.h"
+#include "options.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace kvidrel {
+
+namespace {
+
+constexpr int kSpmLinjer = 15;
+constexpr int kMindsteLinjer = 12;
+
+QString upperUnits(const QString &s)
+{
+    QString result = s;
+    for (QChar &c : result)
+        c = c.toUpper(); // simple case mapping, one unit at a time
+    return result;
+}
+
+} // namespace
+
+bool spmFilFoer(const QString &a, const QString &b)
+{
+    const QString ua = upperUnits(a);
+    const QString ub = upperUnits(b);
+    // QString's operator< compares UTF-16 code units.
+    return ua < ub;
+}
+
+void LoadGrupper(const QString &gruppeFil, GruppeListe &liste)
+{
+    if (!QFileInfo::exists(gruppeFil))
+        return;
+    const TextLines text = readLines(gruppeFil);
+    liste.navne = text.lines;
+    liste.encoding = text.encoding;
+}
+
+void SaveGrupper(const QString &gruppeFil, const GruppeListe &liste)
+{
+    writeLines(gruppeFil, liste.navne, liste.encoding);
+}
+
+QStringList spmLinjer(const SpmRec &spm)
+{
+    return {spm.Filnavn,
+            spm.Gruppe,
+            spm.Navn,
+            spm.Tekst,
+            spm.Svar1,
+            spm.Svar2,
+            spm.Svar3,
+            spm.Svar4,
+            QString::number(spm.RigtigSvar),
+            QString::number(spm.PointType),
+            QString::number(spm.Point),
+            spm.Aktiv ? QStringLiteral("1") : QStringLiteral("0"),
+            spm.bFilnavn,
+            spm.kFilnavn,
+            spm.musikFilnavn};
+}
+
+bool spmFraLinjer(const QStringList &lines, SpmRec &spm)
+{
+    if (lines.size() < kMindsteLinjer)
+        return false;
+    const auto rigtig = parseDecimal(lines[8]);
+    const auto type = parseDecimal(lines[9]);
+    const auto point = parseDecimal(lines[10]);
+    const auto aktiv = parseDecimal(lines[11]);
+    if (!rigtig || !type || !point || !aktiv)
+        return false;
+    spm = SpmRec{};
+    spm.Filnavn = lines[0];
+    spm.Gruppe = lines[1];
+    spm.Navn = lines[2];
+    spm.Tekst = lines[3];
+    spm.Svar1 = lines[4];
+    spm.Svar2 = lines[5];
+    spm.Svar3 = lines[6];
+    spm.Svar4 = lines[7];
+    // Byte fields keep the low 8 bits, as a byte assignment does.
+    spm.RigtigSvar = static_cast<std::uint8_t>(*rigtig);
+    spm.PointType = static_cast<std::uint8_t>(*type);
+    spm.Point = *point;
+    spm.Aktiv = *aktiv != 0;
+    if (lines.size() >= 14) {
+        spm.bFilnavn = lines[12];
+        spm.kFilnavn = lines[13];
+    }
+    if (lines.size() >= kSpmLinjer)
+        spm.musikFilnavn = lines[14];
+    return true;
+}
+
+void addFil(const QString &folder, SpmListe &liste)
+{
+    liste.antalSpm = 0;
+    const QDir dir(folder);
+    QFileInfoList entries = dir.entryInfoList(
+        {QStringLiteral("*txt")}, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return spmFilFoer(a.fileName(), b.fileName());
+    });
+    for (const QFileInfo &entry : std::as_const(entries)) {
+        SpmRec spm;
+        try {
+            if (!spmFraLinjer(readLineList(entry.filePath()), spm))
+                return; // a bad file ends the listing; the ones before it stay
+        } catch (const FileError &) {
+            return;
+        }
+        spm.kildeFil = entry.filePath();
+        if (spm.Aktiv)
+            ++liste.antalSpm;
+        liste.rows.append({spm.Navn, spm.Aktiv});
+        liste.Spm.append(spm);
+    }
+}
+
+SpmListe LoadSpmListen(const QString &gruppeDir, const QString &gruppeNavn)
+{
+    SpmListe liste;
+    addFil(gruppeDir + gruppeNavn + separator(), liste);
+    liste.antalTekst = QString::number(liste.rows.size()) + QStringLiteral(" spørgsmål");
+    return liste;
+}
+
+QString spmSkrivSti(const SpmRec &spm, const QString &gruppeDir)
+{
+    // A copied file must not make us overwrite whatever path its first line names.
+    const bool trusted = liesInside(spm.Filnavn, gruppeDir) &&
+                         spm.Filnavn.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
+    if (trusted || spm.kildeFil.isEmpty())
+        return spm.Filnavn;
+    return spm.kildeFil;
+}
+
+void SaveSpm(const SpmRec &spm, const QString &gruppeDir)
+{
+    const QString sti = spmSkrivSti(spm, gruppeDir);
+    if (!liesInside(sti, gruppeDir) && sti != spm.kildeFil)
+        throw FileError(
+            QStringLiteral("Spørgsmålet kan ikke gemmes uden for gruppemappen: \"%1\"").arg(sti));
+    writeLines(sti, spmLinjer(spm));
+}
+
+} // namespace kvidrel
