@@ -96,6 +96,10 @@ QFont toQFont(const TFont &font)
     if (!QFontDatabase::hasFamily(font.Name))
         f.setFamilies({font.Name, QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
     f.setPixelSize(font.Height != 0 ? std::abs(font.Height) : 11);
+    // Whole-pixel advances and no kerning: a string is exactly as wide as its
+    // characters together, which the text layout relies on.
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setKerning(false);
     f.setBold(font.Style & fsBold);
     f.setItalic(font.Style & fsItalic);
     f.setUnderline(font.Style & fsUnderline);
@@ -142,7 +146,11 @@ void TCanvas::applyBrush()
 
 void TCanvas::applyFont()
 {
-    FPainter->setFont(toQFont(Font));
+    QFont f = toQFont(Font);
+    // The raster engine ignores the painter's hint for glyphs; the font must say it.
+    if (!FPainter->testRenderHint(QPainter::TextAntialiasing))
+        f.setStyleStrategy(QFont::NoAntialias);
+    FPainter->setFont(f);
 }
 
 std::int32_t TCanvas::TextWidth(const QString &text)
