@@ -1,0 +1,474 @@
+#include "compotekst.h"
+
+#include "canvas.h"
+
+namespace kvidrel {
+
+namespace {
+
+const QString Ampersand = QStringLiteral("&");
+const QString BogstavA = QStringLiteral("A");
+constexpr QChar Mellemrum = QLatin1Char(' ');
+
+bool ErAktiv(TFeltSit FeltSit)
+{
+    return FeltSit == 1 || FeltSit == 3;
+}
+
+} // namespace
+
+TCompoTekst::TCompoTekst(QObject *AOwner) : QObject(AOwner) {}
+
+void TCompoTekst::Changed()
+{
+    if (FOnChange)
+        FOnChange();
+}
+
+// Published setters store and report without comparing: the owning control repaints
+// on every write.
+template <typename T> void TCompoTekst::Saet(T &Field, const T &Value)
+{
+    Field = Value;
+    Changed();
+}
+
+void TCompoTekst::SetMargenOppe(std::int32_t Value)
+{
+    Saet(FMargenOppe, Value);
+}
+void TCompoTekst::SetMargenNede(std::int32_t Value)
+{
+    Saet(FMargenNede, Value);
+}
+void TCompoTekst::SetMargenVenstre(std::int32_t Value)
+{
+    Saet(FMargenVenstre, Value);
+}
+void TCompoTekst::SetLinieAfstand(std::int32_t Value)
+{
+    Saet(FLinieAfstand, Value);
+}
+void TCompoTekst::SetMargenHojre(std::int32_t Value)
+{
+    Saet(FMargenHojre, Value);
+}
+void TCompoTekst::SetAlignLodret(TAlignLodret Value)
+{
+    Saet(FAlignLodret, Value);
+}
+void TCompoTekst::SetAlignVandret(TAlignVandret Value)
+{
+    Saet(FAlignVandret, Value);
+}
+void TCompoTekst::SetOpdelTekst(bool Value)
+{
+    Saet(FOpdelTekst, Value);
+}
+void TCompoTekst::SetAktivLodret(std::int32_t Value)
+{
+    Saet(FAktivLodret, Value);
+}
+void TCompoTekst::SetAktivVandret(std::int32_t Value)
+{
+    Saet(FAktivVandret, Value);
+}
+void TCompoTekst::SetGenkey(bool Value)
+{
+    Saet(FGenkey, Value);
+}
+void TCompoTekst::SetLodretTekst(bool Value)
+{
+    Saet(FLodretTekst, Value);
+}
+void TCompoTekst::SetFontAktiv(const TFont &Value)
+{
+    Saet(FFontAktiv, Value);
+}
+void TCompoTekst::SetFontInAktiv(const TFont &Value)
+{
+    Saet(FFontInAktiv, Value);
+}
+void TCompoTekst::SetInaktiv(TTekstType Value)
+{
+    Saet(FInaktiv, Value);
+}
+void TCompoTekst::SetOverAktiv(TTekstType Value)
+{
+    Saet(FOverAktiv, Value);
+}
+void TCompoTekst::SetAktiv(TTekstType Value)
+{
+    Saet(FAktiv, Value);
+}
+void TCompoTekst::SetOver(TTekstType Value)
+{
+    Saet(FOver, Value);
+}
+void TCompoTekst::SetNormal(TTekstType Value)
+{
+    Saet(FNormal, Value);
+}
+void TCompoTekst::SetTypeTekst(bool Value)
+{
+    Saet(FTypeTekst, Value);
+}
+void TCompoTekst::SetDybdeLodret(std::uint8_t Value)
+{
+    Saet(FDybdeLodret, Value);
+}
+void TCompoTekst::SetDybdeVandret(std::uint8_t Value)
+{
+    Saet(FDybdeVandret, Value);
+}
+void TCompoTekst::SetFontDybde(const TFont &Value)
+{
+    Saet(FFontDybde, Value);
+}
+void TCompoTekst::SetFontOver(const TFont &Value)
+{
+    Saet(FFontOver, Value);
+}
+
+// The font of a state without the depth effect, and of the depth effect's second pass.
+const TFont &TCompoTekst::FontEfterRegelA(TFeltSit FeltSit, const TFont &CTFont) const
+{
+    switch (FeltSit) {
+    case 1:
+    case 3:
+        return FFontAktiv;
+    case 2:
+        return FFontOver;
+    case 4:
+        return FFontInAktiv;
+    default:
+        return CTFont;
+    }
+}
+
+// The font of a state whose depth type is ttNormal while the effect is on; unlike
+// rule A, the mouse-over state takes the active font.
+const TFont &TCompoTekst::FontEfterRegelB(TFeltSit FeltSit, const TFont &CTFont) const
+{
+    switch (FeltSit) {
+    case 1:
+    case 2:
+    case 3:
+        return FFontAktiv;
+    case 4:
+        return FFontInAktiv;
+    default:
+        return CTFont;
+    }
+}
+
+TTekstType TCompoTekst::TekstTyp(TFeltSit FeltSit) const
+{
+    switch (FeltSit) {
+    case 1:
+        return FAktiv;
+    case 2:
+        return FOver;
+    case 3:
+        return FOverAktiv;
+    case 4:
+        return FInaktiv;
+    default:
+        return FNormal;
+    }
+}
+
+void TCompoTekst::SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QString Tekst,
+                             TFeltSit FeltSit)
+{
+    if (Tekst.isEmpty())
+        return;
+    const TColor BrushColor = Can.Brush.Color;
+    const TAlignVandret TAv = FAlignVandret;
+
+    // Font and depth step. R keeps the undisplaced rectangle for the second pass.
+    TRect R = Rekt;
+    if (!FTypeTekst || SkyggeMade) {
+        Can.Font = FontEfterRegelA(FeltSit, CTFont);
+    } else {
+        switch (TekstTyp(FeltSit)) {
+        case ttNormal:
+            SkyggeMade = true;
+            Can.Font = FontEfterRegelB(FeltSit, CTFont);
+            break;
+        case ttUd:
+            Can.Font = FFontDybde;
+            Rekt.Left -= FDybdeLodret;
+            Rekt.Right -= FDybdeLodret;
+            Rekt.Top -= FDybdeVandret;
+            Rekt.Bottom -= FDybdeVandret;
+            break;
+        case ttInd:
+            Can.Font = FFontDybde;
+            Rekt.Left += FDybdeLodret;
+            Rekt.Right += FDybdeLodret;
+            Rekt.Top += FDybdeVandret;
+            Rekt.Bottom += FDybdeVandret;
+            break;
+        }
+    }
+
+    if (FHojreStillet && !FLodretTekst)
+        FAlignVandret = tvHojre;
+
+    Rekt.Left += FMargenVenstre;
+    Rekt.Top += FMargenOppe;
+    Rekt.Right -= FMargenHojre;
+    Rekt.Bottom -= FMargenNede;
+
+    // The pressed look.
+    if (ErAktiv(FeltSit)) {
+        Rekt.Left += FAktivVandret;
+        Rekt.Right += FAktivVandret;
+        Rekt.Top += FAktivLodret;
+        Rekt.Bottom += FAktivLodret;
+    }
+
+    TArbejde A{Can, Rekt, Rekt.Right - Rekt.Left, Rekt.Bottom - Rekt.Top};
+    const auto GivBrushTilbage = [&] {
+        Can.Brush.Style = bsSolid;
+        Can.Brush.Color = BrushColor;
+    };
+
+    if (FLodretTekst) {
+        if (A.FV >= Can.TextWidth(BogstavA)) {
+            Can.Brush.Style = bsClear;
+            TekstLodret(A, Tekst);
+            GivBrushTilbage();
+        }
+    } else if (A.FL >= Can.TextHeight(Tekst)) {
+        Can.Brush.Style = bsClear;
+        if (FOpdelTekst) {
+            DelTekst(A, Tekst);
+            GivBrushTilbage();
+        } else {
+            if (Can.TextWidth(Tekst) > A.FV)
+                Tekst = AfkortetS(A, Tekst);
+            const std::int32_t X = FindX(A, Tekst);
+            const std::int32_t Y = FindY(A, Tekst);
+            if (FGenkey)
+                UdskrivUTekst(A, X, Y, Tekst);
+            else
+                Can.TextOut(X, Y, Tekst);
+            GivBrushTilbage();
+
+            // Second pass: the text in its own font at the undisplaced place, over
+            // the depth text.
+            if (FTypeTekst && !SkyggeMade) {
+                SkyggeMade = true;
+                FAlignVandret = TAv;
+                SkrivTekst(Can, R, CTFont, Tekst, FeltSit);
+            }
+        }
+    }
+
+    FAlignVandret = TAv;
+    SkyggeMade = false;
+}
+
+// The longest prefix of S whose characters, measured one by one, fit in the width.
+QString TCompoTekst::AfkortetS(TArbejde &A, const QString &S)
+{
+    QString Result;
+    std::int32_t Bredde = 0;
+    for (const QChar C : S) {
+        const std::int32_t Tegn = A.Can.TextWidth(QString(C));
+        if (Bredde + Tegn > A.FV)
+            break;
+        Result += C;
+        Bredde = A.Can.TextWidth(Result);
+    }
+    return Result;
+}
+
+std::int32_t TCompoTekst::FindX(TArbejde &A, const QString &Tekst) const
+{
+    switch (FAlignVandret) {
+    case tvVenstre:
+        return A.Rekt.Left;
+    case tvHojre:
+        return A.Rekt.Right - A.Can.TextWidth(Tekst);
+    case tvCenter:
+    default:
+        return A.Rekt.Left + (A.FV - A.Can.TextWidth(Tekst)) / 2;
+    }
+}
+
+std::int32_t TCompoTekst::FindY(TArbejde &A, const QString &Tekst) const
+{
+    switch (FAlignLodret) {
+    case tlOppe:
+        return A.Rekt.Top;
+    case tlNede:
+        return A.Rekt.Bottom - A.Can.TextHeight(Tekst);
+    case tlCenter:
+    default:
+        return A.Rekt.Top + (A.FL - A.Can.TextHeight(Tekst)) / 2;
+    }
+}
+
+// One character with the underline of a hot key added, the font given back after.
+void TCompoTekst::UdskrivU(TCanvas &Can, std::int32_t X, std::int32_t Y, QChar C)
+{
+    const TFontStyles Stil = Can.Font.Style;
+    Can.Font.Style = Stil | fsUnderline;
+    Can.TextOut(X, Y, QString(C));
+    Can.Font.Style = Stil;
+}
+
+// A line whose "&" marks the next character as a hot key. The text was placed by
+// its full width, "&" included, so the line starts half an "&" further right.
+void TCompoTekst::UdskrivUTekst(TArbejde &A, std::int32_t X, std::int32_t Y, const QString &Tekst)
+{
+    TCanvas &Can = A.Can;
+    X += Can.TextWidth(Ampersand) / 2;
+    for (qsizetype I = 0; I < Tekst.size(); ++I) {
+        QChar C = Tekst.at(I);
+        if (C == QLatin1Char('&')) {
+            ++I;
+            if (I >= Tekst.size())
+                break;
+            C = Tekst.at(I);
+            UdskrivU(Can, X, Y, C);
+        } else {
+            Can.TextOut(X, Y, QString(C));
+        }
+        X += Can.TextWidth(QString(C));
+    }
+}
+
+// Word wrap: lines from the top-left corner, broken before a word that no longer
+// fits and inside a word longer than a line; stops at the last line that fits.
+void TCompoTekst::DelTekst(TArbejde &A, const QString &Tekst) const
+{
+    TCanvas &Can = A.Can;
+    const TRect &Rekt = A.Rekt;
+    if (Can.TextWidth(Tekst) <= A.FV) {
+        Can.TextOut(Rekt.Left, Rekt.Top, Tekst);
+        return;
+    }
+    const std::int32_t Hojde = Can.TextHeight(Tekst);
+    const std::int32_t Spring = Hojde + FLinieAfstand;
+    QString Streng;
+    const std::int32_t X = Rekt.Left;
+    std::int32_t Y = Rekt.Top;
+    qsizetype I = 0;
+    while (I < Tekst.size()) {
+        const QChar C = Tekst.at(I);
+        ++I;
+        if (Can.TextWidth(Streng) + Can.TextWidth(QString(C)) <= A.FV &&
+            !Ordwrap(A, Tekst, I, Streng)) {
+            Streng += C;
+            continue;
+        }
+        Can.TextOut(X, Y, Streng);
+        Y += Spring;
+        if (Y + Hojde > Rekt.Bottom)
+            return;
+        // A line that takes nothing while the lines do not move down would repeat
+        // for ever.
+        const bool IntetTaget = Streng.isEmpty() && C != Mellemrum;
+        if (IntetTaget && Spring <= 0)
+            return;
+        Streng.clear();
+        if (C != Mellemrum)
+            --I;
+    }
+    Can.TextOut(X, Y, Streng);
+}
+
+// True when the character at position I (counted from 1) is a space and the space
+// with the word after it no longer fits on the current line.
+bool TCompoTekst::Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, const QString &Streng)
+{
+    if (Tekst.at(I - 1) != Mellemrum)
+        return false;
+    qsizetype Slut = Tekst.indexOf(Mellemrum, I);
+    if (Slut < 0)
+        Slut = Tekst.size();
+    const QString S = Tekst.mid(I - 1, Slut - I + 1);
+    return A.Can.TextWidth(Streng) + A.Can.TextWidth(S) > A.FV;
+}
+
+// One character under the other in a column as wide as "A"; a space takes half a line.
+void TCompoTekst::TekstLodret(TArbejde &A, const QString &Tekst) const
+{
+    TCanvas &Can = A.Can;
+    const std::int32_t Hojde = Can.TextHeight(Tekst);
+    const std::int32_t X = FindXL(A);
+    std::int32_t Y = FindYL(A, Tekst);
+    if (FGenkey)
+        Y += Can.TextHeight(Ampersand) / 2;
+    for (qsizetype I = 0; I < Tekst.size(); ++I) {
+        const QChar C = Tekst.at(I);
+        if (C == Mellemrum) {
+            Y += Hojde / 2;
+        } else {
+            if (C == QLatin1Char('&') && FGenkey) {
+                ++I;
+                if (I < Tekst.size())
+                    UdskrivU(Can, X, Y, Tekst.at(I));
+            } else {
+                Can.TextOut(X, Y, QString(C));
+            }
+            Y += Hojde;
+        }
+        if (Y + Hojde > A.Rekt.Bottom)
+            break;
+    }
+}
+
+std::int32_t TCompoTekst::FindXL(TArbejde &A) const
+{
+    const std::int32_t Bredde = A.Can.TextWidth(BogstavA);
+    std::int32_t X;
+    switch (FAlignVandret) {
+    case tvVenstre:
+        X = A.Rekt.Left;
+        break;
+    case tvHojre:
+        X = A.Rekt.Right - Bredde;
+        break;
+    case tvCenter:
+    default:
+        X = A.Rekt.Left + (A.FV - Bredde) / 2;
+        break;
+    }
+    return X < A.Rekt.Left ? A.Rekt.Left : X;
+}
+
+std::int32_t TCompoTekst::FindYL(TArbejde &A, const QString &Tekst) const
+{
+    std::int32_t Y;
+    switch (FAlignLodret) {
+    case tlOppe:
+        Y = A.Rekt.Top;
+        break;
+    case tlNede:
+        // Placed as if every character, spaces too, took a whole line.
+        Y = A.Rekt.Bottom - std::int32_t(Tekst.size()) * A.Can.TextHeight(Tekst);
+        break;
+    case tlCenter:
+    default:
+        Y = A.Rekt.Top + (A.FL - TekstHojde(A, Tekst)) / 2;
+        break;
+    }
+    return Y < A.Rekt.Top ? A.Rekt.Top : Y;
+}
+
+// Height of a vertical text: a line per character, half a line per space.
+std::int32_t TCompoTekst::TekstHojde(TArbejde &A, const QString &Tekst)
+{
+    const std::int32_t Hojde = A.Can.TextHeight(Tekst);
+    std::int32_t Sum = 0;
+    for (const QChar C : Tekst)
+        Sum += C == Mellemrum ? Hojde / 2 : Hojde;
+    return Sum;
+}
+
+} // namespace kvidrel
