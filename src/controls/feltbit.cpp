@@ -86,14 +86,14 @@ QImage readBitmapFile(const QString &path)
     return image;
 }
 
-void writeBitmapFile(const QString &path, const QImage &image)
+QByteArray bitmapBytes(const QImage &image, const QString &path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
         throw FileError(QStringLiteral("Kan ikke danne billedet \"%1\".").arg(path));
-    writeFileAtomically(path, bytes);
+    return bytes;
 }
 
 } // namespace
@@ -385,12 +385,14 @@ std::int32_t TFeltBit::GemListe(const QString &FNavn) const
     const std::int32_t antal = liste.Count();
     if (antal == 0)
         return 0;
-    GemAntal(antal, FNavn);
+    // The picture is encoded before anything is written, so that only a failing
+    // disk can leave a count file without its picture.
     const QImage strip = StripBillede();
-    if (GetExt(FNavn) == QStringLiteral("jpg"))
-        jpeg::writeFile(FNavn, strip, FJpgKvalitet);
-    else
-        writeBitmapFile(FNavn, strip);
+    const QByteArray bytes = GetExt(FNavn) == QStringLiteral("jpg")
+                                 ? jpeg::encode(strip, FJpgKvalitet)
+                                 : bitmapBytes(strip, FNavn);
+    GemAntal(antal, FNavn);
+    writeFileAtomically(FNavn, bytes);
     return antal;
 }
 
