@@ -1,0 +1,405 @@
+#include "canvas.h"
+#include "compotekst.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using namespace kvidrel;
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr TColor Sort = 0x000000;
+constexpr TColor Roed = 0x0000FF;
+constexpr TColor Groen = 0x00FF00;
+constexpr TColor Blaa = 0xFF0000;
+constexpr TColor Graa = 0x808080;
+
+// Every character of this font is 10 pixels wide and a line is 19 pixels high.
+constexpr int B = 10;
+constexpr int H = 19;
+
+TFont TestFont(TColor Farve = Sort, std::int32_t Hojde = 16)
+{
+    TFont F;
+    F.Name = QStringLiteral("DejaVu Sans Mono");
+    F.Height = Hojde;
+    F.Color = Farve;
+    return F;
+}
+
+struct Linje
+{
+    int X;
+    int Y;
+    QString Tekst;
+    TColor Farve = Sort;
+};
+
+class CompoTekstTest : public ::testing::Test
+{
+protected:
+    QImage Tegn(const std::function<void(TCanvas &)> &Handling) const
+    {
+        QImage Billede(200, 120, QImage::Format_RGB32);
+        Billede.fill(White);
+        TCanvas Can(&Billede);
+        Handling(Can);
+        return Billede;
+    }
+
+    QImage Skriv(const TRect &Rekt, const QString &Tekst, TFeltSit FeltSit = 0)
+    {
+        return Tegn([&](TCanvas &Can) { Komp.SkrivTekst(Can, Rekt, Font, Tekst, FeltSit); });
+    }
+
+    // The expected picture: plain lines of text, each at its top-left corner.
+    QImage Forventet(const std::vector<Linje> &Linjer) const
+    {
+        return Tegn([&](TCanvas &Can) {
+            Can.Brush.Style = bsClear;
+            for (const Linje &L : Linjer) {
+                Can.Font = TestFont(L.Farve);
+                Can.TextOut(L.X, L.Y, L.Tekst);
+            }
+        });
+    }
+
+    static QRect Forskel(const QImage &A, const QImage &B)
+    {
+        QRect R;
+        for (int Y = 0; Y < A.height(); ++Y)
+            for (int X = 0; X < A.width(); ++X)
+                if (A.pixel(X, Y) != B.pixel(X, Y))
+                    R = R.united(QRect(X, Y, 1, 1));
+        return R;
+    }
+
+    static int Antal(const QImage &Billede, TColor Farve)
+    {
+        const QRgb Rgb = toQColor(Farve).rgb();
+        int N = 0;
+        for (int Y = 0; Y < Billede.height(); ++Y)
+            for (int X = 0; X < Billede.width(); ++X)
+                N += Billede.pixel(X, Y) == Rgb;
+        return N;
+    }
+
+    TCompoTekst Komp;
+    TFont Font = TestFont();
+};
+
+} // namespace
+
+TEST_F(CompoTekstTest, TestFontHasTenPixelCharacters)
+{
+    Tegn([](TCanvas &Can) {
+        Can.Font = TestFont();
+        EXPECT_EQ(Can.TextWidth(QStringLiteral("a")), B);
+        EXPECT_EQ(Can.TextWidth(QStringLiteral(" ")), B);
+        EXPECT_EQ(Can.TextWidth(QStringLiteral("&")), B);
+        EXPECT_EQ(Can.TextWidth(QStringLiteral("aa bb cc")), 8 * B);
+        EXPECT_EQ(Can.TextHeight(QStringLiteral("aa")), H);
+    });
+}
+
+TEST_F(CompoTekstTest, EmptyTextLeavesTheCanvasAlone)
+{
+    const QImage Billede = Tegn([&](TCanvas &Can) {
+        Can.Brush.Style = bsClear;
+        Can.Brush.Color = Roed;
+        Can.Font = TestFont(Groen, 20);
+        Komp.SkrivTekst(Can, Rect(0, 0, 100, 100), Font, QString(), 1);
+        EXPECT_EQ(Can.Brush.Style, bsClear);
+        EXPECT_EQ(Can.Brush.Color, Roed);
+        EXPECT_EQ(Can.Font, TestFont(Groen, 20));
+    });
+    EXPECT_EQ(Antal(Billede, 0xFFFFFF), 200 * 120);
+}
+
+TEST_F(CompoTekstTest, DrawingLeavesSolidBrushInEntryColourAndTheChosenFont)
+{
+    Komp.SetFontOver(TestFont(Groen));
+    Tegn([&](TCanvas &Can) {
+        Can.Brush.Style = bsClear;
+        Can.Brush.Color = Roed;
+        Komp.SkrivTekst(Can, Rect(0, 0, 100, 40), Font, QStringLiteral("abc"), 2);
+        EXPECT_EQ(Can.Brush.Style, bsSolid);
+        EXPECT_EQ(Can.Brush.Color, Roed);
+        EXPECT_EQ(Can.Font, TestFont(Groen));
+    });
+}
+
+TEST_F(CompoTekstTest, SingleLineAlignmentsInsideTheMargins)
+{
+    Komp.SetMargenVenstre(4);
+    Komp.SetMargenOppe(2);
+    Komp.SetMargenHojre(6);
+    Komp.SetMargenNede(8);
+    // The rectangle (10, 10, 110, 50) leaves (14, 12, 104, 42) for a 30 by 19 text.
+    struct Tilfaelde
+    {
+        TAlignVandret Vandret;
+        TAlignLodret Lodret;
+        int X;
+        int Y;
+    };
+    const Tilfaelde Alle[] = {{tvCenter, tlCenter, 14 + 30, 12 + 5},
+                              {tvVenstre, tlOppe, 14, 12},
+                              {tvHojre, tlNede, 104 - 30, 42 - H}};
+    for (const Tilfaelde &T : Alle) {
+        Komp.SetAlignVandret(T.Vandret);
+        Komp.SetAlignLodret(T.Lodret);
+        EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("abc")),
+                  Forventet({{T.X, T.Y, QStringLiteral("abc")}}))
+            << int(T.Vandret) << "/" << int(T.Lodret);
+    }
+}
+
+TEST_F(CompoTekstTest, RightAlignmentIsForcedOnlyForTheCall)
+{
+    Komp.SetHojreStillet(true);
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("abc")),
+              Forventet({{110 - 30, 10 + 10, QStringLiteral("abc")}}));
+    EXPECT_EQ(Komp.AlignVandret(), tvCenter);
+
+    // Too low for one line: nothing at all, and the alignment is given back too.
+    Komp.SetMargenNede(3);
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 10 + H + 2), QStringLiteral("abc")), Forventet({}));
+    EXPECT_EQ(Komp.AlignVandret(), tvCenter);
+}
+
+TEST_F(CompoTekstTest, PressedStatesShiftTheText)
+{
+    Komp.SetFontAktiv(TestFont());
+    Komp.SetFontOver(TestFont());
+    Komp.SetFontInAktiv(TestFont());
+    Komp.SetAlignVandret(tvVenstre);
+    Komp.SetAlignLodret(tlOppe);
+    for (TFeltSit FeltSit : {0, 1, 2, 3, 4}) {
+        const int Skift = FeltSit == 1 || FeltSit == 3 ? 2 : 0;
+        EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("abc"), FeltSit),
+                  Forventet({{10 + Skift, 10 + Skift, QStringLiteral("abc")}}))
+            << int(FeltSit);
+    }
+    Komp.SetAktivVandret(5);
+    Komp.SetAktivLodret(-3);
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("abc"), 3),
+              Forventet({{15, 7, QStringLiteral("abc")}}));
+}
+
+TEST_F(CompoTekstTest, TooWideTextIsCutWithoutMarkAndCentredByItsCut)
+{
+    // 55 pixels hold five characters; the cut is centred by its own 50 pixels.
+    EXPECT_EQ(Skriv(Rect(10, 10, 65, 50), QStringLiteral("abcdefgh")),
+              Forventet({{10 + 2, 10 + 10, QStringLiteral("abcde")}}));
+}
+
+TEST_F(CompoTekstTest, FontOfEachState)
+{
+    Font = TestFont(Sort);
+    Komp.SetFontAktiv(TestFont(Roed));
+    Komp.SetFontOver(TestFont(Groen));
+    Komp.SetFontInAktiv(TestFont(Blaa));
+    const TColor UdenDybde[] = {Sort, Roed, Groen, Roed, Blaa, Sort};
+    for (TFeltSit FeltSit = 0; FeltSit < 6; ++FeltSit)
+        EXPECT_GT(
+            Antal(Skriv(Rect(0, 0, 100, 40), QStringLiteral("x"), FeltSit), UdenDybde[FeltSit]), 0)
+            << int(FeltSit);
+
+    // With the depth effect on but no depth for the state, mouse-over takes the active font.
+    Komp.SetTypeTekst(true);
+    const QImage Over = Skriv(Rect(0, 0, 100, 40), QStringLiteral("x"), 2);
+    EXPECT_GT(Antal(Over, Roed), 0);
+    EXPECT_EQ(Antal(Over, Groen), 0);
+}
+
+TEST_F(CompoTekstTest, DepthTextDrawnFirstAndDisplaced)
+{
+    Komp.SetTypeTekst(true);
+    Komp.SetDybdeLodret(1);
+    Komp.SetDybdeVandret(1);
+    Komp.SetFontDybde(TestFont(Graa));
+    Komp.SetFontOver(TestFont(Sort));
+    // 'Fil' in (10, 10, 110, 50) sits at (45, 20).
+    Komp.SetOver(ttUd);
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("Fil"), 2),
+              Forventet({{44, 19, QStringLiteral("Fil"), Graa}, {45, 20, QStringLiteral("Fil")}}));
+
+    Komp.SetNormal(ttInd);
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("Fil"), 0),
+              Forventet({{46, 21, QStringLiteral("Fil"), Graa}, {45, 20, QStringLiteral("Fil")}}));
+}
+
+TEST_F(CompoTekstTest, DepthPassCutsInItsOwnFontAndHandsTheCutOn)
+{
+    Komp.SetTypeTekst(true);
+    Komp.SetOver(ttUd);
+    TFont Bred = TestFont(Graa, 20); // 12 pixels a character
+    Komp.SetFontDybde(Bred);
+    Komp.SetFontOver(TestFont(Sort));
+    const QImage Billede = Skriv(Rect(10, 10, 65, 50), QStringLiteral("abcdefgh"), 2);
+    const QImage Ventet = Tegn([&](TCanvas &Can) {
+        Can.Brush.Style = bsClear;
+        Can.Font = Bred;
+        const int Hojde = Can.TextHeight(QStringLiteral("abcd"));
+        ASSERT_EQ(Can.TextWidth(QStringLiteral("abcd")), 48);
+        Can.TextOut(10 + (55 - 48) / 2, 10 + (40 - Hojde) / 2, QStringLiteral("abcd"));
+        // The second pass gets 'abcd' and centres its 40 pixels.
+        Can.Font = TestFont(Sort);
+        Can.TextOut(10 + (55 - 40) / 2, 10 + (40 - H) / 2, QStringLiteral("abcd"));
+    });
+    EXPECT_EQ(Billede, Ventet);
+}
+
+TEST_F(CompoTekstTest, WrapBreaksBetweenWordsAndDropsTheSpace)
+{
+    Komp.SetOpdelTekst(true);
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 60), QStringLiteral("aa bb cc")),
+              Forventet({{10, 10, QStringLiteral("aa bb")}, {10, 10 + H, QStringLiteral("cc")}}));
+    // The space and the next word no longer fit, so the break comes before the space.
+    EXPECT_EQ(Skriv(Rect(10, 10, 70, 60), QStringLiteral("aaa bbb")),
+              Forventet({{10, 10, QStringLiteral("aaa")}, {10, 10 + H, QStringLiteral("bbb")}}));
+    // A word longer than the line is broken where it reaches the width.
+    EXPECT_EQ(Skriv(Rect(10, 10, 40, 80), QStringLiteral("abcdefg")),
+              Forventet({{10, 10, QStringLiteral("abc")},
+                         {10, 10 + H, QStringLiteral("def")},
+                         {10, 10 + 2 * H, QStringLiteral("g")}}));
+}
+
+TEST_F(CompoTekstTest, WrapIgnoresAlignmentAndSpacesItsLines)
+{
+    Komp.SetOpdelTekst(true);
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 100), QStringLiteral("kort")),
+              Forventet({{10, 10, QStringLiteral("kort")}}));
+
+    Komp.SetLinieAfstand(3);
+    Komp.SetAlignVandret(tvHojre);
+    Komp.SetAlignLodret(tlNede);
+    EXPECT_EQ(
+        Skriv(Rect(10, 10, 60, 100), QStringLiteral("aa bb cc")),
+        Forventet({{10, 10, QStringLiteral("aa bb")}, {10, 10 + H + 3, QStringLiteral("cc")}}));
+}
+
+TEST_F(CompoTekstTest, WrapDrawsOnlyLinesEndingAtOrAboveBottom)
+{
+    Komp.SetOpdelTekst(true);
+    const QImage ToLinjer =
+        Forventet({{10, 10, QStringLiteral("aa bb")}, {10, 10 + H, QStringLiteral("cc")}});
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 10 + 2 * H), QStringLiteral("aa bb cc")), ToLinjer);
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 10 + 2 * H - 1), QStringLiteral("aa bb cc")),
+              Forventet({{10, 10, QStringLiteral("aa bb")}}));
+    // One line high is enough for the first line.
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 10 + H), QStringLiteral("aa bb cc")),
+              Forventet({{10, 10, QStringLiteral("aa bb")}}));
+}
+
+TEST_F(CompoTekstTest, WrapNeverDrawsACharacterWiderThanTheLine)
+{
+    Komp.SetOpdelTekst(true);
+    EXPECT_EQ(Skriv(Rect(10, 10, 15, 110), QStringLiteral("ab")), Forventet({}));
+    // Lines that do not move down must not make the drawing go on for ever.
+    for (std::int32_t Afstand : {-H, -H - 5}) {
+        Komp.SetLinieAfstand(Afstand);
+        EXPECT_EQ(Skriv(Rect(10, 10, 15, 110), QStringLiteral("ab")), Forventet({})) << Afstand;
+    }
+}
+
+TEST_F(CompoTekstTest, HotKeyIsUnderlinedAndItsMarkNotDrawn)
+{
+    Komp.SetGenkey(true);
+    const TRect Rekt = Rect(10, 10, 110, 50);
+    // '&Fil' is placed by its 40 pixels at x 40; half an '&' further on, 'Fil' starts at 45.
+    const QImage Fil = Skriv(Rekt, QStringLiteral("&Fil"));
+    const QImage Plain = Forventet({{45, 20, QStringLiteral("Fil")}});
+    EXPECT_TRUE(QRect(45, 20, B, H).contains(Forskel(Fil, Plain))) << "only the F may differ";
+    EXPECT_FALSE(Forskel(Fil, Plain).isEmpty()) << "the F is underlined";
+
+    // A doubled mark draws one underlined '&'.
+    const QImage Dobbelt = Skriv(Rekt, QStringLiteral("a&&b"));
+    const QImage DobbeltPlain = Forventet({{45, 20, QStringLiteral("a&b")}});
+    EXPECT_TRUE(QRect(55, 20, B, H).contains(Forskel(Dobbelt, DobbeltPlain)));
+    EXPECT_FALSE(Forskel(Dobbelt, DobbeltPlain).isEmpty());
+
+    // A final mark draws nothing more.
+    EXPECT_EQ(Skriv(Rekt, QStringLiteral("ab&")), Forventet({{50, 20, QStringLiteral("ab")}}));
+}
+
+TEST_F(CompoTekstTest, HotKeyUnderlineGivesTheFontItsOwnStyleBack)
+{
+    Komp.SetGenkey(true);
+    Font.Style = fsBold;
+    Tegn([&](TCanvas &Can) {
+        Komp.SkrivTekst(Can, Rect(10, 10, 110, 50), Font, QStringLiteral("&Fil"), 0);
+        EXPECT_EQ(Can.Font.Style, fsBold);
+    });
+}
+
+TEST_F(CompoTekstTest, VerticalTextOneCharacterUnderTheOther)
+{
+    Komp.SetLodretTekst(true);
+    Komp.SetAlignLodret(tlOppe);
+    // The column is centred by the width of 'A': x = 10 + (50 - 10) / 2.
+    const QImage AB_C = Forventet({{30, 10, QStringLiteral("A")},
+                                   {30, 10 + H, QStringLiteral("B")},
+                                   {30, 10 + 2 * H + H / 2, QStringLiteral("C")}});
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 110), QStringLiteral("AB C")), AB_C);
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 10 + 3 * H + H / 2), QStringLiteral("AB C")), AB_C);
+    // Stops before a character that would end below the bottom.
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 10 + 3 * H + H / 2 - 1), QStringLiteral("AB C")),
+              Forventet({{30, 10, QStringLiteral("A")}, {30, 10 + H, QStringLiteral("B")}}));
+
+    // From the bottom every character, the space too, takes a whole line.
+    Komp.SetAlignLodret(tlNede);
+    Komp.SetAlignVandret(tvVenstre);
+    const int Top = 110 - 4 * H;
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 110), QStringLiteral("AB C")),
+              Forventet({{10, Top, QStringLiteral("A")},
+                         {10, Top + H, QStringLiteral("B")},
+                         {10, Top + 2 * H + H / 2, QStringLiteral("C")}}));
+
+    // Narrower than 'A': nothing.
+    EXPECT_EQ(Skriv(Rect(10, 10, 19, 110), QStringLiteral("AB C")), Forventet({}));
+}
+
+TEST_F(CompoTekstTest, EveryPublishedWriteReportsAChange)
+{
+    int Kald = 0;
+    Komp.SetOnChange([&] { ++Kald; });
+    const std::vector<std::function<void()>> Skrivninger = {
+        [&] { Komp.SetMargenOppe(Komp.MargenOppe()); },
+        [&] { Komp.SetMargenNede(Komp.MargenNede()); },
+        [&] { Komp.SetMargenVenstre(Komp.MargenVenstre()); },
+        [&] { Komp.SetMargenHojre(Komp.MargenHojre()); },
+        [&] { Komp.SetLinieAfstand(Komp.LinieAfstand()); },
+        [&] { Komp.SetAlignLodret(Komp.AlignLodret()); },
+        [&] { Komp.SetAlignVandret(Komp.AlignVandret()); },
+        [&] { Komp.SetOpdelTekst(Komp.OpdelTekst()); },
+        [&] { Komp.SetAktivLodret(Komp.AktivLodret()); },
+        [&] { Komp.SetAktivVandret(Komp.AktivVandret()); },
+        [&] { Komp.SetGenkey(Komp.Genkey()); },
+        [&] { Komp.SetLodretTekst(Komp.LodretTekst()); },
+        [&] { Komp.SetFontAktiv(Komp.FontAktiv()); },
+        [&] { Komp.SetFontOver(Komp.FontOver()); },
+        [&] { Komp.SetFontInAktiv(Komp.FontInAktiv()); },
+        [&] { Komp.SetFontDybde(Komp.FontDybde()); },
+        [&] { Komp.SetTypeTekst(Komp.TypeTekst()); },
+        [&] { Komp.SetNormal(Komp.Normal()); },
+        [&] { Komp.SetAktiv(Komp.Aktiv()); },
+        [&] { Komp.SetOver(Komp.Over()); },
+        [&] { Komp.SetOverAktiv(Komp.OverAktiv()); },
+        [&] { Komp.SetInaktiv(Komp.Inaktiv()); },
+        [&] { Komp.SetDybdeLodret(Komp.DybdeLodret()); },
+        [&] { Komp.SetDybdeVandret(Komp.DybdeVandret()); },
+    };
+    for (std::size_t I = 0; I < Skrivninger.size(); ++I) {
+        Kald = 0;
+        Skrivninger[I]();
+        EXPECT_EQ(Kald, 1) << I;
+    }
+    Kald = 0;
+    Komp.SetHojreStillet(true);
+    EXPECT_EQ(Kald, 0);
+}
