@@ -1,0 +1,74 @@
+#include "placement.h"
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+namespace kvidrel {
+
+namespace {
+
+// The screen the window should stay on: the one holding its top-left corner,
+// else the one it overlaps most, else the primary screen.
+QScreen *targetScreen(const QRect &frame)
+{
+    if (QScreen *screen = QGuiApplication::screenAt(frame.topLeft()))
+        return screen;
+    QScreen *best = nullptr;
+    qint64 bestArea = 0;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const QRect overlap = screen->availableGeometry().intersected(frame);
+        const qint64 area = qint64(overlap.width()) * overlap.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    return best ? best : QGuiApplication::primaryScreen();
+}
+
+int clampInto(int position, int length, int areaStart, int areaLength)
+{
+    if (position + length > areaStart + areaLength)
+        position = areaStart + areaLength - length;
+    return qMax(position, areaStart); // too large a window keeps its left or top edge
+}
+
+} // namespace
+
+void placeWindow(QWidget *window, int left, int top)
+{
+    if (!window)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveTopLeft(QPoint(left, top));
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().contains(frame)) {
+            window->move(frame.topLeft());
+            return;
+        }
+    }
+    if (QScreen *screen = targetScreen(frame)) {
+        const QRect area = screen->availableGeometry();
+        left = clampInto(left, frame.width(), area.left(), area.width());
+        top = clampInto(top, frame.height(), area.top(), area.height());
+    }
+    window->move(left, top);
+}
+
+void centreOn(QWidget *window, const QWidget *on)
+{
+    if (!window)
+        return;
+    const QRect frame = window->frameGeometry();
+    const QRect anchor = on ? on->frameGeometry() : QRect();
+    if (!on) {
+        placeWindow(window, frame.left(), frame.top());
+        return;
+    }
+    placeWindow(window, anchor.left() + (anchor.width() - frame.width()) / 2,
+                anchor.top() + (anchor.height() - frame.height()) / 2);
+}
+
+} // namespace kvidrel
