@@ -1,1 +1,464 @@
-// The main window; filled in by the start-up work.
+#include "main.h"
+
+#include "action.h"
+#include "appfont.h"
+#include "dataroot.h"
+#include "display.h"
+#include "errors.h"
+#include "hintline.h"
+#include "makeSpm.h"
+#include "options.h"
+#include "placement.h"
+#include "stylemanager.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace kvidrel {
+
+Tmainform *mainform = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 772;
+constexpr int kClientHeight = 409;
+constexpr int kPanelHeight = 46;
+constexpr int kPointEditWidth = 40;
+
+const QString kDefaultDesign = QStringLiteral("Sky");
+const QString kPointLowHint = QStringLiteral("Laveste pointværdi");
+const QString kPointHighHint = QStringLiteral("Højeste pointværdi");
+
+// A point field: digits only and at most three of them as the host types.
+// Texts the program writes (a value from the options file) are shown whole.
+QLineEdit *pointEdit(QWidget *parent, const QString &hint)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), edit));
+    hintline::setHint(edit, hint);
+    return edit;
+}
+
+QLabel *label(QWidget *parent, const QString &text, int pixels)
+{
+    auto *l = new QLabel(text, parent);
+    l->setFont(tahoma(pixels));
+    return l;
+}
+
+// Applies the range rule to a low/high pair of fields and takes the resulting
+// range; a field that holds no number throws before anything changes.
+void applyRange(QLineEdit *low, QLineEdit *high, std::int32_t &minPoint, std::int32_t &maxPoint)
+{
+    const PointRange range = applyRangeRule(low->text(), high->text());
+    minPoint = range.minPoint;
+    maxPoint = range.maxPoint;
+    if (range.highText)
+        high->setText(*range.highText);
+    if (range.lowText)
+        low->setText(*range.lowText);
+}
+
+// The group list and the question list are filled by the program; the question
+// window's handlers react to the host's clicks only.
+void fillGroupList(QListWidget *list, const QStringList &names)
+{
+    const QSignalBlocker blocker(list);
+    list->clear();
+    list->addItems(names);
+}
+
+void fillQuestionList(QListWidget *list, const QVector<SpmRow> &rows)
+{
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (const SpmRow &row : rows) {
+        auto *item = new QListWidgetItem(row.tekst, list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+QStringList rowsOf(const QListWidget *list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+        rows << list->item(i)->text();
+    return rows;
+}
+
+} // namespace
+
+QString GetUserFromWindows()
+{
+    QString name = qEnvironmentVariable("USER");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("USERNAME");
+#ifdef Q_OS_UNIX
+    if (name.isEmpty()) {
+        if (const char *login = getlogin())
+            name = QString::fromLocal8Bit(login);
+    }
+#endif
+    return name;
+}
+
+Tmainform::Tmainform(QWidget *parent) : QMainWindow(parent)
+{
+    buildControls();
+    FormCreate();
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::buildControls()
+{
+    setWindowTitle(QStringLiteral("Kvidrel"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(tahoma(11));
+
+    sider = new QTabWidget(this);
+    setCentralWidget(sider);
+
+    // Page "Hjem": the working point range at the right end of the top panel.
+    auto *side1 = new QWidget;
+    auto *Panel4 = new QWidget(side1);
+    Panel4->setFixedHeight(kPanelHeight);
+    LowEdit = pointEdit(Panel4, kPointLowHint);
+    HighEdit = pointEdit(Panel4, kPointHighHint);
+    for (QLineEdit *edit : {LowEdit, HighEdit}) {
+        edit->setFont(tahoma(16));
+        edit->setFixedWidth(kPointEditWidth);
+    }
+    LowEdit->setText(QStringLiteral("10"));
+    HighEdit->setText(QStringLiteral("100"));
+    auto *panelBox = new QHBoxLayout(Panel4);
+    panelBox->setContentsMargins(4, 4, 4, 4);
+    panelBox->addStretch(1);
+    panelBox->addWidget(LowEdit);
+    panelBox->addWidget(HighEdit);
+    auto *side1Box = new QVBoxLayout(side1);
+    side1Box->setContentsMargins(0, 0, 0, 0);
+    side1Box->addWidget(Panel4);
+    side1Box->addStretch(1);
+    sider->addTab(side1, QStringLiteral("Hjem"));
+
+    // Page "Egenskaber": the style and the saved point range.
+    auto *side2 = new QWidget;
+    label(side2, QStringLiteral("Design"), 16)->move(16, 12);
+    designBox = new QComboBox(side2);
+    designBox->setEditable(false);
+    designBox->setGeometry(16, 40, 220, 26);
+    label(side2, QStringLiteral("Pointsatser når spørgsmåls pointtype er tilfældig"), 16)
+        ->move(16, 92);
+    label(side2, QStringLiteral("Laveste point"), 11)->setGeometry(16, 128, 100, 24);
+    minEdit = pointEdit(side2, kPointLowHint);
+    minEdit->setGeometry(120, 128, kPointEditWidth, 24);
+    label(side2, QStringLiteral("Højeste point"), 11)->setGeometry(16, 160, 100, 24);
+    maxEdit = pointEdit(side2, kPointHighHint);
+    maxEdit->setGeometry(120, 160, kPointEditWidth, 24);
+    godkendKnap = new QToolButton(side2);
+    godkendKnap->setAutoRaise(true);
+    godkendKnap->setCursor(Qt::PointingHandCursor);
+    godkendKnap->setGeometry(176, 142, 64, 28);
+    sider->addTab(side2, QStringLiteral("Egenskaber"));
+
+    infoBar = new QStatusBar(this);
+    infoBar->setSizeGripEnabled(false);
+    setStatusBar(infoBar);
+
+    GemPoint = new Action(this);
+    GemPoint->Caption = QStringLiteral("Gem");
+    GemPoint->Hint = QStringLiteral("Gem indførte forandringer");
+    GemPoint->OnExecute = [this] { GemPointExecute(); };
+    GemPoint->OnUpdate = [this] { GemPointUpdate(); };
+    GemPoint->attach(godkendKnap);
+
+    connect(designBox, &QComboBox::activated, this, [this] { designBoxChange(); });
+    connect(minEdit, &QLineEdit::textChanged, this, [this] { minEditChange(); });
+    connect(maxEdit, &QLineEdit::textChanged, this, [this] { maxEditChange(); });
+    connect(LowEdit, &QLineEdit::textChanged, this, [this] { LowEditChange(); });
+    connect(HighEdit, &QLineEdit::textChanged, this, [this] { HighEditChange(); });
+
+    setFixedSize(kClientWidth, kClientHeight);
+}
+
+void Tmainform::FormCreate()
+{
+    QString user = GetUserFromWindows();
+    if (user.isEmpty())
+        user = QStringLiteral("Bruger");
+    setWindowTitle(QStringLiteral("Kvidrel: ") + user);
+
+    // A folder that cannot be made is not reported here: the loads below then
+    // find nothing, and a later save into it reports its own failure.
+    mainDir = dataRoot();
+    ensureFolder(mainDir);
+    billedDir = joinPath(mainDir, QStringLiteral("Billeder"));
+    optDir = joinPath(mainDir, QStringLiteral("Egenskaber"));
+    ensureFolder(optDir);
+    optFil = joinPath(optDir, QStringLiteral("Egenskaber.txt"));
+    strukturDir = joinPath(mainDir, QStringLiteral("Struktur"));
+    ensureFolder(strukturDir);
+    deltagerDir = joinPath(mainDir, QStringLiteral("Deltagere"));
+    ensureFolder(deltagerDir);
+    deltagerFil = joinPath(deltagerDir, QStringLiteral("Deltagere.txt"));
+    // An unreadable register must not stop the start: it is reported and the
+    // register stays empty.
+    guarded([this] { LoadDeltagerRecord(); });
+    gruppeDir = joinPath(mainDir, QStringLiteral("Grupper"));
+    ensureFolder(gruppeDir);
+    gruppeDir += separator();
+    gruppeFil = gruppeDir + QStringLiteral("Grupper.txt");
+    opstart = true;
+    placeWindow(this, 100, 100);
+    HentOpt();
+}
+
+void Tmainform::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void Tmainform::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void Tmainform::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void Tmainform::FormShow()
+{
+    if (!opstart || !displayform)
+        return;
+    placeWindow(displayform, 900, 100);
+    displayform->show();
+}
+
+void Tmainform::FormActivate()
+{
+    hintline::setHandler(this, [this] { HintInfo(); });
+    if (opstart) {
+        opstart = false;
+        checkOpdates();
+    }
+}
+
+bool Tmainform::checkOpdates()
+{
+    return false;
+}
+
+void Tmainform::HintInfo()
+{
+    infoBar->showMessage(hintline::longPart(hintline::currentHint()));
+}
+
+void Tmainform::FormClose()
+{
+    const QString versionFile = joinPath(mainDir, QStringLiteral("Kvidrel.txt"));
+    if (QFile::exists(versionFile))
+        QFile::remove(versionFile);
+}
+
+// ---- Storage ----------------------------------------------------------------
+
+void Tmainform::LoadDeltagerRecord()
+{
+    kvidrel::LoadDeltagerRecord(deltagerFil, deltagerRegister);
+}
+
+void Tmainform::SaveDeltagerRecord()
+{
+    kvidrel::SaveDeltagerRecord(deltagerFil, deltagerRegister);
+}
+
+void Tmainform::LoadGrupper()
+{
+    if (!spmform || !spmform->gruppeliste)
+        return;
+    GruppeListe liste;
+    liste.navne = rowsOf(spmform->gruppeliste); // kept when there is no file
+    liste.encoding = gruppeFilKodning;
+    kvidrel::LoadGrupper(gruppeFil, liste);
+    gruppeFilKodning = liste.encoding;
+    fillGroupList(spmform->gruppeliste, liste.navne);
+}
+
+void Tmainform::SaveGrupper()
+{
+    if (!spmform || !spmform->gruppeliste)
+        return;
+    GruppeListe liste;
+    liste.navne = rowsOf(spmform->gruppeliste);
+    liste.encoding = gruppeFilKodning;
+    kvidrel::SaveGrupper(gruppeFil, liste);
+}
+
+void Tmainform::LoadSpmListen()
+{
+    SpmListe liste = kvidrel::LoadSpmListen(gruppeDir, gruppeNavn);
+    Spm = std::move(liste.Spm);
+    antalSpm = liste.antalSpm;
+    if (!spmform)
+        return;
+    if (spmform->spmliste)
+        fillQuestionList(spmform->spmliste, liste.rows);
+    if (spmform->antalLabel)
+        spmform->antalLabel->setText(liste.antalTekst);
+}
+
+void Tmainform::SaveSpm(std::int32_t aIndex)
+{
+    if (aIndex < 0 || aIndex >= Spm.size())
+        throw std::out_of_range("SaveSpm: no question " + std::to_string(aIndex));
+    kvidrel::SaveSpm(Spm[aIndex], gruppeDir);
+}
+
+// ---- Options and point range ---------------------------------------------------
+
+void Tmainform::defaultOpt()
+{
+    designName = kDefaultDesign;
+    stylemanager::TrySetStyle(designName);
+    minPoint = 10;
+    maxPoint = 100;
+    editModified = false;
+}
+
+void Tmainform::HentOpt()
+{
+    std::optional<Options> opt;
+    try {
+        opt = readOptions(optFil);
+    } catch (const std::exception &) {
+        opt.reset(); // an unreadable file counts as a missing one
+    }
+    if (opt) {
+        designName = opt->designName;
+        stylemanager::TrySetStyle(designName);
+        minPoint = opt->minPoint;
+        maxPoint = opt->maxPoint;
+    } else {
+        defaultOpt();
+    }
+    loadDesign();
+    minEdit->setText(QString::number(minPoint));
+    LowEdit->setText(QString::number(minPoint));
+    maxEdit->setText(QString::number(maxPoint));
+    HighEdit->setText(QString::number(maxPoint));
+    editModified = false;
+    placeWindow(this, 20, 40);
+}
+
+void Tmainform::GemOpt()
+{
+    writeOptions(optFil, Options{designName, minPoint, maxPoint});
+}
+
+void Tmainform::loadDesign()
+{
+    if (designName.isEmpty())
+        designName = kDefaultDesign;
+    designBox->clear();
+    const QStringList names = stylemanager::StyleNames();
+    for (const QString &name : names) {
+        // The box keeps its entries sorted without regard to case.
+        int at = 0;
+        while (at < designBox->count() &&
+               designBox->itemText(at).compare(name, Qt::CaseInsensitive) <= 0)
+            ++at;
+        designBox->insertItem(at, name);
+    }
+    int selected = -1;
+    for (int i = 0; i < designBox->count(); ++i) {
+        if (designBox->itemText(i).compare(designName, Qt::CaseInsensitive) == 0) {
+            selected = i;
+            break;
+        }
+    }
+    designBox->setCurrentIndex(selected);
+    designBox->setMaxVisibleItems(designBox->count());
+}
+
+void Tmainform::SetNewDesign()
+{
+    designName = designBox->currentText();
+    stylemanager::TrySetStyle(designName);
+    GemOpt();
+}
+
+void Tmainform::designBoxChange()
+{
+    guarded([this] { SetNewDesign(); });
+}
+
+void Tmainform::pointKontrol()
+{
+    applyRange(LowEdit, HighEdit, minPoint, maxPoint);
+}
+
+void Tmainform::GemPointExecute()
+{
+    applyRange(minEdit, maxEdit, minPoint, maxPoint);
+    GemOpt();
+    editModified = false;
+    LowEdit->setText(QString::number(minPoint));
+    HighEdit->setText(QString::number(maxPoint));
+}
+
+void Tmainform::GemPointUpdate()
+{
+    GemPoint->setEnabled(editModified);
+}
+
+void Tmainform::minEditChange()
+{
+    editModified = true;
+}
+
+void Tmainform::maxEditChange()
+{
+    editModified = true;
+}
+
+void Tmainform::LowEditChange()
+{
+    // During creation the display window does not exist yet.
+    if (!opstart && displayform)
+        displayform->LowEdit->setText(LowEdit->text());
+}
+
+void Tmainform::HighEditChange()
+{
+    if (!opstart && displayform)
+        displayform->HighEdit->setText(HighEdit->text());
+}
+
+} // namespace kvidrel

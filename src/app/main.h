@@ -88,6 +88,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildControls();
+    // The update check of the first activation; it runs nothing yet.
+    bool checkOpdates();
+
     void FormShow();
     void FormActivate();
     void FormClose();
