@@ -1,1 +1,25 @@
-int main() { return 0; }
+#include "appfont.h"
+#include "hintline.h"
+#include "main.h"
+#include "stylemanager.h"
+#include "windows.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    using namespace kvidrel;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kvidrel"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    registerTahoma();
+    hintline::install();
+    stylemanager::TrySetStyle(QStringLiteral("Sky"));
+
+    createWindows();
+    mainform->show();
+    const int result = QApplication::exec();
+    destroyWindows();
+    return result;
+}

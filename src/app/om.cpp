@@ -1,0 +1,13 @@
+#include "om.h"
+
+namespace kvidrel {
+
+Tomform *omform = nullptr;
+
+Tomform::Tomform(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Om Kvidrel"));
+    resize(320, 240);
+}
+
+} // namespace kvidrel

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+namespace kvidrel {
+
+// An empty window that keeps its place in the creation order; never shown.
+class Tomform : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Tomform(QWidget *parent = nullptr);
+};
+
+extern Tomform *omform;
+
+} // namespace kvidrel

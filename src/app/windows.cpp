@@ -1,0 +1,64 @@
+#include "windows.h"
+
+#include "deltagere.h"
+#include "display.h"
+#include "egenskaber.h"
+#include "infUnit.h"
+#include "information.h"
+#include "main.h"
+#include "makeSpm.h"
+#include "om.h"
+#include "spmUnit.h"
+#include "url.h"
+
+namespace kvidrel {
+
+namespace {
+
+// Only the main window ends the program when it closes; the display window and
+// the rest live on until then.
+template <class T> T *create()
+{
+    T *window = new T;
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    return window;
+}
+
+template <class T> void destroy(T *&reference)
+{
+    T *window = reference;
+    reference = nullptr;
+    delete window;
+}
+
+} // namespace
+
+void createWindows()
+{
+    mainform = new Tmainform;
+    displayform = create<Tdisplayform>();
+    spmform = create<Tspmform>();
+    egenskabsform = create<Tegenskabsform>();
+    omform = create<Tomform>();
+    deltagerform = create<Tdeltagerform>();
+    infoform = create<Tinfoform>();
+    urlform = create<Turlform>();
+    infform = create<Tinfform>();
+    spform = create<Tspform>();
+}
+
+void destroyWindows()
+{
+    destroy(spform);
+    destroy(infform);
+    destroy(urlform);
+    destroy(infoform);
+    destroy(deltagerform);
+    destroy(omform);
+    destroy(egenskabsform);
+    destroy(spmform);
+    destroy(displayform);
+    destroy(mainform);
+}
+
+} // namespace kvidrel
