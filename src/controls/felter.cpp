@@ -1,0 +1,349 @@
+#include "felter.h"
+
+#if __has_include("rulbar.h")
+#include "rulbar.h"
+#define KVIDREL_RULBAR 1
+#endif
+
+#include <algorithm>
+
+namespace kvidrel {
+
+TFelter::TFelter(QWidget *AOwner) : TPropVar(AOwner)
+{
+    FFeltRamme.SetFarveFelt(true);
+    FFeltRamme.SetFeltFarve(clBtnFace);
+    FFeltRamme.SetOnChange([this] { RammeChange(); });
+}
+
+TFelter::~TFelter()
+{
+    FFeltRamme.SetOnChange({});
+}
+
+void TFelter::SetBrugAktivFarve(bool Value)
+{
+    FBrugAktivFarve = Value;
+    FFeltRamme.SetFarveAktiv(false);
+}
+
+void TFelter::SetBrugOverFarve(bool Value)
+{
+    FBrugOverFarve = Value;
+    FFeltRamme.SetFarveOver(false);
+}
+
+void TFelter::SetBrugOmrids(bool Value)
+{
+    FBrugOmrids = Value;
+    FFeltRamme.SetAnvendOmrids(false);
+}
+
+void TFelter::RammeChange()
+{
+    FelterBeregnet = false;
+    // A frame with its own outline needs no outline per state.
+    if (FFeltRamme.Omrids())
+        FBrugOmrids = false;
+    Invalidate();
+}
+
+void TFelter::SetRulBar(TRulBar *Value)
+{
+    FRulBar = Value;
+#ifdef KVIDREL_RULBAR
+    if (FRulBar) {
+        FAntalIalt = std::max(FAntalIalt, FAntalFelter);
+        FRulBar->SetOnChange([this] { RBChange(); });
+        FRulBar->SetOnInterval([this](std::int32_t Nr) { RbPosChange(Nr); });
+        FelterBeregnet = false;
+    }
+#endif
+    Invalidate();
+}
+
+void TFelter::RBChange()
+{
+    FelterBeregnet = false;
+    Invalidate();
+}
+
+void TFelter::RbPosChange(std::int32_t Nr)
+{
+    SetStartNr(Nr);
+}
+
+void TFelter::SikrFelt(std::int32_t FeltNr)
+{
+    if (FeltNr >= 0 && FFelt.size() < std::size_t(FeltNr) + 1)
+        FFelt.resize(std::size_t(FeltNr) + 1);
+}
+
+void TFelter::InitFelt(std::int32_t FeltAntal)
+{
+    FFelt.resize(std::size_t(std::max(FeltAntal, 0)));
+}
+
+void TFelter::BeregnFelter()
+{
+    const TXFeltRamme &F = FFeltRamme;
+
+    // A grid without rows or columns holds no fields.
+    const std::int64_t Plads =
+        std::int64_t(std::max(FAntalVandret, 0)) * std::int64_t(std::max(FAntalLodret, 0));
+    if (Plads < FAntalFelter)
+        FAntalFelter = std::int32_t(Plads);
+    FAntalFelter = std::max(FAntalFelter, 0);
+    FFelt.resize(std::size_t(FAntalFelter));
+    FSlutNr = FStartNr + FAntalFelter - 1;
+
+    std::int32_t B = CompoRekt.Right - CompoRekt.Left;
+    std::int32_t H = CompoRekt.Bottom - CompoRekt.Top;
+    std::int32_t X = CompoRekt.Left;
+    std::int32_t Y = CompoRekt.Top;
+
+#ifdef KVIDREL_RULBAR
+    if (FRulBar) {
+        FAntalIalt = std::max(FAntalIalt, FAntalFelter);
+        FRulBar->BeregnDim(Canvas(), CompoRekt, FAntalIalt - FAntalFelter);
+        const std::int32_t Plads = FRulBar->Bredde() + FRulBar->Afstand() + 1;
+        if (FRulBar->Orientering() == orLodret)
+            B -= Plads;
+        else
+            H -= Plads;
+    }
+#endif
+
+    if (FAntalFelter > 0) {
+        // Left-over pixels are split before and after the grid, the odd one after.
+        std::int32_t Mellemrum = (FAntalVandret - 1) * F.AfstandLodret();
+        B -= Mellemrum;
+        FFeltBredde = B / FAntalVandret;
+        X += (B - FFeltBredde * FAntalVandret) / 2;
+
+        Mellemrum = (FAntalLodret - 1) * F.AfstandVandret();
+        H -= Mellemrum;
+        FFeltHojde = H / FAntalLodret;
+        Y += (H - FFeltHojde * FAntalLodret) / 2;
+    }
+
+    const std::int32_t StartX = X;
+    const std::int32_t StartY = Y;
+    const std::int32_t FB = F.Bredde();
+    for (std::int32_t I = 0; I < FAntalFelter; ++I) {
+        TFelt &T = FFelt[std::size_t(I)];
+        T.Nummer = I;
+        T.X1 = X;
+        T.X2 = X + FFeltBredde;
+        T.Y1 = Y;
+        T.Y2 = Y + FFeltHojde;
+        T.YR = Rect(T.X1, T.Y1, T.X2, T.Y2);
+        T.IR = Rect(T.X1 + FB, T.Y1 + FB, T.X2 - FB, T.Y2 - FB);
+        if (FNumLodret) {
+            if ((T.Nummer + 1) % FAntalLodret == 0) {
+                Y = StartY;
+                X = T.X2 + F.AfstandLodret();
+            } else {
+                Y = T.Y2 + F.AfstandVandret();
+            }
+        } else {
+            if ((T.Nummer + 1) % FAntalVandret == 0) {
+                X = StartX;
+                Y = T.Y2 + F.AfstandVandret();
+            } else {
+                X = T.X2 + F.AfstandLodret();
+            }
+        }
+    }
+
+    if (!FFelt.empty())
+        InRekt = FFelt.front().IR;
+    FelterBeregnet = !F.TilpasAlign();
+    CompoMade = true;
+}
+
+void TFelter::MakeRamme(std::int32_t Nr)
+{
+    if (!GyldigtFelt(Nr))
+        return;
+    TCanvas &Can = Canvas();
+    TXFeltRamme &F = FFeltRamme;
+    const TFelt &T = FFelt[std::size_t(Nr)];
+    const TFeltSit s = T.FSit;
+    const bool Over = s == 2 || s == 3;
+
+    if (FRulFunktion) {
+        switch (s) {
+        case 0:
+            Can.Brush.Color = F.FeltFarve();
+            break;
+        case 1:
+        case 3:
+            Can.Brush.Color = F.AktivFarve();
+            break;
+        case 2:
+            Can.Brush.Color = FEnFunktionel ? F.AktivFarve() : F.FeltFarve();
+            break;
+        case 4:
+            Can.Brush.Color = F.OverFarve();
+            break;
+        default:
+            break;
+        }
+        Can.Pen.Color = FBrugOverFarve && Over ? F.OverFarve() : Can.Brush.Color;
+        Can.Rectangle(T.YR.Left, T.YR.Top, T.YR.Right, T.YR.Bottom);
+        return;
+    }
+
+    if (FBrugAktivFarve)
+        F.SetFarveAktiv(s == 1 || s == 3);
+    if (FBrugOverFarve)
+        F.SetFarveOver(FToolFunktion && !FAlleOppe ? s == 2 : Over);
+    if (FBrugOmrids)
+        F.SetAnvendOmrids(Over);
+    switch (s) {
+    case 0:
+    case 4:
+        F.MakeRamme(Can, T.YR);
+        break;
+    case 1:
+        F.MakeRammeArt(Can, T.YR, FReaktion);
+        break;
+    case 2:
+        F.MakeRammeArt(Can, T.YR, FOverReaktion);
+        break;
+    case 3:
+        F.MakeRammeArt(Can, T.YR, FToolFunktion || MouseNede ? FReaktion : FOverReaktion);
+        break;
+    default:
+        break;
+    }
+}
+
+void TFelter::MakeBitmap(std::int32_t) {}
+
+void TFelter::MakeTekst(std::int32_t) {}
+
+void TFelter::TegnFelt(std::int32_t Nr)
+{
+    MakeRamme(Nr);
+    MakeBitmap(Nr);
+    MakeTekst(Nr);
+}
+
+void TFelter::Paint()
+{
+    TPropVar::Paint();
+    if (FAntalFelter == 0)
+        return;
+    BeregnFelter();
+    for (std::int32_t I = 0; I < FAntalFelter; ++I)
+        MakeRamme(I);
+#ifdef KVIDREL_RULBAR
+    if (FRulBar) {
+        FRulBar->SetPosition(FStartNr);
+        FRulBar->Paint();
+    }
+#endif
+}
+
+void TFelter::SetStartNr(std::int32_t Value)
+{
+    std::int32_t V = Value;
+    if (FAntalFelter + V > FAntalIalt)
+        V = FAntalIalt - FAntalFelter;
+    if (V < 0)
+        V = 0;
+    if (V == FStartNr)
+        return;
+    // The selection belongs to an item that scrolls away.
+    if (GyldigtFelt(NewNr))
+        FFelt[std::size_t(NewNr)].FSit = 0;
+    NewNr = -1;
+    OldNr = -1;
+    FStartNr = V;
+    // The highlight is no longer drawn, but the field keeps it for the keys.
+    if (GyldigtFelt(OverNr))
+        FFelt[std::size_t(OverNr)].FSit = 0;
+    if (CompoMade && FOnStartNr)
+        FOnStartNr();
+    else
+        Invalidate();
+}
+
+void TFelter::InitNormal(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    if (!CompoMade)
+        return;
+    NewNr = -1;
+    OldNr = -1;
+    TFelt &T = FFelt[std::size_t(FeltNr)];
+    T.FSit = 0;
+    if (FCheckFelt)
+        T.Checked = false;
+}
+
+void TFelter::InitAktiv(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    TFelt &T = FFelt[std::size_t(FeltNr)];
+    T.FSit = 1;
+    NewNr = FeltNr;
+    OldNr = FeltNr;
+    if (FCheckFelt)
+        T.Checked = true;
+}
+
+void TFelter::InitOver(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    FFelt[std::size_t(FeltNr)].FSit = 2;
+    OverNr = FeltNr;
+}
+
+void TFelter::InitInAktiv(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    FFelt[std::size_t(FeltNr)].FSit = 4;
+}
+
+void TFelter::EnabledAll(bool Aktiv)
+{
+    if (!CompoMade)
+        InitFelt(FAntalFelter);
+    if (Enabled() == Aktiv)
+        return;
+    SetEnabled(Aktiv);
+    for (std::size_t I = 0; I < FFelt.size(); ++I) {
+        TFelt &T = FFelt[I];
+        if (!Aktiv) {
+            // A selected field that is also highlighted is still the selection.
+            if ((T.FSit == 1 || T.FSit == 3) && !FCheckFelt)
+                T.Checked = true;
+            T.FSit = 4;
+            NewNr = -1;
+            OldNr = -1;
+        } else if (T.Checked) {
+            T.FSit = 1;
+            NewNr = std::int32_t(I);
+            OldNr = std::int32_t(I);
+            if (!FCheckFelt)
+                T.Checked = false;
+        } else {
+            T.FSit = 0;
+        }
+    }
+    if (CompoMade)
+        Invalidate();
+}
+
+} // namespace kvidrel

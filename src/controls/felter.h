@@ -1,0 +1,127 @@
+#pragma once
+
+// A grid of framed fields laid out in the content rectangle, each painted by its
+// state, showing a window of StartNr to SlutNr over AntalIalt items with an
+// optional scroll bar beside it.
+
+#include "propvar.h"
+
+#include <vector>
+
+namespace kvidrel {
+
+class TRulBar;
+
+// One field of the grid.
+struct TFelt
+{
+    std::int32_t Nummer = 0;
+    std::int32_t X1 = 0;
+    std::int32_t Y1 = 0;
+    std::int32_t X2 = 0;
+    std::int32_t Y2 = 0;
+    TRect YR; // outer rectangle, the frame goes here (inclusive)
+    TRect IR; // inside the frame: picture, text and hit tests
+    TFeltSit FSit = 0;
+    // The selection across disabling and enabling; the check box state with a
+    // CheckFelt hook.
+    bool Checked = false;
+    TNoParam Action; // executed when the field is clicked
+    bool ActionEnabled = false;
+};
+
+using TFeltArray = std::vector<TFelt>;
+
+class TFelter : public TPropVar
+{
+public:
+    explicit TFelter(QWidget *AOwner = nullptr);
+    ~TFelter() override;
+
+    // Owned; configured through its own properties, never replaced.
+    TXFeltRamme &FeltRamme() { return FFeltRamme; }
+    const TXFeltRamme &FeltRamme() const { return FFeltRamme; }
+    void SetFeltRamme(const TXFeltRamme &Value) { FFeltRamme.Assign(Value); }
+    TFeltArray &Felt() { return FFelt; }
+    const TFeltArray &Felt() const { return FFelt; }
+    void SetFelt(TFeltArray Value) { FFelt = std::move(Value); }
+
+    // Whether the frame's colour switches follow each field's state.
+    bool BrugAktivFarve() const { return FBrugAktivFarve; }
+    void SetBrugAktivFarve(bool Value);
+    bool BrugOverFarve() const { return FBrugOverFarve; }
+    void SetBrugOverFarve(bool Value);
+    bool BrugOmrids() const { return FBrugOmrids; }
+    void SetBrugOmrids(bool Value);
+
+    // Item shown in field 0.
+    std::int32_t StartNr() const { return FStartNr; }
+    void SetStartNr(std::int32_t Value);
+    std::int32_t AntalIalt() const { return FAntalIalt; }
+    void SetAntalIalt(std::int32_t Value) { Refresh(FAntalIalt, Value); }
+    // Item shown in the last field.
+    std::int32_t SlutNr() const { return FSlutNr; }
+    bool ToolFunktion() const { return FToolFunktion; }
+    void SetToolFunktion(bool Value) { FToolFunktion = Value; }
+    bool AlleOppe() const { return FAlleOppe; }
+    void SetAlleOppe(bool Value) { FAlleOppe = Value; }
+    // Called when StartNr changed after the first layout.
+    const TNoParam &OnStartNr() const { return FOnStartNr; }
+    void SetOnStartNr(TNoParam Value) { FOnStartNr = std::move(Value); }
+    // A scroll bar on the same window; not owned.
+    TRulBar *RulBar() const { return FRulBar; }
+    void SetRulBar(TRulBar *Value);
+    // With this hook the fields behave as independent check boxes.
+    const TNummer &CheckFelt() const { return FCheckFelt; }
+    void SetCheckFelt(TNummer Value) { FCheckFelt = std::move(Value); }
+
+    // Lays the fields out in the content rectangle.
+    void BeregnFelter();
+    // Draws the frame of visible field Nr by its state.
+    virtual void MakeRamme(std::int32_t Nr);
+    // Draws the picture and the text of visible field Nr (nothing at this level).
+    virtual void MakeBitmap(std::int32_t Nr);
+    virtual void MakeTekst(std::int32_t Nr);
+    // Redraws visible field Nr at once: frame, picture and text.
+    void TegnFelt(std::int32_t Nr);
+
+    void InitFelt(std::int32_t FeltAntal);
+    // Set a field's state without painting.
+    void InitNormal(std::int32_t FeltNr);
+    void InitAktiv(std::int32_t FeltNr);
+    void InitOver(std::int32_t FeltNr);
+    void InitInAktiv(std::int32_t FeltNr);
+    // Enables or disables the control and all its fields; a disabled list
+    // remembers its selection.
+    void EnabledAll(bool Aktiv);
+
+protected:
+    void Paint() override;
+
+    // Whether Nr is a field of the array.
+    bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
+    // Grows the field array to at least FeltNr + 1 entries.
+    void SikrFelt(std::int32_t FeltNr);
+
+    void RammeChange();
+    void RBChange();
+    void RbPosChange(std::int32_t Nr);
+
+    TXFeltRamme FFeltRamme;
+    TFeltArray FFelt;
+    bool FBrugAktivFarve = false;
+    bool FBrugOverFarve = false;
+    bool FBrugOmrids = false;
+    std::int32_t FStartNr = 0;
+    std::int32_t FAntalIalt = 0;
+    std::int32_t FSlutNr = 0;
+    bool FToolFunktion = false;
+    bool FAlleOppe = false;
+    TNoParam FOnStartNr;
+    TRulBar *FRulBar = nullptr;
+    TNummer FCheckFelt;
+    // A button went down on a field and has not come up yet.
+    bool MouseNede = false;
+};
+
+} // namespace kvidrel

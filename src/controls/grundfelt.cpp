@@ -1,0 +1,164 @@
+#include "grundfelt.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace kvidrel {
+
+Qt::CursorShape toQtCursor(TCursor Cursor)
+{
+    switch (Cursor) {
+    case crCross:
+        return Qt::CrossCursor;
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    case -5: // size all
+        return Qt::SizeAllCursor;
+    case -6: // size north-east/south-west
+        return Qt::SizeBDiagCursor;
+    case -7: // size north/south
+        return Qt::SizeVerCursor;
+    case -8: // size north-west/south-east
+        return Qt::SizeFDiagCursor;
+    case -9: // size west/east
+        return Qt::SizeHorCursor;
+    case -11: // hour glass
+        return Qt::WaitCursor;
+    case -18: // no
+        return Qt::ForbiddenCursor;
+    case -19: // app start
+        return Qt::BusyCursor;
+    case -20: // help
+        return Qt::WhatsThisCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+TGrundFelt::TGrundFelt(QWidget *AOwner) : QWidget(AOwner)
+{
+    // Every pixel comes from the picture, so Qt need not clear the area first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(64, 64);
+}
+
+TGrundFelt::~TGrundFelt()
+{
+    LukCanvas();
+}
+
+void TGrundFelt::SetColor(TColor Value)
+{
+    if (FColor == Value)
+        return;
+    FColor = Value;
+    Invalidate();
+}
+
+void TGrundFelt::SetFont(const TFont &Value)
+{
+    if (FFont == Value)
+        return;
+    FFont = Value;
+    Invalidate();
+}
+
+bool TGrundFelt::Enabled() const
+{
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
+
+void TGrundFelt::SikrStoerrelse()
+{
+    const QSize Str(qMax(width(), 1), qMax(height(), 1));
+    if (FBillede.size() == Str)
+        return;
+    LukCanvas();
+    FBillede = QImage(Str, QImage::Format_RGB32);
+    FBillede.fill(toQColor(FColor, palette()));
+    FUgyldig = true;
+}
+
+TCanvas &TGrundFelt::Canvas()
+{
+    if (!FCanvas) {
+        SikrStoerrelse();
+        FCanvas = std::make_unique<TCanvas>(&FBillede);
+        FCanvas->setPalette(palette());
+        FCanvas->Font = FFont;
+        FCanvas->Brush.Color = FColor;
+        // Whatever is drawn now is to be shown.
+        update();
+    }
+    return *FCanvas;
+}
+
+void TGrundFelt::LukCanvas()
+{
+    FCanvas.reset();
+}
+
+const QImage &TGrundFelt::Billede()
+{
+    SikrStoerrelse();
+    LukCanvas();
+    return FBillede;
+}
+
+void TGrundFelt::Invalidate()
+{
+    FUgyldig = true;
+    update();
+}
+
+void TGrundFelt::Repaint()
+{
+    Invalidate();
+    SikrStoerrelse();
+    TegnBillede();
+}
+
+void TGrundFelt::TegnBillede()
+{
+    FUgyldig = false;
+    TCanvas &Can = Canvas();
+    Can.Brush.Color = FColor;
+    Can.Brush.Style = bsSolid;
+    Can.FillRect(Rect(0, 0, width(), height()));
+    Paint();
+    LukCanvas();
+    Malet();
+}
+
+void TGrundFelt::paintEvent(QPaintEvent *)
+{
+    SikrStoerrelse();
+    if (FUgyldig)
+        TegnBillede();
+    LukCanvas();
+    QPainter P(this);
+    P.drawImage(0, 0, FBillede);
+}
+
+void TGrundFelt::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Invalidate();
+}
+
+void TGrundFelt::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+    case QEvent::PaletteChange:
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace kvidrel

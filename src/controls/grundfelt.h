@@ -1,0 +1,85 @@
+#pragma once
+
+// The custom-painted control that every field control builds on. All drawing
+// goes to a picture of the control; a paint event only shows that picture. A
+// full paint (after Invalidate) redraws the picture through Paint, while a
+// direct redraw draws a part of it at once through Canvas and is shown with the
+// next paint event, so the picture is up to date before the drawing call returns.
+
+#include "canvas.h"
+#include "drawtypes.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+namespace kvidrel {
+
+// Cursor identifiers of the platform's cursor table.
+using TCursor = std::int16_t;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crHandPoint = -21;
+
+// The Qt cursor shape shown for a cursor identifier.
+Qt::CursorShape toQtCursor(TCursor Cursor);
+
+class TGrundFelt : public QWidget
+{
+public:
+    explicit TGrundFelt(QWidget *AOwner = nullptr);
+    ~TGrundFelt() override;
+
+    // Background colour; the picture is filled with it before each full paint.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    // The font handed to the text components.
+    const TFont &Font() const { return FFont; }
+    void SetFont(const TFont &Value);
+    // The control's own enabled flag (a disabled parent does not clear it).
+    bool Enabled() const;
+    void SetEnabled(bool Value) { setEnabled(Value); }
+
+    std::int32_t Width() const { return width(); }
+    std::int32_t Height() const { return height(); }
+    void SetWidth(std::int32_t Value) { resize(Value, height()); }
+    void SetHeight(std::int32_t Value) { resize(width(), Value); }
+
+    // The canvas on the control's picture. It starts with the control's font and
+    // a solid brush in Color; what is drawn on it is shown at the next paint event.
+    TCanvas &Canvas();
+    // The control's picture as drawn so far.
+    const QImage &Billede();
+
+    // The whole control is to be painted again (at the next paint event).
+    void Invalidate();
+    // Paints the whole control into its picture now.
+    void Repaint();
+
+protected:
+    // Draws the whole control on Canvas; the picture is already filled with Color.
+    virtual void Paint() {}
+    // Called after every full paint.
+    virtual void Malet() {}
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void SikrStoerrelse();
+    void TegnBillede();
+    void LukCanvas();
+
+    TColor FColor = clWindow;
+    TFont FFont;
+    QImage FBillede;
+    std::unique_ptr<TCanvas> FCanvas;
+    bool FUgyldig = true;
+};
+
+} // namespace kvidrel

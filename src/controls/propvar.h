@@ -1,0 +1,90 @@
+#pragma once
+
+// The grid configuration shared by the list and the schema controls: how many
+// fields in how many rows and columns, how fields react, and which field is
+// active and which is highlighted. Indices count the visible fields; -1 is none.
+
+#include "rammefelt.h"
+
+namespace kvidrel {
+
+class TPropVar : public TRammeFelt
+{
+public:
+    explicit TPropVar(QWidget *AOwner = nullptr);
+
+    // Geometry: a change clears FelterBeregnet and paints again; writing the
+    // current value does nothing.
+    std::int32_t AntalFelter() const { return FAntalFelter; }
+    void SetAntalFelter(std::int32_t Value) { Refresh(FAntalFelter, Value); }
+    std::int32_t AntalLodret() const { return FAntalLodret; }
+    void SetAntalLodret(std::int32_t Value) { Refresh(FAntalLodret, Value); }
+    std::int32_t AntalVandret() const { return FAntalVandret; }
+    void SetAntalVandret(std::int32_t Value) { Refresh(FAntalVandret, Value); }
+    bool AutoDim() const { return FAutoDim; }
+    void SetAutoDim(bool Value) { Refresh(FAutoDim, Value); }
+    bool NumLodret() const { return FNumLodret; }
+    void SetNumLodret(bool Value) { Refresh(FNumLodret, Value); }
+
+    // Behaviour: stored, taking effect at the next paint or event.
+    TRammeType Reaktion() const { return FReaktion; }
+    void SetReaktion(TRammeType Value) { FReaktion = Value; }
+    TRammeType OverReaktion() const { return FOverReaktion; }
+    void SetOverReaktion(TRammeType Value) { FOverReaktion = Value; }
+    bool EnFunktionel() const { return FEnFunktionel; }
+    void SetEnFunktionel(bool Value) { FEnFunktionel = Value; }
+    bool RulFunktion() const { return FRulFunktion; }
+    void SetRulFunktion(bool Value) { FRulFunktion = Value; }
+    bool NoFoNoAktiv() const { return FNoFoNoAktiv; }
+    void SetNoFoNoAktiv(bool Value) { FNoFoNoAktiv = Value; }
+    bool NoFoNoOver() const { return FNoFoNoOver; }
+    void SetNoFoNoOver(bool Value) { FNoFoNoOver = Value; }
+
+    // Field size: an output of the layout where it is computed.
+    std::int32_t FeltBredde() const { return FFeltBredde; }
+    void SetFeltBredde(std::int32_t Value);
+    std::int32_t FeltHojde() const { return FFeltHojde; }
+    void SetFeltHojde(std::int32_t Value);
+
+    std::int32_t GetAktivNr() const { return NewNr; }
+    std::int32_t GetOverNr() const { return OverNr; }
+    // Stores the highlighted field without painting.
+    void SetOverNr(std::int32_t FeltNr) { OverNr = FeltNr; }
+
+protected:
+    template <typename T> void Refresh(T &Field, T Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        FelterBeregnet = false;
+        Invalidate();
+    }
+
+    bool FAutoDim = false;
+    bool FRulFunktion = false;
+    bool FEnFunktionel = false;
+    bool FNumLodret = false;
+    std::int32_t FAntalVandret = 0;
+    std::int32_t FFeltHojde = 0;
+    std::int32_t FAntalLodret = 0;
+    std::int32_t FAntalFelter = 0;
+    std::int32_t FFeltBredde = 0;
+    TRammeType FReaktion = rtIngen;
+    TRammeType FOverReaktion = rtIngen;
+    bool FNoFoNoAktiv = false;
+    bool FNoFoNoOver = false;
+
+    // The fields have been laid out at least once; until then most operations
+    // only record state.
+    bool CompoMade = false;
+    // The layout is up to date.
+    bool FelterBeregnet = false;
+    std::int32_t NewNr = 0;  // active field
+    std::int32_t OldNr = 0;  // active field before the current press or key
+    std::int32_t OverNr = 0; // highlighted field
+    bool MusMove = false;    // the focus is taken because of a mouse move
+    bool OverCurs = false;   // CursorOver is to be shown inside InRekt
+};
+
+} // namespace kvidrel
