@@ -1,0 +1,56 @@
+#include "billedfelt.h"
+
+#include "textfile.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QPainter>
+
+namespace kvidrel {
+
+BilledFelt::BilledFelt(QWidget *parent) : QWidget(parent) {}
+
+void BilledFelt::LoadFromFile(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw FileError(QStringLiteral("Billedet \"%1\" kan ikke indlæses: %2")
+                            .arg(QDir::toNativeSeparators(path), reader.errorString()));
+    m_image = std::move(image);
+    update();
+}
+
+void BilledFelt::Clear()
+{
+    m_image = QImage();
+    update();
+}
+
+bool BilledFelt::kanIndlaese(const QString &path)
+{
+    QImageReader reader(path);
+    return reader.canRead();
+}
+
+QString BilledFelt::dialogFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    return QStringLiteral("Billeder (%1);;Alle filer (*)").arg(patterns.join(u' '));
+}
+
+void BilledFelt::paintEvent(QPaintEvent *)
+{
+    if (m_image.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize size = m_image.size().scaled(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.drawImage(target, m_image);
+}
+
+} // namespace kvidrel

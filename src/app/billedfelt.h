@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace kvidrel {
+
+// A picture control: shows one picture scaled to fit with its proportions kept.
+class BilledFelt : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BilledFelt(QWidget *parent = nullptr);
+
+    // Throws FileError with the reader's reason when the file is no picture the
+    // program can load; the shown picture is then kept.
+    void LoadFromFile(const QString &path);
+    void Clear();
+    bool isEmpty() const { return m_image.isNull(); }
+    const QImage &image() const { return m_image; }
+
+    // Whether path holds a picture the program can load.
+    static bool kanIndlaese(const QString &path);
+    // The picture-file dialog's filter: every format the program can load.
+    static QString dialogFilter();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_image;
+};
+
+} // namespace kvidrel
