@@ -1,0 +1,554 @@
+#include "makeSpm.h"
+
+#include "action.h"
+#include "billedfelt.h"
+#include "errors.h"
+#include "groupfolders.h"
+#include "hintline.h"
+#include "infUnit.h"
+#include "listrows.h"
+#include "main.h"
+#include "radiogroup.h"
+#include "spmUnit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kvidrel {
+
+Tspmform *spmform = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 741;
+constexpr int kClientHeight = 620;
+constexpr int kMinWidth = 671;
+constexpr int kMinHeight = 618;
+constexpr int kLeftColumnWidth = 220;
+
+const QString kNavnFindes = QStringLiteral("Oplysning:\rNavnet eksisterer allerede.");
+const QString kNavnIkkeMappe =
+    QStringLiteral("Oplysning:\rNavnet kan ikke bruges som navn på en mappe.");
+const QString kManglerSpm = QStringLiteral("Der mangler spørgsmål.\rVælg eller indfør spørgsmål.");
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel *label(const QString &text, const char *name)
+{
+    return named(new QLabel(text), name);
+}
+
+QLabel *heading(const QString &text, const char *name)
+{
+    QLabel *l = label(text, name);
+    QFont font = l->font();
+    font.setBold(true);
+    l->setFont(font);
+    return l;
+}
+
+QLineEdit *edit(const char *name)
+{
+    return named(new QLineEdit, name);
+}
+
+// Buttons never become the dialog's default: Enter in a field belongs to the field.
+QPushButton *button(const QString &text, const char *name)
+{
+    auto *b = named(new QPushButton(text), name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QToolButton *speedButton(QStyle::StandardPixmap icon, const char *name)
+{
+    auto *b = named(new QToolButton, name);
+    b->setAutoRaise(true);
+    b->setIcon(b->style()->standardIcon(icon));
+    return b;
+}
+
+QToolButton *searchButton(const char *name)
+{
+    return speedButton(QStyle::SP_FileDialogContentsView, name);
+}
+
+// The three buttons under a list: delete, down, up.
+QHBoxLayout *listButtons(QToolButton *slet, QToolButton *ned, QToolButton *op)
+{
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(slet);
+    row->addWidget(ned);
+    row->addWidget(op);
+    row->addStretch(1);
+    return row;
+}
+
+// The enabled rules shared by the moving buttons of both lists.
+bool kanFlytteOp(const QListWidget *list)
+{
+    return listrows::valgt(list) > 0;
+}
+
+bool kanFlytteNed(const QListWidget *list)
+{
+    const int i = listrows::valgt(list);
+    return i >= 0 && i < list->count() - 1;
+}
+
+Action *makeAction(QObject *owner, const QString &caption, const QString &hint)
+{
+    auto *a = new Action(owner);
+    a->Caption = caption;
+    a->Hint = hint;
+    return a;
+}
+
+} // namespace
+
+Tspmform::Tspmform(QWidget *parent) : ModalWindow(QStringLiteral("Spørgsmål"), parent)
+{
+    // The creation handler fills the group list through the program-wide
+    // reference, so it must name this window before FormCreate runs.
+    spmform = this;
+    buildWindow();
+    makeActions();
+    FormCreate();
+}
+
+Tspmform::~Tspmform()
+{
+    if (spmform == this)
+        spmform = nullptr;
+}
+
+void Tspmform::FormCreate()
+{
+    if (mainform)
+        guarded([] { mainform->LoadGrupper(); });
+}
+
+// ---- Layout -------------------------------------------------------------------
+
+void Tspmform::buildWindow()
+{
+    resize(kClientWidth, kClientHeight);
+    setMinimumSize(kMinWidth, kMinHeight);
+
+    spmBog = named(new QTabWidget, "spmBog");
+    side1 = named(buildGroupPage(), "side1");
+    side2 = named(buildQuestionPage(), "side2");
+    side3 = named(buildCommentPage(), "side3");
+    spmBog->addTab(side1, QStringLiteral("Grupper"));
+    spmBog->addTab(side2, QStringLiteral("Spørgsmål"));
+    spmBog->addTab(side3, QStringLiteral("Kommentarer"));
+    spmBog->setCurrentIndex(0);
+
+    auto *middle = new QHBoxLayout;
+    middle->setContentsMargins(6, 6, 6, 0);
+    middle->addWidget(buildLeftColumn());
+    middle->addWidget(spmBog, 1);
+
+    auto *box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(4);
+    box->addLayout(middle, 1);
+    box->addWidget(buildBottomBar());
+    box->addWidget(makeInfoBar());
+}
+
+QWidget *Tspmform::buildLeftColumn()
+{
+    Panel1 = named(new QWidget, "Panel1");
+    Panel1->setFixedWidth(kLeftColumnWidth);
+    Label9 = heading(QStringLiteral("Vælg spørgsmål"), "Label9");
+    spmliste = named(new QListWidget, "spmliste");
+    Button6 = speedButton(QStyle::SP_TrashIcon, "Button6");
+    Button7 = speedButton(QStyle::SP_ArrowDown, "Button7");
+    Button5 = speedButton(QStyle::SP_ArrowUp, "Button5");
+
+    auto *box = new QVBoxLayout(Panel1);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(Label9);
+    box->addWidget(spmliste, 1);
+    box->addLayout(listButtons(Button6, Button7, Button5));
+    return Panel1;
+}
+
+QWidget *Tspmform::buildGroupPage()
+{
+    auto *page = new QWidget;
+    Label2 = heading(QStringLiteral("Vælg gruppe"), "Label2");
+    gruppeliste = named(new QListWidget, "gruppeliste");
+    gruppeliste->setSortingEnabled(false);
+    Button3 = speedButton(QStyle::SP_TrashIcon, "Button3");
+    Button4 = speedButton(QStyle::SP_ArrowDown, "Button4");
+    Button1 = speedButton(QStyle::SP_ArrowUp, "Button1");
+
+    // The panel for a new group.
+    Label12 = heading(QStringLiteral("Indfør ny gruppe"), "Label12");
+    Label10 = label(QStringLiteral("Gruppenavn"), "Label10");
+    gruppeEdit = edit("gruppeEdit");
+    SpeedButton5 = speedButton(QStyle::SP_DialogApplyButton, "SpeedButton5");
+    auto *newRow = new QHBoxLayout;
+    newRow->addWidget(Label10);
+    newRow->addWidget(gruppeEdit, 1);
+    newRow->addWidget(SpeedButton5);
+
+    auto *box = new QVBoxLayout(page);
+    box->addWidget(Label2);
+    box->addWidget(gruppeliste, 1);
+    box->addLayout(listButtons(Button3, Button4, Button1));
+    box->addSpacing(12);
+    box->addWidget(Label12);
+    box->addLayout(newRow);
+    return page;
+}
+
+QWidget *Tspmform::buildQuestionPage()
+{
+    auto *page = new QWidget;
+    gruppenavnLabel = heading(QString(), "gruppenavnLabel");
+    infoLabel = label(QStringLiteral("Indfør spørgsmål"), "infoLabel");
+    navnEdit = edit("navnEdit");
+    musikEdit = edit("musikEdit");
+    musikTestButton = button(QStringLiteral("Test"), "musikTestButton");
+    hintline::setHint(musikTestButton, QStringLiteral("Test valgte musikfil"));
+    SpeedButton7 = speedButton(QStyle::SP_DirOpenIcon, "SpeedButton7");
+    hintline::setHint(SpeedButton7, QStringLiteral("Åben en musikfil til musikquiz spørgsmål"));
+    spmEdit = edit("spmEdit");
+    billedKnap = searchButton("billedKnap");
+    EditA = edit("EditA");
+    EditB = edit("EditB");
+    EditC = edit("EditC");
+    EditD = edit("EditD");
+    SpeedButton1 = searchButton("SpeedButton1");
+    SpeedButton2 = searchButton("SpeedButton2");
+    SpeedButton3 = searchButton("SpeedButton3");
+    SpeedButton4 = searchButton("SpeedButton4");
+
+    auto *grid = new QGridLayout;
+    int row = 0;
+    const auto addRow = [&](const QString &text, const char *name, QWidget *field,
+                            QWidget *extra1 = nullptr, QWidget *extra2 = nullptr) {
+        grid->addWidget(label(text, name), row, 0);
+        grid->addWidget(field, row, 1);
+        if (extra1)
+            grid->addWidget(extra1, row, 2);
+        if (extra2)
+            grid->addWidget(extra2, row, 3);
+        ++row;
+    };
+    addRow(QStringLiteral("Navn"), "Label1", navnEdit);
+    addRow(QStringLiteral("Musikfil"), "Label14", musikEdit, SpeedButton7, musikTestButton);
+    addRow(QStringLiteral("Spørgsmål"), "Label7", spmEdit, billedKnap);
+    addRow(QStringLiteral("Svar A"), "Label6", EditA, SpeedButton1);
+    addRow(QStringLiteral("Svar B"), "Label5", EditB, SpeedButton2);
+    addRow(QStringLiteral("Svar C"), "Label4", EditC, SpeedButton3);
+    addRow(QStringLiteral("Svar D"), "Label3", EditD, SpeedButton4);
+    grid->setColumnStretch(1, 1);
+
+    svarGruppe = named(new RadioGroup(QStringLiteral("Rigtige svar"),
+                                      {QStringLiteral("Svar A"), QStringLiteral("Svar B"),
+                                       QStringLiteral("Svar C"), QStringLiteral("Svar D")},
+                                      4),
+                       "svarGruppe");
+    svarGruppe->setItemIndex(0);
+    pointGruppe =
+        named(new RadioGroup(QStringLiteral("Pointtype"),
+                             {QStringLiteral("Tilfældig"), QStringLiteral("Defineret")}, 1),
+              "pointGruppe");
+    pointGruppe->setItemIndex(0);
+    pointEdit = edit("pointEdit");
+    pointEdit->setMaxLength(7);
+    pointEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), pointEdit));
+    pointEdit->setEnabled(false);
+    auto *pointRow = new QHBoxLayout;
+    pointRow->addWidget(pointGruppe);
+    pointRow->addWidget(label(QStringLiteral("Point"), "Label8"));
+    pointRow->addWidget(pointEdit);
+    pointRow->addStretch(1);
+
+    barNew = named(new QWidget, "barNew");
+    spmInsertButton = button(QString(), "spmInsertButton");
+    auto *newBox = new QHBoxLayout(barNew);
+    newBox->setContentsMargins(0, 0, 0, 0);
+    newBox->addWidget(spmInsertButton);
+    newBox->addStretch(1);
+
+    barRediger = named(new QWidget, "barRediger");
+    Button9 = button(QString(), "Button9");
+    newClearButton = button(QStringLiteral("Nyt spørgsmål"), "newClearButton");
+    hintline::setHint(newClearButton, QStringLiteral("Klargør til nyt spørgsmål i valgte gruppe"));
+    auto *editBox = new QHBoxLayout(barRediger);
+    editBox->setContentsMargins(0, 0, 0, 0);
+    editBox->addWidget(Button9);
+    editBox->addWidget(newClearButton);
+    editBox->addStretch(1);
+    barRediger->hide();
+
+    auto *box = new QVBoxLayout(page);
+    box->addWidget(gruppenavnLabel);
+    box->addWidget(infoLabel);
+    box->addLayout(grid);
+    box->addWidget(svarGruppe);
+    box->addLayout(pointRow);
+    box->addStretch(1);
+    box->addWidget(barNew);
+    box->addWidget(barRediger);
+    return page;
+}
+
+QWidget *Tspmform::buildCommentPage()
+{
+    auto *page = new QWidget;
+    spmLabel = heading(QStringLiteral("Spørgsmål"), "spmLabel");
+    rigtigtEdit = edit("rigtigtEdit");
+    SpeedButton6 = searchButton("SpeedButton6");
+    kommentarImage = named(new BilledFelt, "kommentarImage");
+    kommentarImage->setMinimumSize(200, 150);
+    pictureKnap = button(QStringLiteral("Vælg billede"), "pictureKnap");
+    hintline::setHint(pictureKnap, QStringLiteral("Vælg billede til svaret"));
+    Memo = named(new QPlainTextEdit, "Memo");
+    Button10 = button(QString(), "Button10");
+
+    auto *answerRow = new QHBoxLayout;
+    answerRow->addWidget(label(QStringLiteral("Rigtige svar"), "Label11"));
+    answerRow->addWidget(rigtigtEdit, 1);
+    answerRow->addWidget(SpeedButton6);
+    auto *pictureRow = new QHBoxLayout;
+    pictureRow->addStretch(1);
+    pictureRow->addWidget(pictureKnap);
+    auto *saveRow = new QHBoxLayout;
+    saveRow->addStretch(1);
+    saveRow->addWidget(Button10);
+
+    auto *box = new QVBoxLayout(page);
+    box->addWidget(spmLabel);
+    box->addLayout(answerRow);
+    box->addWidget(kommentarImage, 2);
+    box->addLayout(pictureRow);
+    box->addWidget(label(QStringLiteral("Tekst"), "Label13"));
+    box->addWidget(Memo, 1);
+    box->addLayout(saveRow);
+    return page;
+}
+
+QWidget *Tspmform::buildBottomBar()
+{
+    Panel4 = named(new QWidget, "Panel4");
+    antalLabel = label(QString(), "antalLabel");
+    Button2 = button(QString(), "Button2");
+    gruppenavnEdit = edit("gruppenavnEdit");
+    gruppenavnEdit->setText(QStringLiteral("Gruppenavn"));
+
+    auto *box = new QHBoxLayout(Panel4);
+    box->setContentsMargins(6, 0, 6, 0);
+    box->addWidget(antalLabel);
+    box->addStretch(1);
+    box->addWidget(Button2);
+    box->addWidget(gruppenavnEdit, 1);
+    return Panel4;
+}
+
+void Tspmform::makeActions()
+{
+    godkendGruppe =
+        makeAction(this, QString(), QStringLiteral("Indfør gruppenavnet i listen og gem"));
+    godkendGruppe->OnUpdate = [this] { godkendGruppe->setEnabled(!gruppeEdit->text().isEmpty()); };
+    godkendGruppe->OnExecute = [this] { godkendGruppeExecute(); };
+    godkendGruppe->attach(SpeedButton5);
+
+    sletGruppe =
+        makeAction(this, QString(), QStringLiteral("Slet valgte gruppe med samtlige spørgsmål"));
+    sletGruppe->OnUpdate = [this] { sletGruppe->setEnabled(listrows::valgt(gruppeliste) >= 0); };
+    sletGruppe->OnExecute = [this] { sletGruppeExecute(); };
+    sletGruppe->attach(Button3);
+
+    flytOpGruppe = makeAction(this, QString(), QStringLiteral("Flyt valgte gruppe op i listen"));
+    flytOpGruppe->OnUpdate = [this] { flytOpGruppe->setEnabled(kanFlytteOp(gruppeliste)); };
+    flytOpGruppe->OnExecute = [this] { flytOpGruppeExecute(); };
+    flytOpGruppe->attach(Button1);
+
+    flytNedGruppe = makeAction(this, QString(), QStringLiteral("Flyt valgte gruppe ned i listen"));
+    flytNedGruppe->OnUpdate = [this] { flytNedGruppe->setEnabled(kanFlytteNed(gruppeliste)); };
+    flytNedGruppe->OnExecute = [this] { flytNedGruppeExecute(); };
+    flytNedGruppe->attach(Button4);
+
+    startSpm = makeAction(this, QStringLiteral("Indfør i spillet"),
+                          QStringLiteral("Indfør spørgsmålene fra valgte gruppe i spillet"));
+    startSpm->OnUpdate = [this] {
+        startSpm->setEnabled(spmliste->count() >= 1 && listrows::valgt(gruppeliste) >= 0);
+    };
+    startSpm->OnExecute = [this] { startSpmExecute(); };
+    startSpm->attach(Button2);
+
+    // The question list's buttons; what they do comes with the list operations.
+    sletSpm = makeAction(this, QString(), QStringLiteral("Slet valgte spørgsmål fra listen"));
+    sletSpm->OnUpdate = [this] { sletSpm->setEnabled(listrows::valgt(spmliste) >= 0); };
+    sletSpm->attach(Button6);
+    flytNedSpm = makeAction(this, QString(), QStringLiteral("Flyt valgte spørgsmål ned i listen"));
+    flytNedSpm->OnUpdate = [this] { flytNedSpm->setEnabled(kanFlytteNed(spmliste)); };
+    flytNedSpm->attach(Button7);
+    flytOpSpm = makeAction(this, QString(), QStringLiteral("Flyt valgte spørgsmål op i listen"));
+    flytOpSpm->OnUpdate = [this] { flytOpSpm->setEnabled(kanFlytteOp(spmliste)); };
+    flytOpSpm->attach(Button5);
+
+    spmGodkendt = makeAction(this, QStringLiteral("Indfør spørgsmålet"),
+                             QStringLiteral("Indfør spørgsmålet i spørgsmålslisten"));
+    spmGodkendt->attach(spmInsertButton);
+    spmRediger = makeAction(this, QStringLiteral("Indfør ændringer"),
+                            QStringLiteral("Indfør forandringer og gem"));
+    spmRediger->OnUpdate = [this] { spmRediger->setEnabled(redigeret); };
+    spmRediger->attach(Button9);
+    gemKommentarer = makeAction(this, QStringLiteral("Gem"),
+                                QStringLiteral("Gem kommentarer til valgte spørgsmål"));
+    gemKommentarer->OnUpdate = [this] { gemKommentarer->setEnabled(komModified); };
+    gemKommentarer->attach(Button10);
+
+    listrows::onClick(gruppeliste, [this] { guarded([this] { gruppelisteClick(); }); });
+    listrows::onDblClick(gruppeliste, [this] { gruppelisteDblClick(); });
+    connect(gruppeEdit, &QLineEdit::returnPressed, this, [this] { gruppeEditKeyPress(); });
+
+    for (Action *a : {godkendGruppe, sletGruppe, flytOpGruppe, flytNedGruppe, startSpm, sletSpm,
+                      flytNedSpm, flytOpSpm, spmGodkendt, spmRediger, gemKommentarer})
+        a->Update();
+}
+
+// ---- Group page ------------------------------------------------------------------
+
+void Tspmform::gruppelisteClick()
+{
+    {
+        const QSignalBlocker blocker(spmliste);
+        spmliste->clear();
+    }
+    const int i = listrows::valgt(gruppeliste);
+    const QString navn = i >= 0 ? gruppeliste->item(i)->text() : QString();
+    // A name written into the list file by hand may not be a folder name: it
+    // must never become a path.
+    const bool brugbar = i >= 0 && gruppeNavnBrugbart(navn);
+    mainform->gruppeNavn = brugbar ? navn : QString();
+    if (brugbar)
+        mainform->LoadSpmListen();
+    mainform->disGruppenavn = mainform->gruppeNavn;
+    gruppenavnEdit->setText(mainform->disGruppenavn);
+    if (i >= 0 && !brugbar)
+        visInfo(kNavnIkkeMappe);
+}
+
+void Tspmform::gruppelisteDblClick()
+{
+    startSpm->Execute(); // runs only when enabled
+}
+
+void Tspmform::godkendGruppeExecute()
+{
+    const QString navn = gruppeEdit->text();
+    for (int row = 0; row < gruppeliste->count(); ++row) {
+        if (gruppeliste->item(row)->text().compare(navn, Qt::CaseInsensitive) == 0) {
+            visInfo(kNavnFindes);
+            gruppeEdit->clear();
+            return;
+        }
+    }
+    if (!gruppeNavnBrugbart(navn)) {
+        visInfo(kNavnIkkeMappe);
+        return;
+    }
+    listrows::tilfoej(gruppeliste, navn);
+    mainform->SaveGrupper();
+    // A folder that cannot be made is not reported: the row stays in the list.
+    opretGruppeMapper(mainform->gruppeDir, navn);
+    gruppeEdit->clear();
+}
+
+void Tspmform::gruppeEditKeyPress()
+{
+    godkendGruppe->Execute(); // runs only when enabled
+}
+
+void Tspmform::sletGruppeExecute()
+{
+    const int i = listrows::valgt(gruppeliste);
+    if (i < 0)
+        return;
+    const QString navn = gruppeliste->item(i)->text();
+    if (!spoerg(QStringLiteral("Skal gruppen ") + navn + u'\r' +
+                QStringLiteral("slettes permanent?") + u'\r' +
+                QStringLiteral("Alle spørgsmål i gruppen vil også blive slettet.")))
+        return;
+    // Throws when part of the folder would not go; the row then stays.
+    sletGruppeMappe(mainform->gruppeDir, navn);
+    {
+        const QSignalBlocker blocker(gruppeliste);
+        delete gruppeliste->takeItem(i);
+        listrows::vaelg(gruppeliste, -1);
+    }
+    mainform->SaveGrupper();
+    const QSignalBlocker blocker(spmliste);
+    spmliste->clear();
+}
+
+void Tspmform::flytOpGruppeExecute()
+{
+    const int i = listrows::valgt(gruppeliste);
+    flytGruppe(i, i - 1);
+}
+
+void Tspmform::flytNedGruppeExecute()
+{
+    const int i = listrows::valgt(gruppeliste);
+    flytGruppe(i, i + 1);
+}
+
+// The order of groups lives only in the list file: folders keep their names.
+void Tspmform::flytGruppe(int fra, int til)
+{
+    if (fra < 0 || til < 0 || fra >= gruppeliste->count() || til >= gruppeliste->count())
+        return;
+    {
+        const QSignalBlocker blocker(spmliste);
+        spmliste->clear();
+    }
+    QListWidgetItem *a = gruppeliste->item(fra);
+    QListWidgetItem *b = gruppeliste->item(til);
+    const QString tekst = a->text();
+    {
+        const QSignalBlocker blocker(gruppeliste);
+        a->setText(b->text());
+        b->setText(tekst);
+    }
+    listrows::vaelg(gruppeliste, til);
+    mainform->SaveGrupper();
+}
+
+void Tspmform::startSpmExecute()
+{
+    if (mainform->antalSpm != 0) {
+        done(1);
+        return;
+    }
+    visInfo(kManglerSpm);
+}
+
+} // namespace kvidrel
