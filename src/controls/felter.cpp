@@ -1,10 +1,5 @@
 #include "felter.h"
 
-#if __has_include("rulbar.h")
-#include "rulbar.h"
-#define KVIDREL_RULBAR 1
-#endif
-
 #include <algorithm>
 
 namespace kvidrel {
@@ -51,14 +46,27 @@ void TFelter::RammeChange()
 void TFelter::SetRulBar(TRulBar *Value)
 {
     FRulBar = Value;
-#ifdef KVIDREL_RULBAR
     if (FRulBar) {
         FAntalIalt = std::max(FAntalIalt, FAntalFelter);
-        FRulBar->SetOnChange([this] { RBChange(); });
-        FRulBar->SetOnInterval([this](std::int32_t Nr) { RbPosChange(Nr); });
+        // The bar lives on the window and may outlast this control.
+        const QPointer<TFelter> Selv(this);
+        FRulBar->SetOnChange([Selv] {
+            if (Selv)
+                Selv->RBChange();
+        });
+        FRulBar->SetOnInterval([Selv](std::int32_t Nr) {
+            if (Selv)
+                Selv->RbPosChange(Nr);
+        });
+        // The bar draws on this control's canvas between paints too.
+        FRulBar->SetOnTegnet([Selv] {
+            if (Selv)
+                Selv->update();
+        });
+        // This control draws the bar; its own widget stays out of sight.
+        FRulBar->hide();
         FelterBeregnet = false;
     }
-#endif
     Invalidate();
 }
 
@@ -102,17 +110,15 @@ void TFelter::BeregnFelter()
     std::int32_t X = CompoRekt.Left;
     std::int32_t Y = CompoRekt.Top;
 
-#ifdef KVIDREL_RULBAR
     if (FRulBar) {
         FAntalIalt = std::max(FAntalIalt, FAntalFelter);
         FRulBar->BeregnDim(Canvas(), CompoRekt, FAntalIalt - FAntalFelter);
-        const std::int32_t Plads = FRulBar->Bredde() + FRulBar->Afstand() + 1;
+        const std::int32_t Bar = FRulBar->Bredde() + FRulBar->Afstand() + 1;
         if (FRulBar->Orientering() == orLodret)
-            B -= Plads;
+            B -= Bar;
         else
-            H -= Plads;
+            H -= Bar;
     }
-#endif
 
     if (FAntalFelter > 0) {
         // Left-over pixels are split before and after the grid, the odd one after.
@@ -239,12 +245,10 @@ void TFelter::Paint()
     BeregnFelter();
     for (std::int32_t I = 0; I < FAntalFelter; ++I)
         MakeRamme(I);
-#ifdef KVIDREL_RULBAR
     if (FRulBar) {
         FRulBar->SetPosition(FStartNr);
         FRulBar->Paint();
     }
-#endif
 }
 
 void TFelter::SetStartNr(std::int32_t Value)

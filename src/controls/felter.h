@@ -5,12 +5,13 @@
 // optional scroll bar beside it.
 
 #include "propvar.h"
+#include "rulbar.h"
+
+#include <QPointer>
 
 #include <vector>
 
 namespace kvidrel {
-
-class TRulBar;
 
 // One field of the grid.
 struct TFelt
@@ -69,7 +70,7 @@ public:
     const TNoParam &OnStartNr() const { return FOnStartNr; }
     void SetOnStartNr(TNoParam Value) { FOnStartNr = std::move(Value); }
     // A scroll bar on the same window; not owned.
-    TRulBar *RulBar() const { return FRulBar; }
+    TRulBar *RulBar() const { return FRulBar.data(); }
     void SetRulBar(TRulBar *Value);
     // With this hook the fields behave as independent check boxes.
     const TNummer &CheckFelt() const { return FCheckFelt; }
@@ -118,7 +119,7 @@ protected:
     bool FToolFunktion = false;
     bool FAlleOppe = false;
     TNoParam FOnStartNr;
-    TRulBar *FRulBar = nullptr;
+    QPointer<TRulBar> FRulBar;
     TNummer FCheckFelt;
     // A button went down on a field and has not come up yet.
     bool MouseNede = false;

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace kvidrel {
 
 Qt::CursorShape toQtCursor(TCursor Cursor)
@@ -46,7 +48,8 @@ TGrundFelt::TGrundFelt(QWidget *AOwner) : QWidget(AOwner)
 
 TGrundFelt::~TGrundFelt()
 {
-    LukCanvas();
+    FCanvas.reset();
+    FMaler.end();
 }
 
 void TGrundFelt::SetColor(TColor Value)
@@ -75,35 +78,32 @@ void TGrundFelt::SikrStoerrelse()
     const QSize Str(qMax(width(), 1), qMax(height(), 1));
     if (FBillede.size() == Str)
         return;
-    LukCanvas();
+    // The canvas object stays; only its painter moves to the new picture.
+    if (FMaler.isActive())
+        FMaler.end();
     FBillede = QImage(Str, QImage::Format_RGB32);
     FBillede.fill(toQColor(FColor, palette()));
+    FMaler.begin(&FBillede);
+    // Shapes and texts land on exact pixels.
+    FMaler.setRenderHint(QPainter::Antialiasing, false);
+    FMaler.setRenderHint(QPainter::TextAntialiasing, false);
+    if (!FCanvas)
+        FCanvas = std::make_unique<TCanvas>(&FMaler);
     FUgyldig = true;
 }
 
 TCanvas &TGrundFelt::Canvas()
 {
-    if (!FCanvas) {
-        SikrStoerrelse();
-        FCanvas = std::make_unique<TCanvas>(&FBillede);
-        FCanvas->setPalette(palette());
-        FCanvas->Font = FFont;
-        FCanvas->Brush.Color = FColor;
-        // Whatever is drawn now is to be shown.
+    SikrStoerrelse();
+    // Whatever is drawn now is to be shown; a full paint shows it anyway.
+    if (!FTegner)
         update();
-    }
     return *FCanvas;
-}
-
-void TGrundFelt::LukCanvas()
-{
-    FCanvas.reset();
 }
 
 const QImage &TGrundFelt::Billede()
 {
     SikrStoerrelse();
-    LukCanvas();
     return FBillede;
 }
 
@@ -122,13 +122,17 @@ void TGrundFelt::Repaint()
 
 void TGrundFelt::TegnBillede()
 {
+    SikrStoerrelse();
     FUgyldig = false;
-    TCanvas &Can = Canvas();
+    const bool VarTegner = std::exchange(FTegner, true);
+    TCanvas &Can = *FCanvas;
+    Can.setPalette(palette());
+    Can.Font = FFont;
     Can.Brush.Color = FColor;
     Can.Brush.Style = bsSolid;
     Can.FillRect(Rect(0, 0, width(), height()));
     Paint();
-    LukCanvas();
+    FTegner = VarTegner;
     Malet();
 }
 
@@ -137,7 +141,6 @@ void TGrundFelt::paintEvent(QPaintEvent *)
     SikrStoerrelse();
     if (FUgyldig)
         TegnBillede();
-    LukCanvas();
     QPainter P(this);
     P.drawImage(0, 0, FBillede);
 }

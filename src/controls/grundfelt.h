@@ -5,11 +5,14 @@
 // full paint (after Invalidate) redraws the picture through Paint, while a
 // direct redraw draws a part of it at once through Canvas and is shown with the
 // next paint event, so the picture is up to date before the drawing call returns.
+// The canvas is one object for the control's lifetime, so a scroll bar may keep
+// drawing on it between paints.
 
 #include "canvas.h"
 #include "drawtypes.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <cstdint>
@@ -49,8 +52,9 @@ public:
     void SetWidth(std::int32_t Value) { resize(Value, height()); }
     void SetHeight(std::int32_t Value) { resize(width(), Value); }
 
-    // The canvas on the control's picture. It starts with the control's font and
-    // a solid brush in Color; what is drawn on it is shown at the next paint event.
+    // The canvas on the control's picture; each full paint starts it with the
+    // control's font and a solid brush in Color. What is drawn on it is shown at
+    // the next paint event.
     TCanvas &Canvas();
     // The control's picture as drawn so far.
     const QImage &Billede();
@@ -73,13 +77,14 @@ protected:
 private:
     void SikrStoerrelse();
     void TegnBillede();
-    void LukCanvas();
 
     TColor FColor = clWindow;
     TFont FFont;
     QImage FBillede;
+    QPainter FMaler; // stays active on FBillede
     std::unique_ptr<TCanvas> FCanvas;
     bool FUgyldig = true;
+    bool FTegner = false; // a full paint is under way
 };
 
 } // namespace kvidrel
