@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPolygon>
 
@@ -73,6 +74,16 @@ QFont::StyleHint hintFor(const QString &family)
     return QFont::SansSerif;
 }
 
+// Asking the font database is slow; the answer does not change while we run.
+bool hasFamily(const QString &family)
+{
+    static QHash<QString, bool> known;
+    auto it = known.constFind(family);
+    if (it == known.constEnd())
+        it = known.insert(family, QFontDatabase::hasFamily(family));
+    return *it;
+}
+
 } // namespace
 
 QColor toQColor(TColor color, const QPalette &palette)
@@ -93,7 +104,7 @@ QFont toQFont(const TFont &font)
     QFont f(font.Name);
     f.setStyleHint(hintFor(font.Name));
     // A font missing on this machine falls back to a face of the same kind.
-    if (!QFontDatabase::hasFamily(font.Name))
+    if (!hasFamily(font.Name))
         f.setFamilies({font.Name, QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
     f.setPixelSize(font.Height != 0 ? std::abs(font.Height) : 11);
     // Whole-pixel advances and no kerning: a string is exactly as wide as its
@@ -144,32 +155,47 @@ void TCanvas::applyBrush()
         FPainter->setBrush(Qt::NoBrush);
 }
 
-void TCanvas::applyFont()
+const QFontMetrics &TCanvas::applyFont()
 {
-    QFont f = toQFont(Font);
-    // The raster engine ignores the painter's hint for glyphs; the font must say it.
-    if (!FPainter->testRenderHint(QPainter::TextAntialiasing))
-        f.setStyleStrategy(QFont::NoAntialias);
-    FPainter->setFont(f);
+    if (!FMetrics || Font != FAppliedFont) {
+        FAppliedFont = Font;
+        FQFont = toQFont(Font);
+        // The raster engine ignores the painter's hint for glyphs; the font must say it.
+        if (!FPainter->testRenderHint(QPainter::TextAntialiasing))
+            FQFont.setStyleStrategy(QFont::NoAntialias);
+        FPainter->setFont(FQFont);
+        FMetrics.emplace(FPainter->fontMetrics());
+        FTegnBredder.clear();
+    } else if (FPainter->font() != FQFont) {
+        // Someone else drew through a shared painter in the meantime.
+        FPainter->setFont(FQFont);
+    }
+    return *FMetrics;
 }
 
 std::int32_t TCanvas::TextWidth(const QString &text)
 {
-    applyFont();
-    return FPainter->fontMetrics().horizontalAdvance(text);
+    const QFontMetrics &fm = applyFont();
+    // Text layout measures character by character; those widths are kept.
+    if (text.size() == 1 && !text.at(0).isSurrogate()) {
+        const char16_t c = text.at(0).unicode();
+        auto it = FTegnBredder.constFind(c);
+        if (it == FTegnBredder.constEnd())
+            it = FTegnBredder.insert(c, fm.horizontalAdvance(text));
+        return *it;
+    }
+    return fm.horizontalAdvance(text);
 }
 
 std::int32_t TCanvas::TextHeight(const QString &)
 {
-    applyFont();
-    const QFontMetrics fm = FPainter->fontMetrics();
+    const QFontMetrics &fm = applyFont();
     return fm.ascent() + fm.descent();
 }
 
 void TCanvas::TextOut(std::int32_t x, std::int32_t y, const QString &text)
 {
-    applyFont();
-    const QFontMetrics fm = FPainter->fontMetrics();
+    const QFontMetrics &fm = applyFont();
     const int width = fm.horizontalAdvance(text);
     if (Brush.Style == bsSolid)
         FPainter->fillRect(QRect(x, y, width, fm.ascent() + fm.descent()), color(Brush.Color));

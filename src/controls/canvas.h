@@ -8,9 +8,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
+
+#include <optional>
 
 class QPainter;
 class QPaintDevice;
@@ -75,7 +79,7 @@ public:
 private:
     void applyPen();
     void applyBrush();
-    void applyFont();
+    const QFontMetrics &applyFont();
     QColor color(TColor c) const { return toQColor(c, FPalette); }
     void plot(std::int32_t x, std::int32_t y, const QColor &c, std::int32_t w);
 
@@ -83,6 +87,12 @@ private:
     bool FOwnsPainter = false;
     QPalette FPalette;
     TPoint FPenPos;
+    // The font last handed to the painter, so that measuring character by
+    // character does not rebuild it each time.
+    TFont FAppliedFont;
+    QFont FQFont;
+    std::optional<QFontMetrics> FMetrics;
+    QHash<char16_t, std::int32_t> FTegnBredder; // one-character widths in that font
 };
 
 } // namespace kvidrel
