@@ -355,15 +355,17 @@ void TCompoTekst::DelTekst(TArbejde &A, const QString &Tekst) const
     const std::int32_t Hojde = Can.TextHeight(Tekst);
     const std::int32_t Spring = Hojde + FLinieAfstand;
     QString Streng;
+    std::int32_t StrengBredde = 0; // width(Streng), measured once per change
     const std::int32_t X = Rekt.Left;
     std::int32_t Y = Rekt.Top;
     qsizetype I = 0;
     while (I < Tekst.size()) {
         const QChar C = Tekst.at(I);
         ++I;
-        if (Can.TextWidth(Streng) + Can.TextWidth(QString(C)) <= A.FV &&
-            !Ordwrap(A, Tekst, I, Streng)) {
+        if (StrengBredde + Can.TextWidth(QString(C)) <= A.FV &&
+            !Ordwrap(A, Tekst, I, StrengBredde)) {
             Streng += C;
+            StrengBredde = Can.TextWidth(Streng);
             continue;
         }
         Can.TextOut(X, Y, Streng);
@@ -376,6 +378,7 @@ void TCompoTekst::DelTekst(TArbejde &A, const QString &Tekst) const
         if (IntetTaget && Spring <= 0)
             return;
         Streng.clear();
+        StrengBredde = 0;
         if (C != Mellemrum)
             --I;
     }
@@ -383,8 +386,8 @@ void TCompoTekst::DelTekst(TArbejde &A, const QString &Tekst) const
 }
 
 // True when the character at position I (counted from 1) is a space and the space
-// with the word after it no longer fits on the current line.
-bool TCompoTekst::Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, const QString &Streng)
+// with the word after it no longer fits on the current line, StrengBredde wide.
+bool TCompoTekst::Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, std::int32_t StrengBredde)
 {
     if (Tekst.at(I - 1) != Mellemrum)
         return false;
@@ -392,7 +395,7 @@ bool TCompoTekst::Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, const 
     if (Slut < 0)
         Slut = Tekst.size();
     const QString S = Tekst.mid(I - 1, Slut - I + 1);
-    return A.Can.TextWidth(Streng) + A.Can.TextWidth(S) > A.FV;
+    return StrengBredde + A.Can.TextWidth(S) > A.FV;
 }
 
 // One character under the other in a column as wide as "A"; a space takes half a line.

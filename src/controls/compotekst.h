@@ -102,7 +102,7 @@ private:
     static void UdskrivU(TCanvas &Can, std::int32_t X, std::int32_t Y, QChar C);
     static void UdskrivUTekst(TArbejde &A, std::int32_t X, std::int32_t Y, const QString &Tekst);
     void DelTekst(TArbejde &A, const QString &Tekst) const;
-    static bool Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, const QString &Streng);
+    static bool Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, std::int32_t StrengBredde);
     void TekstLodret(TArbejde &A, const QString &Tekst) const;
     std::int32_t FindXL(TArbejde &A) const;
     std::int32_t FindYL(TArbejde &A, const QString &Tekst) const;
