@@ -1,0 +1,82 @@
+// Cost of drawing one cell's text: a single line, a wrapped text and the depth
+// effect, each into a 439 by 80 cell of an image.
+
+#include "canvas.h"
+#include "compotekst.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+using namespace kvidrel;
+
+namespace {
+
+const TRect Celle = Rect(0, 0, 439, 80);
+
+TFont CelleFont()
+{
+    TFont F;
+    F.Height = 16;
+    F.Color = clBlack;
+    return F;
+}
+
+void Maal(benchmark::State &State, TCompoTekst &Komp, const QString &Tekst, TFeltSit FeltSit)
+{
+    QImage Billede(Celle.Width(), Celle.Height(), QImage::Format_RGB32);
+    Billede.fill(Qt::white);
+    TCanvas Can(&Billede);
+    const TFont Font = CelleFont();
+    for (auto _ : State) {
+        Komp.SkrivTekst(Can, Celle, Font, Tekst, FeltSit);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_EnLinje(benchmark::State &State)
+{
+    TCompoTekst Komp;
+    Maal(State, Komp, QStringLiteral("Hvilken by er Danmarks hovedstad?"), 0);
+}
+BENCHMARK(BM_EnLinje);
+
+void BM_Opdelt(benchmark::State &State)
+{
+    TCompoTekst Komp;
+    Komp.SetOpdelTekst(true);
+    Maal(State, Komp,
+         QStringLiteral("Hvilken dansk forfatter skrev eventyret om den grimme ælling, og i "
+                        "hvilken by på Fyn blev han født?"),
+         0);
+}
+BENCHMARK(BM_Opdelt);
+
+void BM_Dybde(benchmark::State &State)
+{
+    TCompoTekst Komp;
+    TFont Dybde = CelleFont();
+    Dybde.Color = clGray;
+    Komp.SetFontDybde(Dybde);
+    Komp.SetFontOver(CelleFont());
+    Komp.SetTypeTekst(true);
+    Komp.SetOver(ttUd);
+    Komp.SetDybdeLodret(1);
+    Komp.SetDybdeVandret(1);
+    Maal(State, Komp, QStringLiteral("Hvilken by er Danmarks hovedstad?"), 2);
+}
+BENCHMARK(BM_Dybde);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication App(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
