@@ -1,0 +1,95 @@
+#pragma once
+
+// The list's field states in motion: selecting, highlighting and disabling a
+// field repaints it at once; the highlight follows the pointer and the focus;
+// the pointer turns into CursorOver over the highlighted field; a new StartNr
+// redraws every field.
+
+#include "feltinput.h"
+#include "tekstfelter.h"
+
+namespace kvidrel {
+
+class TMusOver : public TTekstFelter
+{
+public:
+    explicit TMusOver(QWidget *AOwner = nullptr);
+
+    // A completed click (and Enter): the item number.
+    const TFelterMus &OnMus() const { return FOnMus; }
+    void SetOnMus(TFelterMus Value) { FOnMus = std::move(Value); }
+    // The highlight moved: the item number.
+    const TOverMus &OnMusOver() const { return FOnMusOver; }
+    void SetOnMusOver(TOverMus Value) { FOnMusOver = std::move(Value); }
+    // The highlight follows the mouse pointer.
+    bool MusOver() const { return FMusOver; }
+    void SetMusOver(bool Value) { FMusOver = Value; }
+    // Called after the fields were redrawn for a new StartNr.
+    const TNoParam &PalStartNr() const { return FPalStartNr; }
+    void SetPalStartNr(TNoParam Value) { FPalStartNr = std::move(Value); }
+    const TNotifyEvent &NytStartNr() const { return FNytStartNr; }
+    void SetNytStartNr(TNotifyEvent Value) { FNytStartNr = std::move(Value); }
+    bool TabStop() const { return kvidrel::TabStop(*this); }
+    void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
+
+    // State changes of visible field Nr; a change repaints the field at once.
+    void FeltAktiv(std::int32_t Nr, bool Aktiv);
+    void FeltOver(std::int32_t Nr, bool Over);
+    void FeltInaktiv(std::int32_t Nr, bool Inaktiv);
+
+    void NormalFelt(std::int32_t FeltNr) { FeltAktiv(FeltNr, false); }
+    void OverFelt(std::int32_t FeltNr, bool Over);
+    void InAktivFelt(std::int32_t FeltNr, bool InAktiv);
+    void FjernAktiv();
+    // The caller appended one item (and wants it selected with Aktiv), or
+    // removed one; the texts are the caller's.
+    void NytFelt(bool Aktiv);
+    void FjernFelt();
+    // A click on the field runs Action; a field without an enabled action is
+    // disabled.
+    void SetAction(std::int32_t FeltNr, TNoParam Action, bool Aktiv);
+    void EnabledFelt(std::int32_t FeltNr, bool Aktiv);
+
+    // The field a navigation key leads to from the highlight; -1 when every
+    // field is blocked.
+    std::int32_t GetNr(std::uint16_t KeyArt) const;
+    // Closed to the highlight and the arrow keys.
+    bool Blokeret(std::int32_t Nr) const;
+    TFeltSit Sit(std::int32_t Nr) const;
+
+protected:
+    // The highlight follows the pointer (no button held).
+    void OverMouse(TShiftState Shift, std::int32_t X, std::int32_t Y);
+    // The hand (CursorOver) over the highlighted field at the point (X, Y).
+    void WMSetCursor(std::int32_t X, std::int32_t Y);
+    // The control's own cursor again.
+    void NormalCursor();
+    virtual void DoEnter();
+    virtual void DoExit();
+    // Redraws every field for the new StartNr.
+    void StartNrChange();
+    // The first field whose inner rectangle holds the point; -1 for none.
+    std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
+    bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;
+    // Repaints visible field Nr at once and reports it to the check-box hook.
+    void GenTegn(std::int32_t Nr);
+
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+    TFelterMus FOnMus;
+    TOverMus FOnMusOver;
+    bool FMusOver = false;
+    TNoParam FPalStartNr;
+    TNotifyEvent FNytStartNr;
+    // During a press: the pointer is inside the pressed field.
+    bool MouseOver = false;
+
+private:
+    TSitRegel Regel() const;
+    void SaetSit(std::int32_t Nr, std::optional<TFeltSit> Ny);
+
+    TOverCursor FOverCursor;
+};
+
+} // namespace kvidrel

@@ -1,0 +1,105 @@
+#include "toolkey.h"
+
+#include <QKeyEvent>
+
+namespace kvidrel {
+
+TToolKey::TToolKey(QWidget *AOwner) : TToolMus(AOwner) {}
+
+bool TToolKey::Enter()
+{
+    if (OverNr < 0 || (Sit(OverNr) != 2 && Sit(OverNr) != 3))
+        return false;
+    // A highlighted field that is also selected is in state 3.
+    const bool ErAktiv = Sit(OverNr) == 3;
+    if (FToolFunktion) {
+        if (FAlleOppe && NewNr == OldNr && OldNr == OverNr) {
+            FeltAktiv(NewNr, !ErAktiv);
+        } else {
+            FeltAktiv(NewNr, false);
+            NewNr = OverNr;
+            OldNr = OverNr;
+            FeltAktiv(NewNr, true);
+        }
+    } else {
+        NewNr = OverNr;
+        if (FCheckFelt)
+            FeltAktiv(NewNr, !ErAktiv);
+    }
+    if (GyldigtFelt(NewNr) && FFelt[std::size_t(NewNr)].Action)
+        FFelt[std::size_t(NewNr)].Action();
+    else if (FOnMus)
+        FOnMus(this, mbLeft, NewNr + FStartNr);
+    return true;
+}
+
+void TToolKey::Mellemrum()
+{
+    if (FEnFunktionel)
+        return;
+    const std::int32_t N = OverNr >= 0 ? OverNr : GetNr(tkHojre);
+    if (N < 0)
+        return;
+    const bool Fremhaevet = Sit(N) == 2 || Sit(N) == 3;
+    FeltOver(N, !Fremhaevet);
+}
+
+void TToolKey::Naviger(std::uint16_t Key)
+{
+    const std::int32_t N = GetNr(Key);
+    if (N < 0)
+        return;
+    if (N != OverNr) {
+        FeltOver(OverNr, false);
+        OverNr = N;
+        FeltOver(N, true);
+        if (FEnFunktionel) {
+            FeltAktiv(NewNr, false);
+            NewNr = -1;
+            OldNr = -1;
+        }
+        if (FOnMusOver)
+            FOnMusOver(this, OverNr + FStartNr);
+        return;
+    }
+    // The highlight is at the edge: a longer list scrolls by one item.
+    if (FAntalIalt <= FAntalFelter)
+        return;
+    const std::uint16_t Tilbage = FNumLodret ? tkOp : tkVenstre;
+    const std::uint16_t Frem = FNumLodret ? tkNed : tkHojre;
+    if (Key == Tilbage)
+        SetStartNr(FStartNr - 1);
+    else if (Key == Frem)
+        SetStartNr(FStartNr + 1);
+}
+
+bool TToolKey::KeyDown(std::uint16_t Key, TShiftState)
+{
+    if (FAntalFelter == 0)
+        return false;
+    switch (Key) {
+    case tkEnter:
+        return Enter();
+    case tkMellemrum:
+        Mellemrum();
+        return true;
+    case tkEnd:
+    case tkHome:
+    case tkVenstre:
+    case tkOp:
+    case tkHojre:
+    case tkNed:
+        Naviger(Key);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TToolKey::keyPressEvent(QKeyEvent *event)
+{
+    // Keys the list does not use go on to the window (Escape, a default button).
+    event->setAccepted(KeyDown(TastKode(event->key()), event->modifiers()));
+}
+
+} // namespace kvidrel

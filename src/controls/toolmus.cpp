@@ -1,0 +1,209 @@
+#include "toolmus.h"
+
+#include "rulbar.h"
+
+#include <QMouseEvent>
+
+namespace kvidrel {
+
+TToolMus::TToolMus(QWidget *AOwner) : TMusOver(AOwner) {}
+
+void TToolMus::AktivFelt(std::int32_t FeltNr, bool Aktiv)
+{
+    if (!CompoMade) {
+        if (Aktiv)
+            InitAktiv(FeltNr);
+        return;
+    }
+    if (FToolFunktion) {
+        FeltOver(FeltNr, false);
+        if (!FAlleOppe)
+            FeltAktiv(OldNr, false);
+    }
+    FeltAktiv(FeltNr, Aktiv);
+    NewNr = Aktiv ? FeltNr : -1;
+    OldNr = NewNr;
+}
+
+void TToolMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t Y)
+{
+    if (FAntalFelter == 0)
+        return;
+    if (TabStop()) {
+        setFocus(Qt::MouseFocusReason);
+        BehandlVentende();
+    }
+
+    const std::int32_t I = FeltVed(X, Y);
+    if (I < 0) {
+        if (TRulBar *Bar = FRulBar)
+            Bar->MusDown(X, Y);
+        return;
+    }
+    if (Sit(I) == 4)
+        return;
+    NewNr = I;
+
+    if (FToolFunktion) {
+        if (FAlleOppe && NewNr == OldNr) {
+            // Pressing the selection again may take it away at the release.
+            KnabDown = Sit(NewNr) == 1 || Sit(NewNr) == 3;
+        } else {
+            // Without AlleOppe the selection cannot be pressed again.
+            if (NewNr == OldNr)
+                return;
+            FeltAktiv(OldNr, false);
+        }
+        FeltAktiv(NewNr, true);
+        if (FEnFunktionel)
+            FeltOver(OverNr, false);
+        MouseNede = true;
+        MouseOver = true;
+        return;
+    }
+
+    MouseNede = true;
+    MouseOver = true;
+    FeltAktiv(I, true);
+}
+
+void TToolMus::ToolIndUd(bool Inde)
+{
+    const bool SammeFelt = FAlleOppe && NewNr == OldNr;
+    if (Inde) {
+        if (!SammeFelt)
+            FeltAktiv(OldNr, false);
+        FeltAktiv(NewNr, true);
+        if (FEnFunktionel)
+            FeltOver(OverNr, false);
+        MouseOver = true;
+        return;
+    }
+    if (SammeFelt) {
+        FeltAktiv(NewNr, KnabDown);
+    } else {
+        // The old selection comes back while the pointer is outside.
+        FeltAktiv(OldNr, true);
+        FeltAktiv(NewNr, false);
+    }
+    if (FEnFunktionel)
+        FeltOver(OverNr, true);
+    MouseOver = false;
+}
+
+void TToolMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
+{
+    if (!CompoMade || FAntalFelter == 0)
+        return;
+    if (MouseNede) {
+        const bool Inde = IFelt(NewNr, X, Y);
+        if (FToolFunktion) {
+            if (Inde != MouseOver)
+                ToolIndUd(Inde);
+        } else if (Inde && !MouseOver) {
+            MouseOver = true;
+            FeltAktiv(NewNr, true);
+        } else if (!Inde && MouseOver) {
+            MouseOver = false;
+            FeltAktiv(NewNr, false);
+        }
+    } else if (FMusOver) {
+        OverMouse(Shift, X, Y);
+    }
+    if (TRulBar *Bar = FRulBar)
+        Bar->MusMove(X, Y);
+}
+
+void TToolMus::ToolFortrudt()
+{
+    if (FAlleOppe && NewNr == OldNr) {
+        FeltAktiv(NewNr, KnabDown);
+    } else {
+        FeltAktiv(NewNr, false);
+        FeltAktiv(OldNr, true);
+    }
+    // The selection is what it was before the press.
+    NewNr = OldNr;
+    if (FEnFunktionel)
+        FeltOver(OverNr, true);
+}
+
+void TToolMus::ToolKlik(TMouseButton Button)
+{
+    if (FAlleOppe && NewNr == OldNr) {
+        // A second click on the selection takes it away.
+        FeltAktiv(NewNr, !KnabDown);
+    } else {
+        FeltAktiv(OldNr, false);
+        FeltAktiv(NewNr, true);
+    }
+    // The new look is shown before the handlers run.
+    BehandlVentende();
+    OldNr = NewNr;
+    if (FEnFunktionel)
+        FeltOver(OverNr, false);
+    if (!FAlleOppe) {
+        OverCurs = false;
+        NormalCursor();
+    }
+    // A handler run meanwhile may have taken the selection away.
+    if (NewNr < 0)
+        return;
+    const std::int32_t FeltNr = NewNr + FStartNr;
+    if (FFarveKlik)
+        FFarveKlik(Button, FeltNr);
+    if (GyldigtFelt(NewNr) && FFelt[std::size_t(NewNr)].Action)
+        FFelt[std::size_t(NewNr)].Action();
+    if (FOnMus)
+        FOnMus(this, Button, FeltNr);
+}
+
+void TToolMus::MouseUp(TMouseButton Button, TShiftState, std::int32_t X, std::int32_t Y)
+{
+    if (FAntalFelter == 0)
+        return;
+    if (TRulBar *Bar = FRulBar)
+        Bar->MusUp(X, Y);
+    if (!MouseNede)
+        return;
+
+    if (FToolFunktion) {
+        if (IFelt(NewNr, X, Y))
+            ToolKlik(Button);
+        else
+            ToolFortrudt();
+    } else {
+        FeltAktiv(NewNr, false);
+        BehandlVentende();
+        if (IFelt(NewNr, X, Y)) {
+            const std::int32_t FeltNr = NewNr + FStartNr;
+            if (FFelt[std::size_t(NewNr)].Action)
+                FFelt[std::size_t(NewNr)].Action();
+            if (FOnMus)
+                FOnMus(this, Button, FeltNr);
+        }
+    }
+    MouseNede = false;
+    MouseOver = false;
+}
+
+void TToolMus::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseDown(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
+}
+
+void TToolMus::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseMove(event->modifiers(), P.x(), P.y());
+    WMSetCursor(P.x(), P.y());
+}
+
+void TToolMus::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseUp(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
+}
+
+} // namespace kvidrel

@@ -1,0 +1,45 @@
+#pragma once
+
+// The list's mouse: a press selects the field under the pointer, moving out of
+// it and back shows the old and the new selection in turn, and a release
+// inside fires OnMus (in tool mode the selection stays, like one button of a
+// group; in button mode a field is active only while pressed).
+
+#include "musover.h"
+
+namespace kvidrel {
+
+class TToolMus : public TMusOver
+{
+public:
+    explicit TToolMus(QWidget *AOwner = nullptr);
+
+    // A completed click in tool mode, before the field's action and OnMus.
+    const TButtonNr &FarveKlik() const { return FFarveKlik; }
+    void SetFarveKlik(TButtonNr Value) { FFarveKlik = std::move(Value); }
+
+    // Selects (or deselects) field FeltNr; before the first layout it is only recorded.
+    void AktivFelt(std::int32_t FeltNr, bool Aktiv);
+
+protected:
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
+    virtual void MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
+
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+    TButtonNr FFarveKlik;
+    // AlleOppe: the pressed field was already selected when the press began.
+    bool KnabDown = false;
+
+private:
+    // Tool mode: the pointer left or re-entered the pressed field.
+    void ToolIndUd(bool Inde);
+    // Tool mode: the press ended outside its field; the old selection is back.
+    void ToolFortrudt();
+    void ToolKlik(TMouseButton Button);
+};
+
+} // namespace kvidrel
