@@ -407,6 +407,9 @@ void TCompoTekst::TekstLodret(TArbejde &A, const QString &Tekst) const
     std::int32_t Y = FindYL(A, Tekst);
     if (FGenkey)
         Y += Can.TextHeight(Ampersand) / 2;
+    // Not even the first character may end below the cell.
+    if (Y + Hojde > A.Rekt.Bottom)
+        return;
     for (qsizetype I = 0; I < Tekst.size(); ++I) {
         const QChar C = Tekst.at(I);
         if (C == Mellemrum) {

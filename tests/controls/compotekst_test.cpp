@@ -327,13 +327,13 @@ TEST_F(CompoTekstTest, HotKeyIsUnderlinedAndItsMarkNotDrawn)
     EXPECT_EQ(Skriv(Rekt, QStringLiteral("ab&")), Forventet({{50, 20, QStringLiteral("ab")}}));
 }
 
-TEST_F(CompoTekstTest, HotKeyUnderlineGivesTheFontItsOwnStyleBack)
+TEST_F(CompoTekstTest, HotKeyLeavesAnUnderlinedFontUnderlined)
 {
     Komp.SetGenkey(true);
-    Font.Style = fsBold;
+    Font.Style = fsBold | fsUnderline;
     Tegn([&](TCanvas &Can) {
         Komp.SkrivTekst(Can, Rect(10, 10, 110, 50), Font, QStringLiteral("&Fil"), 0);
-        EXPECT_EQ(Can.Font.Style, fsBold);
+        EXPECT_EQ(Can.Font.Style, fsBold | fsUnderline);
     });
 }
 
@@ -360,8 +360,9 @@ TEST_F(CompoTekstTest, VerticalTextOneCharacterUnderTheOther)
                          {10, Top + H, QStringLiteral("B")},
                          {10, Top + 2 * H + H / 2, QStringLiteral("C")}}));
 
-    // Narrower than 'A': nothing.
+    // Narrower than 'A', or lower than one character: nothing.
     EXPECT_EQ(Skriv(Rect(10, 10, 19, 110), QStringLiteral("AB C")), Forventet({}));
+    EXPECT_EQ(Skriv(Rect(10, 10, 60, 10 + H - 1), QStringLiteral("AB C")), Forventet({}));
 }
 
 TEST_F(CompoTekstTest, EveryPublishedWriteReportsAChange)
