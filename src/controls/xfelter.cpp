@@ -1,0 +1,360 @@
+#include "xfelter.h"
+
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace kvidrel {
+
+namespace {
+
+// The field size along one axis. A fixed header size is taken off first and
+// the other fields share the rest; left-over pixels are split before and after
+// the grid, the odd one after.
+void Fordel(std::int32_t Plads, std::int32_t Antal, std::int32_t Afstand, std::int32_t Fast,
+            std::int32_t &Stoerrelse, std::int32_t &Start)
+{
+    const std::int32_t Mellemrum = (Antal - 1) * Afstand;
+    std::int32_t Deler = Antal;
+    if (Fast != 0) {
+        Plads -= Fast + Mellemrum;
+        Deler = Antal - 1;
+    } else {
+        Plads -= Mellemrum;
+    }
+    // A header alone on its axis leaves nothing to share.
+    Deler = std::max(Deler, 1);
+    Stoerrelse = Plads / Deler;
+    Start += (Plads - Stoerrelse * Deler) / 2;
+}
+
+} // namespace
+
+void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bool EnFunktionel,
+                 bool BrugOverFarve)
+{
+    switch (s) {
+    case 0:
+        Can.Brush.Color = F.FeltFarve();
+        break;
+    case 1:
+    case 3:
+        Can.Brush.Color = F.AktivFarve();
+        break;
+    case 2:
+        Can.Brush.Color = EnFunktionel ? F.AktivFarve() : F.FeltFarve();
+        break;
+    case 4:
+        Can.Brush.Color = F.OverFarve();
+        break;
+    default:
+        break;
+    }
+    const bool Over = s == 2 || s == 3;
+    Can.Pen.Color = BrugOverFarve && Over ? F.OverFarve() : Can.Brush.Color;
+    Can.Rectangle(YR.Left, YR.Top, YR.Right, YR.Bottom);
+}
+
+TXFelter::TXFelter(QWidget *AOwner) : TPropVar(AOwner)
+{
+    NewNr = -1;
+    OldNr = -1;
+    OverNr = -1;
+    FAutoDim = true;
+    FReaktion = rtInd;
+    FOverReaktion = rtUd;
+    for (TXRamme *R : {static_cast<TXRamme *>(&FFeltRamme), static_cast<TXRamme *>(&FSkemaRamme)}) {
+        R->SetFarveFelt(true);
+        R->SetFeltFarve(clBtnFace);
+        R->SetOnChange([this] { RammeChange(); });
+    }
+}
+
+TXFelter::~TXFelter()
+{
+    FFeltRamme.SetOnChange({});
+    FSkemaRamme.SetOnChange({});
+}
+
+void TXFelter::SetBrugAktivFarve(bool Value)
+{
+    FBrugAktivFarve = Value;
+    FFeltRamme.SetFarveAktiv(false);
+}
+
+void TXFelter::SetBrugOverFarve(bool Value)
+{
+    FBrugOverFarve = Value;
+    FFeltRamme.SetFarveOver(false);
+}
+
+void TXFelter::SetBrugOmrids(bool Value)
+{
+    FBrugOmrids = Value;
+    FFeltRamme.SetAnvendOmrids(false);
+}
+
+void TXFelter::SikrFelt(std::int32_t FeltNr)
+{
+    if (FeltNr >= 0 && FFelt.size() < std::size_t(FeltNr) + 1)
+        FFelt.resize(std::size_t(FeltNr) + 1);
+}
+
+void TXFelter::InitFelt(std::int32_t FeltAntal)
+{
+    FFelt.resize(std::size_t(std::max(FeltAntal, 0)));
+}
+
+bool TXFelter::ErSkemaIndeks(std::int32_t I) const
+{
+    const TRetning Retning = FSkemaRamme.Retning();
+    if (Retning == reIngen || FAntalVandret <= 0)
+        return false;
+    const bool ForsteKolonne = I % FAntalVandret == 0;
+    const bool ForsteRaekke = I < FAntalVandret;
+    switch (Retning) {
+    case reLodret:
+        return ForsteKolonne;
+    case reVandret:
+        return ForsteRaekke;
+    default:
+        return ForsteKolonne || ForsteRaekke;
+    }
+}
+
+void TXFelter::SaetSkemaFelt(TXFelt &T, std::int32_t I) const
+{
+    const TXListeRamme &S = FSkemaRamme;
+    const TRetning Retning = S.Retning();
+    if (I == 0) {
+        if (S.FeltHojde() != 0)
+            T.Y2 = T.Y1 + S.FeltHojde();
+        if (S.FeltBredde() != 0)
+            T.X2 = T.X1 + S.FeltBredde();
+        T.SkemaFelt = Retning != reIngen;
+        T.NoRespons = S.NoNulMus();
+    } else if (I % FAntalVandret == 0) {
+        if (S.FeltBredde() != 0)
+            T.X2 = T.X1 + S.FeltBredde();
+        T.SkemaFelt = Retning == reLodret || Retning == reBegge;
+    } else if (I < FAntalVandret) {
+        if (S.FeltHojde() != 0)
+            T.Y2 = T.Y1 + S.FeltHojde();
+        T.SkemaFelt = Retning == reVandret || Retning == reBegge;
+    } else {
+        // A field that left the header column or row after a change of the grid.
+        T.SkemaFelt = false;
+    }
+}
+
+void TXFelter::SaetRespons(TXFelt &T, std::int32_t I) const
+{
+    const TXListeRamme &S = FSkemaRamme;
+    if (S.NoNulMus() && I == 0)
+        return;
+    const bool ForsteKolonne = I % FAntalVandret == 0;
+    const bool ForsteRaekke = I < FAntalVandret;
+    switch (S.KlikType()) {
+    case ktLodret:
+        T.NoRespons = !ForsteKolonne;
+        break;
+    case ktVandret:
+        T.NoRespons = !ForsteRaekke;
+        break;
+    case ktBegge:
+        T.NoRespons = !ForsteKolonne && !ForsteRaekke;
+        break;
+    case ktIndre:
+        T.NoRespons = T.SkemaFelt;
+        break;
+    case ktAlle:
+        // Field 0 keeps what NoNulMus gave it.
+        if (I != 0)
+            T.NoRespons = false;
+        break;
+    case ktIngen:
+        T.NoRespons = true;
+        break;
+    }
+}
+
+void TXFelter::BeregnFelter()
+{
+    const TXFeltRamme &F = FFeltRamme;
+    const TXListeRamme &S = FSkemaRamme;
+
+    const std::int64_t Plads =
+        std::int64_t(std::max(FAntalVandret, 0)) * std::int64_t(std::max(FAntalLodret, 0));
+    if (Plads < FAntalFelter)
+        FAntalFelter = std::int32_t(Plads);
+    FAntalFelter = std::max(FAntalFelter, 0);
+    FFelt.resize(std::size_t(FAntalFelter));
+
+    std::int32_t X = CompoRekt.Left;
+    std::int32_t Y = CompoRekt.Top;
+    if (FAutoDim) {
+        Fordel(CompoRekt.Right - CompoRekt.Left, FAntalVandret, F.AfstandLodret(), S.FeltBredde(),
+               FFeltBredde, X);
+        Fordel(CompoRekt.Bottom - CompoRekt.Top, FAntalLodret, F.AfstandVandret(), S.FeltHojde(),
+               FFeltHojde, Y);
+    }
+
+    const std::int32_t StartX = X;
+    const std::int32_t StartY = Y;
+    const std::int32_t FB = F.Bredde();
+    const std::int32_t SB = S.Bredde() + (S.IndreFelt() ? FB : 0);
+    for (std::int32_t I = 0; I < FAntalFelter; ++I) {
+        TXFelt &T = FFelt[std::size_t(I)];
+        T.Nummer = I;
+        T.X1 = X;
+        T.X2 = X + FFeltBredde;
+        T.Y1 = Y;
+        T.Y2 = Y + FFeltHojde;
+        SaetSkemaFelt(T, I);
+        T.YR = Rect(T.X1, T.Y1, T.X2, T.Y2);
+        T.SIR = T.YR.shrunk(SB);
+        T.IR = T.YR.shrunk(FB);
+        if (FNumLodret) {
+            if ((T.Nummer + 1) % FAntalLodret == 0) {
+                Y = StartY;
+                X = T.X2 + F.AfstandLodret();
+            } else {
+                Y = T.Y2 + F.AfstandVandret();
+            }
+        } else {
+            if ((T.Nummer + 1) % FAntalVandret == 0) {
+                X = StartX;
+                Y = T.Y2 + F.AfstandVandret();
+            } else {
+                X = T.X2 + F.AfstandLodret();
+            }
+        }
+        SaetRespons(T, I);
+    }
+
+    if (!FFelt.empty())
+        InRekt = FFelt.front().IR;
+    FelterBeregnet = !F.TilpasAlign();
+    CompoMade = true;
+}
+
+void TXFelter::MakeRamme(std::int32_t Nr)
+{
+    if (!GyldigtFelt(Nr))
+        return;
+    TCanvas &Can = Canvas();
+    const TXFelt &T = FFelt[std::size_t(Nr)];
+    const TFeltSit s = T.FSit;
+    const bool Aktiv = s == 1 || s == 3;
+    const bool Over = s == 2 || s == 3;
+
+    if (!T.SkemaFelt && FRulFunktion) {
+        TegnRulFelt(Can, FFeltRamme, T.YR, s, FEnFunktionel, FBrugOverFarve);
+        return;
+    }
+
+    TXRamme *R = &FFeltRamme;
+    TRect Rekt = T.YR;
+    if (T.SkemaFelt) {
+        if (Nr == 0 && FSkemaRamme.NoNulFelt())
+            return;
+        R = &FSkemaRamme;
+        if (FSkemaRamme.IndreFelt())
+            Rekt = T.IR;
+    }
+    if (FBrugAktivFarve)
+        R->SetFarveAktiv(Aktiv);
+    if (FBrugOverFarve)
+        R->SetFarveOver(Over);
+    if (FBrugOmrids)
+        R->SetAnvendOmrids(Over);
+    switch (s) {
+    case 1:
+    case 3:
+        R->MakeRammeArt(Can, Rekt, FReaktion);
+        break;
+    case 2:
+        R->MakeRammeArt(Can, Rekt, FOverReaktion);
+        break;
+    default:
+        R->MakeRamme(Can, Rekt);
+        break;
+    }
+}
+
+void TXFelter::MakeBitmap(std::int32_t) {}
+
+void TXFelter::MakeTekst(std::int32_t) {}
+
+void TXFelter::TegnFelt(std::int32_t Nr)
+{
+    MakeRamme(Nr);
+    MakeBitmap(Nr);
+    MakeTekst(Nr);
+}
+
+void TXFelter::Paint()
+{
+    TPropVar::Paint();
+    if (!FelterBeregnet)
+        BeregnFelter();
+    for (std::int32_t I = 0; I < FAntalFelter; ++I)
+        MakeRamme(I);
+}
+
+void TXFelter::resizeEvent(QResizeEvent *event)
+{
+    // The cached layout belongs to the old size.
+    FelterBeregnet = false;
+    TPropVar::resizeEvent(event);
+}
+
+void TXFelter::InitNormal(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    TXFelt &T = FFelt[std::size_t(FeltNr)];
+    if (T.FSit == 1 || T.FSit == 3) {
+        NewNr = -1;
+        OldNr = -1;
+    }
+    T.FSit = 0;
+}
+
+void TXFelter::InitAktiv(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    FFelt[std::size_t(FeltNr)].FSit = 1;
+    NewNr = FeltNr;
+    OldNr = FeltNr;
+}
+
+void TXFelter::InitOver(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    FFelt[std::size_t(FeltNr)].FSit = 2;
+    OverNr = FeltNr;
+}
+
+void TXFelter::InitInAktiv(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    SikrFelt(FeltNr);
+    FFelt[std::size_t(FeltNr)].FSit = 4;
+}
+
+void TXFelter::EnabledAll(bool Enabled)
+{
+    const std::size_t Antal = std::min(FFelt.size(), std::size_t(std::max(FAntalFelter, 0)));
+    for (std::size_t I = 0; I < Antal; ++I)
+        FFelt[I].FSit = Enabled ? 0 : 4;
+    Invalidate();
+}
+
+} // namespace kvidrel

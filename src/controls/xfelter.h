@@ -1,0 +1,111 @@
+#pragma once
+
+// The schema's grid: fields laid out like the list's, with a header column and
+// a header row that may have a fixed width and height, their own frame
+// (SkemaRamme) and a say in which fields answer the mouse. The schema has no
+// scrolling, so field number and item number are the same.
+
+#include "propvar.h"
+
+#include <vector>
+
+namespace kvidrel {
+
+// One field of the schema.
+struct TXFelt
+{
+    std::int32_t Nummer = 0;
+    std::int32_t X1 = 0;
+    std::int32_t Y1 = 0;
+    std::int32_t X2 = 0;
+    std::int32_t Y2 = 0;
+    TRect YR;  // outer rectangle, the frame goes here (inclusive)
+    TRect IR;  // inside the field frame: picture, text and hit tests
+    TRect SIR; // inside the header frame: picture and text of a header cell
+    TFeltSit FSit = 0;
+    bool SkemaFelt = false; // a header cell
+    bool NoRespons = false; // closed to the mouse, the highlight and the keys
+};
+
+using TXFeltArray = std::vector<TXFelt>;
+
+// A field drawn as a plain rectangle in the colour of its state, as both grids
+// do with RulFunktion.
+void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bool EnFunktionel,
+                 bool BrugOverFarve);
+
+class TXFelter : public TPropVar
+{
+public:
+    explicit TXFelter(QWidget *AOwner = nullptr);
+    ~TXFelter() override;
+
+    // The frame of ordinary fields; owned, configured through its properties.
+    TXFeltRamme &FeltRamme() { return FFeltRamme; }
+    const TXFeltRamme &FeltRamme() const { return FFeltRamme; }
+    void SetFeltRamme(const TXFeltRamme &Value) { FFeltRamme.Assign(Value); }
+    TXFeltArray &Felt() { return FFelt; }
+    const TXFeltArray &Felt() const { return FFelt; }
+    void SetFelt(TXFeltArray Value) { FFelt = std::move(Value); }
+
+    // Whether the frames' colour switches follow each field's state.
+    bool BrugAktivFarve() const { return FBrugAktivFarve; }
+    void SetBrugAktivFarve(bool Value);
+    bool BrugOverFarve() const { return FBrugOverFarve; }
+    void SetBrugOverFarve(bool Value);
+    bool BrugOmrids() const { return FBrugOmrids; }
+    void SetBrugOmrids(bool Value);
+
+    // The header cells' frame and the table settings: FeltBredde and FeltHojde
+    // of the header column and row, Retning, KlikType, NoNulFelt, NoNulMus,
+    // IndreFelt and SkemaBitType.
+    TXListeRamme &SkemaRamme() { return FSkemaRamme; }
+    const TXListeRamme &SkemaRamme() const { return FSkemaRamme; }
+    void SetSkemaRamme(const TXListeRamme &Value) { FSkemaRamme.Assign(Value); }
+
+    // Lays the fields out in the content rectangle.
+    void BeregnFelter();
+    // Draws the frame of field Nr by its state.
+    void MakeRamme(std::int32_t Nr);
+    // Draws the picture and the text of field Nr (nothing at this level).
+    virtual void MakeBitmap(std::int32_t Nr);
+    virtual void MakeTekst(std::int32_t Nr);
+    // Redraws field Nr at once: frame, picture and text.
+    void TegnFelt(std::int32_t Nr);
+
+    void InitFelt(std::int32_t FeltAntal);
+    // Set a field's state without painting.
+    void InitNormal(std::int32_t FeltNr);
+    void InitAktiv(std::int32_t FeltNr);
+    void InitOver(std::int32_t FeltNr);
+    void InitInAktiv(std::int32_t FeltNr);
+    // Every field normal, or every field inactive; the control stays enabled.
+    void EnabledAll(bool Enabled);
+
+    // Whether entry I is a header text by its place in the rows (row-major).
+    bool ErSkemaIndeks(std::int32_t I) const;
+
+protected:
+    void Paint() override;
+    void resizeEvent(QResizeEvent *event) override;
+
+    bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
+    // Grows the field array to at least FeltNr + 1 entries.
+    void SikrFelt(std::int32_t FeltNr);
+    // A frame changed: paint again (the layout stays as it is).
+    void RammeChange() { Invalidate(); }
+
+    TXFeltRamme FFeltRamme;
+    TXFeltArray FFelt;
+    bool FBrugAktivFarve = false;
+    bool FBrugOverFarve = false;
+    bool FBrugOmrids = false;
+    TXListeRamme FSkemaRamme;
+
+private:
+    // Header cells: size, kind and whether field 0 answers the mouse.
+    void SaetSkemaFelt(TXFelt &T, std::int32_t I) const;
+    void SaetRespons(TXFelt &T, std::int32_t I) const;
+};
+
+} // namespace kvidrel
