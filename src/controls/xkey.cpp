@@ -1,0 +1,86 @@
+#include "xkey.h"
+
+#include <QKeyEvent>
+
+namespace kvidrel {
+
+TXKey::TXKey(QWidget *AOwner) : TXMus(AOwner) {}
+
+bool TXKey::Enter()
+{
+    if (OverNr < 0 || (Sit(OverNr) != 2 && Sit(OverNr) != 3))
+        return false;
+    if (FToolFunktion) {
+        if (FAlleOppe && NewNr == OldNr && OldNr == OverNr) {
+            // A highlighted field that is also selected is in state 3.
+            FeltAktiv(NewNr, Sit(NewNr) != 3);
+        } else {
+            FeltAktiv(NewNr, false);
+            NewNr = OverNr;
+            OldNr = OverNr;
+            FeltAktiv(NewNr, true);
+        }
+    } else {
+        NewNr = OverNr;
+    }
+    if (FOnMus)
+        FOnMus(this, mbLeft, NewNr);
+    return true;
+}
+
+void TXKey::Mellemrum()
+{
+    if (FEnFunktionel)
+        return;
+    const std::int32_t N = OverNr >= 0 ? OverNr : GetNr(OverNr, tkHojre);
+    if (N < 0)
+        return;
+    const bool Fremhaevet = Sit(N) == 2 || Sit(N) == 3;
+    FeltOver(N, !Fremhaevet);
+}
+
+void TXKey::Naviger(std::uint16_t Key)
+{
+    const std::int32_t N = GetNr(OverNr, Key);
+    if (N < 0 || N == OverNr)
+        return;
+    FeltOver(OverNr, false);
+    OverNr = N;
+    FeltOver(N, true);
+    if (FEnFunktionel) {
+        FeltAktiv(NewNr, false);
+        NewNr = -1;
+        OldNr = -1;
+    }
+    if (FOnMusOver)
+        FOnMusOver(this, OverNr);
+}
+
+bool TXKey::KeyDown(std::uint16_t Key, TShiftState)
+{
+    switch (Key) {
+    case tkEnter:
+        return Enter();
+    case tkMellemrum:
+        Mellemrum();
+        return true;
+    case tkEnd:
+    case tkHome:
+    case tkVenstre:
+    case tkOp:
+    case tkHojre:
+    case tkNed:
+        Naviger(Key);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TXKey::keyPressEvent(QKeyEvent *event)
+{
+    // Keys the schema does not use go on to the window.
+    event->setAccepted(KeyDown(TastKode(event->key()), event->modifiers()));
+}
+
+} // namespace kvidrel

@@ -1,0 +1,28 @@
+#pragma once
+
+// The schema's keyboard: the arrow keys, Home and End move the highlight past
+// blocked fields (the schema never scrolls), Space toggles the highlight,
+// Enter clicks the highlighted field.
+
+#include "xmus.h"
+
+namespace kvidrel {
+
+class TXKey : public TXMus
+{
+public:
+    explicit TXKey(QWidget *AOwner = nullptr);
+
+protected:
+    // True when the key was used.
+    virtual bool KeyDown(std::uint16_t Key, TShiftState Shift);
+
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool Enter();
+    void Mellemrum();
+    void Naviger(std::uint16_t Key);
+};
+
+} // namespace kvidrel

@@ -1,0 +1,163 @@
+#include "xmus.h"
+
+#include <QMouseEvent>
+
+namespace kvidrel {
+
+TXMus::TXMus(QWidget *AOwner) : TXMusOver(AOwner) {}
+
+void TXMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t Y)
+{
+    if (TabStop()) {
+        setFocus(Qt::MouseFocusReason);
+        BehandlVentende();
+    }
+    const std::int32_t I = FeltVed(X, Y);
+    if (!Svarer(I))
+        return;
+    NewNr = I;
+
+    if (FToolFunktion) {
+        if (FAlleOppe && NewNr == OldNr) {
+            // Pressing the selection again may take it away at the release.
+            KnabDown = Sit(NewNr) == 1 || Sit(NewNr) == 3;
+        } else {
+            // Without AlleOppe the selection cannot be pressed again.
+            if (NewNr == OldNr)
+                return;
+            FeltAktiv(OldNr, false);
+        }
+        FeltAktiv(NewNr, true);
+        if (FEnFunktionel)
+            FeltOver(OverNr, false);
+        MouseNede = true;
+        MouseOver = true;
+        return;
+    }
+
+    MouseNede = true;
+    MouseOver = true;
+    FeltAktiv(I, true);
+}
+
+void TXMus::ToolIndUd(bool Inde)
+{
+    const bool SammeFelt = FAlleOppe && NewNr == OldNr;
+    if (Inde) {
+        // Coming back leaves the highlight alone.
+        if (!SammeFelt)
+            FeltAktiv(OldNr, false);
+        FeltAktiv(NewNr, true);
+        MouseOver = true;
+        return;
+    }
+    if (SammeFelt) {
+        FeltAktiv(NewNr, KnabDown);
+    } else {
+        // The old selection comes back while the pointer is outside.
+        FeltAktiv(OldNr, true);
+        FeltAktiv(NewNr, false);
+    }
+    if (FEnFunktionel)
+        FeltOver(OverNr, true);
+    MouseOver = false;
+}
+
+void TXMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
+{
+    if (!CompoMade)
+        return;
+    if (MouseNede) {
+        const bool Inde = IFelt(NewNr, X, Y);
+        if (FToolFunktion) {
+            if (Inde != MouseOver)
+                ToolIndUd(Inde);
+        } else if (Inde && !MouseOver) {
+            MouseOver = true;
+            FeltAktiv(NewNr, true);
+        } else if (!Inde && MouseOver) {
+            MouseOver = false;
+            FeltAktiv(NewNr, false);
+        }
+    } else if (FMusOver) {
+        OverMouse(Shift, X, Y);
+    }
+}
+
+void TXMus::ToolFortrudt()
+{
+    if (FAlleOppe && NewNr == OldNr) {
+        FeltAktiv(NewNr, KnabDown);
+    } else {
+        FeltAktiv(NewNr, false);
+        FeltAktiv(OldNr, true);
+    }
+    // The selection is what it was before the press.
+    NewNr = OldNr;
+    if (FEnFunktionel)
+        FeltOver(OverNr, true);
+}
+
+void TXMus::ToolKlik(TMouseButton Button)
+{
+    if (FAlleOppe && NewNr == OldNr) {
+        // A second click on the selection takes it away.
+        FeltAktiv(NewNr, !KnabDown);
+    } else {
+        FeltAktiv(OldNr, false);
+        FeltAktiv(NewNr, true);
+    }
+    // The new look is shown before the handler runs.
+    BehandlVentende();
+    if (FEnFunktionel)
+        FeltOver(OverNr, false);
+    OldNr = NewNr;
+    if (!FAlleOppe) {
+        OverCurs = false;
+        NormalCursor();
+    }
+    // A handler run meanwhile may have taken the selection away.
+    if (NewNr >= 0 && FOnMus)
+        FOnMus(this, Button, NewNr);
+}
+
+void TXMus::MouseUp(TMouseButton Button, TShiftState, std::int32_t X, std::int32_t Y)
+{
+    if (!MouseNede)
+        return;
+    MouseNede = false;
+    MouseOver = false;
+
+    if (FToolFunktion) {
+        if (IFelt(NewNr, X, Y))
+            ToolKlik(Button);
+        else
+            ToolFortrudt();
+        return;
+    }
+    FeltAktiv(NewNr, false);
+    BehandlVentende();
+    if (IFelt(NewNr, X, Y) && FOnMus)
+        FOnMus(this, Button, NewNr);
+}
+
+void TXMus::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseDown(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
+}
+
+void TXMus::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseMove(event->modifiers(), P.x(), P.y());
+    WMSetCursor(P.x(), P.y());
+}
+
+void TXMus::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseUp(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
+}
+
+} // namespace kvidrel

@@ -1,0 +1,78 @@
+#pragma once
+
+// The schema's field states in motion, as in the list: selecting, highlighting
+// and disabling a field repaints it at once, the highlight follows the pointer
+// and the focus, and the pointer turns into CursorOver over the highlighted
+// field. Fields with NoRespons take no part. Events carry the field number.
+
+#include "feltinput.h"
+#include "xtekst.h"
+
+namespace kvidrel {
+
+class TXMusOver : public TXTekst
+{
+public:
+    explicit TXMusOver(QWidget *AOwner = nullptr);
+
+    const TFelterMus &OnMus() const { return FOnMus; }
+    void SetOnMus(TFelterMus Value) { FOnMus = std::move(Value); }
+    const TOverMus &OnMusOver() const { return FOnMusOver; }
+    void SetOnMusOver(TOverMus Value) { FOnMusOver = std::move(Value); }
+    bool MusOver() const { return FMusOver; }
+    void SetMusOver(bool Value) { FMusOver = Value; }
+    // Tool mode: the selection stays after the release.
+    bool ToolFunktion() const { return FToolFunktion; }
+    void SetToolFunktion(bool Value) { FToolFunktion = Value; }
+    // In tool mode the selection can be pressed again to take it away.
+    bool AlleOppe() const { return FAlleOppe; }
+    void SetAlleOppe(bool Value) { FAlleOppe = Value; }
+    bool TabStop() const { return kvidrel::TabStop(*this); }
+    void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
+
+    // State changes of field Nr; a change repaints the field at once.
+    void FeltAktiv(std::int32_t Nr, bool Aktiv);
+    void FeltOver(std::int32_t Nr, bool Over);
+    void FeltInaktiv(std::int32_t Nr, bool Inaktiv);
+
+    void AktivFelt(std::int32_t FeltNr, bool Aktiv);
+    void OverFelt(std::int32_t FeltNr, bool Over) { FeltOver(FeltNr, Over); }
+    void InAktivFelt(std::int32_t FeltNr, bool InAktiv) { FeltInaktiv(FeltNr, InAktiv); }
+    void FjernAktiv();
+    void FjernOver();
+
+    // The field a navigation key leads to from field CNr; -1 when every field
+    // is blocked.
+    std::int32_t GetNr(std::int32_t CNr, std::uint16_t KeyArt) const;
+    // Closed to the highlight and the arrow keys.
+    bool Blokeret(std::int32_t Nr) const;
+    TFeltSit Sit(std::int32_t Nr) const;
+    // Open to the mouse: a field that is neither NoRespons nor inactive.
+    bool Svarer(std::int32_t Nr) const;
+
+protected:
+    void OverMouse(TShiftState Shift, std::int32_t X, std::int32_t Y);
+    void WMSetCursor(std::int32_t X, std::int32_t Y);
+    void NormalCursor();
+    virtual void DoEnter();
+    virtual void DoExit();
+    std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
+    bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;
+
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+    TFelterMus FOnMus;
+    TOverMus FOnMusOver;
+    bool FMusOver = false;
+    bool FToolFunktion = false;
+    bool FAlleOppe = false;
+
+private:
+    TSitRegel Regel() const;
+    void SaetSit(std::int32_t Nr, std::optional<TFeltSit> Ny);
+
+    TOverCursor FOverCursor;
+};
+
+} // namespace kvidrel
