@@ -15,6 +15,14 @@ bool ErAktiv(TFeltSit FeltSit)
     return FeltSit == 1 || FeltSit == 3;
 }
 
+void Flyt(TRect &R, std::int32_t Vandret, std::int32_t Lodret)
+{
+    R.Left += Vandret;
+    R.Right += Vandret;
+    R.Top += Lodret;
+    R.Bottom += Lodret;
+}
+
 } // namespace
 
 TCompoTekst::TCompoTekst(QObject *AOwner) : QObject(AOwner) {}
@@ -198,17 +206,11 @@ void TCompoTekst::SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QStr
             break;
         case ttUd:
             Can.Font = FFontDybde;
-            Rekt.Left -= FDybdeLodret;
-            Rekt.Right -= FDybdeLodret;
-            Rekt.Top -= FDybdeVandret;
-            Rekt.Bottom -= FDybdeVandret;
+            Flyt(Rekt, -FDybdeLodret, -FDybdeVandret);
             break;
         case ttInd:
             Can.Font = FFontDybde;
-            Rekt.Left += FDybdeLodret;
-            Rekt.Right += FDybdeLodret;
-            Rekt.Top += FDybdeVandret;
-            Rekt.Bottom += FDybdeVandret;
+            Flyt(Rekt, FDybdeLodret, FDybdeVandret);
             break;
         }
     }
@@ -222,12 +224,8 @@ void TCompoTekst::SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QStr
     Rekt.Bottom -= FMargenNede;
 
     // The pressed look.
-    if (ErAktiv(FeltSit)) {
-        Rekt.Left += FAktivVandret;
-        Rekt.Right += FAktivVandret;
-        Rekt.Top += FAktivLodret;
-        Rekt.Bottom += FAktivLodret;
-    }
+    if (ErAktiv(FeltSit))
+        Flyt(Rekt, FAktivVandret, FAktivLodret);
 
     TArbejde A{Can, Rekt, Rekt.Right - Rekt.Left, Rekt.Bottom - Rekt.Top};
     const auto GivBrushTilbage = [&] {
