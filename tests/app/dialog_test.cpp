@@ -1,0 +1,153 @@
+#include "dialoghelper.h"
+#include "errors.h"
+#include "infUnit.h"
+#include "spmUnit.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace kvidrel;
+using namespace dialoghelper;
+
+namespace {
+
+// What the host saw while the dialog was open.
+struct Seen
+{
+    QString text;
+    int height = 0;
+    int width = 0;
+    int labelHeight = 0;
+    int pointSize = 0;
+};
+
+class DialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        infform = &notice;
+        spform = &question;
+    }
+    void TearDown() override
+    {
+        infform = nullptr;
+        spform = nullptr;
+    }
+
+    // Shows dialog with tekst, records what it showed and answers it.
+    Seen show(MessageDialog &dialog, const QString &tekst, const Answer &answer,
+              int *result = nullptr)
+    {
+        Seen seen;
+        answerModal([&seen, answer](QWidget *shown) {
+            auto *d = static_cast<MessageDialog *>(shown);
+            seen.text = d->label()->text();
+            seen.height = d->height();
+            seen.width = d->width();
+            seen.labelHeight = d->label()->height();
+            seen.pointSize = d->label()->font().pointSize();
+            answer(shown);
+        });
+        dialog.insertTekst(tekst);
+        const int r = dialog.exec();
+        if (result)
+            *result = r;
+        return seen;
+    }
+
+    Tinfform notice;
+    Tspform question;
+};
+
+const Answer ok = [](QWidget *d) { clickButton(d, QStringLiteral("OK")); };
+
+} // namespace
+
+TEST_F(DialogTest, CaptionsAndButtons)
+{
+    EXPECT_EQ(notice.windowTitle(), QStringLiteral("Information"));
+    EXPECT_EQ(question.windowTitle(), QStringLiteral("Spørgsmål"));
+    EXPECT_EQ(question.annullerButton->text(), QStringLiteral("Nej"));
+    EXPECT_EQ(question.BitBtn1->text(), QStringLiteral("Ja"));
+    EXPECT_FALSE(question.BitBtn1->icon().isNull());
+    EXPECT_TRUE(notice.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(notice.minimumWidth(), 339);
+    EXPECT_EQ(notice.maximumWidth(), 339);
+}
+
+TEST_F(DialogTest, HeightFollowsTheText)
+{
+    const Seen one = show(notice, QStringLiteral("Gemt."), ok);
+    const Seen two =
+        show(notice, QStringLiteral("Fejl information:\rDer er opstået en ukendt fejl."), ok);
+    const Seen wrapped =
+        show(notice,
+             QStringLiteral("En lang besked uden linjeskift, som skal brydes ved dialogens bredde, "
+                            "fordi den slet ikke kan stå på én linje, og som derfor gør dialogen "
+                            "højere end en besked på to linjer."),
+             ok);
+
+    EXPECT_EQ(two.text, QStringLiteral("Fejl information:\nDer er opstået en ukendt fejl."));
+    EXPECT_LT(one.height, two.height);
+    EXPECT_LT(two.height, wrapped.height);
+    for (const Seen &seen : {one, two, wrapped}) {
+        EXPECT_EQ(seen.width, 339);
+        EXPECT_EQ(seen.height, seen.labelHeight + 80);
+        EXPECT_EQ(seen.pointSize, 10);
+    }
+    // At rest the dialog is empty with the small font.
+    EXPECT_TRUE(notice.Label1->text().isEmpty());
+    EXPECT_EQ(notice.Label1->font().pointSize(), 8);
+}
+
+TEST_F(DialogTest, OnlyJaIsYes)
+{
+    int result = 0;
+    show(
+        question, QStringLiteral("Slet?"), [](QWidget *d) { clickButton(d, QStringLiteral("Ja")); },
+        &result);
+    EXPECT_EQ(result, 1);
+    show(
+        question, QStringLiteral("Slet?"),
+        [](QWidget *d) { clickButton(d, QStringLiteral("Nej")); }, &result);
+    EXPECT_EQ(result, 2);
+    show(question, QStringLiteral("Slet?"), pressEscape, &result);
+    EXPECT_EQ(result, 2);
+    show(question, QStringLiteral("Slet?"), closeBox, &result);
+    EXPECT_NE(result, 1);
+
+    answerModal([](QWidget *d) { clickButton(d, QStringLiteral("Ja")); });
+    EXPECT_TRUE(spoerg(QStringLiteral("Fortsæt?")));
+    answerModal(pressEscape);
+    EXPECT_FALSE(spoerg(QStringLiteral("Fortsæt?")));
+    answerModal(closeBox);
+    EXPECT_FALSE(spoerg(QStringLiteral("Fortsæt?")));
+}
+
+TEST_F(DialogTest, SecondUseShowsOnlyTheSecondMessage)
+{
+    show(question, QStringLiteral("Første besked"), pressEscape);
+    const Seen second = show(question, QStringLiteral("Anden"), pressEscape);
+    EXPECT_EQ(second.text, QStringLiteral("Anden"));
+
+    QString seen;
+    answerModal([&seen](QWidget *d) {
+        seen = static_cast<Tinfform *>(d)->Label1->text();
+        clickButton(d, QStringLiteral("OK"));
+    });
+    visInfo(QStringLiteral("<b>Oplysning</b> & mere"));
+    EXPECT_EQ(seen, QStringLiteral("<b>Oplysning</b> & mere")); // shown as typed
+}
+
+TEST(DialogWithoutWindows, NoticeFallsBackToTheDefaultError)
+{
+    QStringList errors;
+    setErrorSink([&errors](const QString &m) { errors << m; });
+    ASSERT_EQ(infform, nullptr);
+    visInfo(QStringLiteral("Besked"));
+    EXPECT_EQ(errors, QStringList{QStringLiteral("Besked")});
+    EXPECT_FALSE(spoerg(QStringLiteral("Ja?")));
+    setErrorSink({});
+}

@@ -1,0 +1,203 @@
+#include "dataroot.h"
+#include "display.h"
+#include "hintline.h"
+#include "makeSpm.h"
+#include "placement.h"
+#include "shellfixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QtTest/QTest>
+
+using namespace kvidrel;
+
+namespace {
+
+bool isFolder(const QString &path)
+{
+    return QFileInfo(path).isDir();
+}
+
+} // namespace
+
+TEST_F(ShellTest, FirstStartMakesTheFoldersButNotThePictureFolder)
+{
+    qputenv("USER", "tester");
+    Tmainform *w = start();
+
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kvidrel: tester"));
+    for (const char *folder : {"Egenskaber", "Struktur", "Deltagere", "Grupper"})
+        EXPECT_TRUE(isFolder(root.file(QString::fromLatin1(folder)))) << folder;
+    EXPECT_FALSE(QFileInfo::exists(root.file(QStringLiteral("Billeder"))));
+    EXPECT_EQ(w->billedDir, joinPath(root.path(), QStringLiteral("Billeder")));
+
+    EXPECT_TRUE(w->gruppeDir.endsWith(separator()));
+    EXPECT_EQ(w->gruppeFil, w->gruppeDir + QStringLiteral("Grupper.txt"));
+    EXPECT_EQ(w->optFil, joinPath(joinPath(root.path(), QStringLiteral("Egenskaber")),
+                                  QStringLiteral("Egenskaber.txt")));
+
+    EXPECT_EQ(w->maxIndex, -1);
+    EXPECT_EQ(w->Index, -1);
+    EXPECT_TRUE(w->opstart);
+    EXPECT_EQ(w->designName, QStringLiteral("Sky"));
+    EXPECT_EQ(w->pos(), QPoint(20, 40)); // not the 100, 100 of the earlier step
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    // Nothing is written at start.
+    EXPECT_FALSE(QFileInfo::exists(optionsFile()));
+}
+
+TEST_F(ShellTest, ExistingDataIsLoadedAndLeftUntouched)
+{
+    QDir().mkpath(root.file(QStringLiteral("Egenskaber")));
+    QDir().mkpath(root.file(QStringLiteral("Deltagere")));
+    QDir().mkpath(root.file(QStringLiteral("Grupper/Quiz")));
+    const QByteArray options("Windows10\r\n20\r\n80\r\n");
+    const QByteArray participants("Anna\r\n\r\n1\r\nBo\r\n\r\n0\r\n");
+    const QByteArray groups("\xEF\xBB\xBFQuiz\r\n");
+    writeAllBytes(optionsFile(), options);
+    writeAllBytes(root.file(QStringLiteral("Deltagere/Deltagere.txt")), participants);
+    writeAllBytes(root.file(QStringLiteral("Grupper/Grupper.txt")), groups);
+    const QStringList before = treeListing(root.path());
+
+    Tmainform *w = start();
+
+    // Only the missing folder is added; every file keeps its bytes and time.
+    QStringList after = treeListing(root.path());
+    after.removeIf([](const QString &row) { return row.startsWith(QStringLiteral("/Struktur ")); });
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(isFolder(root.file(QStringLiteral("Struktur"))));
+    EXPECT_EQ(readAllBytes(optionsFile()), options);
+
+    EXPECT_EQ(w->maxIndex, 1);
+    EXPECT_EQ(w->Index, 1);
+    ASSERT_EQ(w->Del.size(), 2);
+    EXPECT_EQ(w->Del[0].Navn, QStringLiteral("Anna"));
+    EXPECT_TRUE(w->Del[0].Aktiv);
+    EXPECT_FALSE(w->Del[1].Aktiv);
+    EXPECT_EQ(w->designName, QStringLiteral("Windows10"));
+    EXPECT_EQ(w->minEdit->text(), QStringLiteral("20"));
+    EXPECT_EQ(w->HighEdit->text(), QStringLiteral("80"));
+}
+
+TEST_F(ShellTest, ClosingDeletesTheVersionFileOnly)
+{
+    Tmainform *w = start();
+    const QString versionFile = root.file(QStringLiteral("Kvidrel.txt"));
+    writeAllBytes(versionFile, "2.0\r\n");
+    w->close();
+    EXPECT_FALSE(QFileInfo::exists(versionFile));
+    EXPECT_TRUE(isFolder(root.path()));
+    w->close(); // a missing file is no error
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(ShellTest, FirstShowingShowsTheDisplayWindowOnceAndActivationEndsStartUp)
+{
+    Tmainform *w = start();
+    displayform = new Tdisplayform;
+    EXPECT_EQ(displayform->LowEdit->text(), QStringLiteral("10"));
+    EXPECT_EQ(displayform->HighEdit->text(), QStringLiteral("100"));
+
+    w->show();
+    EXPECT_TRUE(displayform->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_FALSE(w->opstart);
+
+    // Later showings of the main window leave the display window alone.
+    displayform->hide();
+    w->hide();
+    w->show();
+    EXPECT_FALSE(displayform->isVisible());
+
+    // The display window mirrors the working range once start-up is over.
+    w->LowEdit->setText(QStringLiteral("35"));
+    QTest::keyClicks(w->HighEdit, QStringLiteral("7"));
+    EXPECT_EQ(displayform->LowEdit->text(), QStringLiteral("35"));
+    EXPECT_EQ(displayform->HighEdit->text(), w->HighEdit->text());
+
+    delete displayform;
+    displayform = nullptr;
+}
+
+TEST_F(ShellTest, HintLineShowsTheLongPartOfTheCurrentHint)
+{
+    Tmainform *w = start();
+    auto *control = new QLabel(w);
+    hintline::setHint(control, QStringLiteral("a|b"));
+    EXPECT_EQ(control->toolTip(), QStringLiteral("a"));
+
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    hintline::setCurrentHint(QString());
+    hintline::setCurrentHint(hintline::hintOf(control));
+    EXPECT_EQ(w->infoBar->currentMessage(), QStringLiteral("b"));
+    hintline::setCurrentHint(hintline::hintOf(w->LowEdit));
+    EXPECT_EQ(w->infoBar->currentMessage(), QStringLiteral("Laveste pointværdi"));
+}
+
+TEST_F(ShellTest, GroupListKeepsItsEncodingAndQuestionRowsCarryTheirMarks)
+{
+    const QByteArray groups("\xEF\xBB\xBF\xC3\x86"
+                            "bler\r\nP\xC3\xA6rer\r\n"); // UTF-8 with mark
+    QDir().mkpath(root.file(QStringLiteral("Grupper/Pærer")));
+    writeAllBytes(root.file(QStringLiteral("Grupper/Grupper.txt")), groups);
+
+    Tmainform *w = start();
+    Tspmform questions; // its creation loads the group list through the main window
+    ASSERT_EQ(spmform, &questions);
+    ASSERT_EQ(questions.gruppeliste->count(), 2);
+    EXPECT_EQ(questions.gruppeliste->item(0)->text(), QStringLiteral("Æbler"));
+    EXPECT_EQ(w->gruppeFilKodning, TextEncoding::Utf8);
+
+    w->SaveGrupper();
+    EXPECT_EQ(readAllBytes(w->gruppeFil), groups);
+
+    SpmRec first;
+    first.Filnavn =
+        w->gruppeDir + QStringLiteral("Pærer") + separator() + QStringLiteral("001 a.txt");
+    first.Gruppe = QStringLiteral("Pærer");
+    first.Navn = QStringLiteral("001 a");
+    first.RigtigSvar = 1;
+    first.PointType = 1;
+    first.Aktiv = true;
+    SpmRec second = first;
+    second.Filnavn.replace(QStringLiteral("001 a"), QStringLiteral("002 b"));
+    second.Navn = QStringLiteral("002 b");
+    second.Aktiv = false;
+    w->Spm = {second, first};
+    w->SaveSpm(0);
+    w->SaveSpm(1);
+    EXPECT_THROW(w->SaveSpm(2), std::out_of_range);
+
+    int changes = 0;
+    QObject::connect(questions.spmliste, &QListWidget::itemChanged, [&changes] { ++changes; });
+    w->gruppeNavn = QStringLiteral("Pærer");
+    w->LoadSpmListen();
+    ASSERT_EQ(questions.spmliste->count(), 2);
+    EXPECT_EQ(questions.spmliste->item(0)->text(), QStringLiteral("001 a"));
+    EXPECT_EQ(questions.spmliste->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(questions.spmliste->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(questions.antalLabel->text(), QStringLiteral("2 spørgsmål"));
+    EXPECT_EQ(w->antalSpm, 1);
+    EXPECT_EQ(changes, 0); // filling the list is not a tick by the host
+}
+
+TEST(Placement, KeepsPositionsOnScreenAndPullsOthersInside)
+{
+    QWidget window;
+    window.resize(200, 100);
+    placeWindow(&window, 20, 40);
+    EXPECT_EQ(window.pos(), QPoint(20, 40));
+
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    placeWindow(&window, area.right() + 50, area.bottom() - 10);
+    EXPECT_EQ(window.frameGeometry().right(), area.right());
+    EXPECT_EQ(window.frameGeometry().bottom(), area.bottom());
+
+    placeWindow(&window, area.left() - 30, 40);
+    EXPECT_EQ(window.pos(), QPoint(area.left(), 40));
+}
