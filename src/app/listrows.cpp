@@ -3,33 +3,45 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace kvidrel::listrows {
 
 namespace {
 
-// Remembers which row was current when a mouse button went down, so that a
-// click on the row already selected is told from one that moved the selection.
+// Tells whether a mouse button is down on the list. A press moves the current
+// row before it selects it, so a row picked with the mouse is reported at the
+// click that ends the press, when the row is selected.
 class PressWatcher : public QObject
 {
 public:
-    PressWatcher(QListWidget *list) : QObject(list), m_list(list)
+    explicit PressWatcher(QListWidget *list) : QObject(list)
     {
         list->viewport()->installEventFilter(this);
+        list->installEventFilter(this);
     }
-    int rowBeforePress = -1;
+    bool mouseDown = false;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::MouseButtonPress ||
-            event->type() == QEvent::MouseButtonDblClick)
-            rowBeforePress = m_list->currentRow();
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            mouseDown = true;
+            break;
+        case QEvent::MouseButtonRelease:
+            // Cleared once the list has handled the release and its click.
+            QTimer::singleShot(0, this, [this] { mouseDown = false; });
+            break;
+        case QEvent::KeyPress:
+            mouseDown = false;
+            break;
+        default:
+            break;
+        }
         return QObject::eventFilter(watched, event);
     }
-
-private:
-    QListWidget *m_list;
 };
 
 } // namespace
@@ -85,13 +97,12 @@ void saetRaekke(QListWidget *list, int row, const QString &text, bool checked)
 void onClick(QListWidget *list, std::function<void()> handler)
 {
     auto *watcher = new PressWatcher(list);
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [handler](int) { handler(); });
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [watcher, handler](int) {
+        if (!watcher->mouseDown) // moved with the keyboard
+            handler();
+    });
     QObject::connect(list, &QListWidget::itemClicked, list,
-                     [list, watcher, handler](QListWidgetItem *item) {
-                         // A press that moved the selection has run the handler already.
-                         if (list->row(item) == watcher->rowBeforePress)
-                             handler();
-                     });
+                     [handler](QListWidgetItem *) { handler(); });
 }
 
 void onClickCheck(QListWidget *list, std::function<void(int row)> handler)
