@@ -1,0 +1,132 @@
+#pragma once
+
+// The program's windows on a fresh data root, driven as the host drives them:
+// clicks, typed text, and the notice and yes/no dialogs answered by the test.
+
+#include "action.h"
+#include "dialoghelper.h"
+#include "errors.h"
+#include "main.h"
+#include "messagedialog.h"
+#include "testroot.h"
+#include "windows.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        kvidrel::setErrorSink([this](const QString &message) { errors << message; });
+    }
+    void TearDown() override
+    {
+        kvidrel::destroyWindows();
+        kvidrel::setErrorSink({});
+    }
+
+    // Creates the windows; files the test wants loaded at start come first.
+    void start()
+    {
+        kvidrel::createWindows();
+        main = kvidrel::mainform;
+    }
+
+    // Shows window as the main window's buttons do, but without blocking.
+    void show(QWidget *window)
+    {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        idle();
+    }
+
+    // The moment the application goes idle: actions recompute their state.
+    static void idle() { kvidrel::Action::updateAll(); }
+
+    // Arranges the answer to the next notice or question and records its text
+    // with "\r" as the host reads it.
+    void answer(const QString &button)
+    {
+        dialoghelper::answerModal([this, button](QWidget *dialog) {
+            auto *message = qobject_cast<kvidrel::MessageDialog *>(dialog);
+            QString text = message ? message->label()->text() : QStringLiteral("?");
+            messages << text.replace(u'\n', u'\r');
+            dialoghelper::clickButton(dialog, button);
+        });
+    }
+
+    static void click(QAbstractButton *button)
+    {
+        idle();
+        ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+        idle();
+    }
+
+    static void clickRow(QListWidget *list, int row)
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+        idle();
+    }
+
+    static void doubleClickRow(QListWidget *list, int row)
+    {
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        idle();
+    }
+
+    // A click on the check box of a row.
+    static void clickCheck(QListWidget *list, int row)
+    {
+        QStyleOptionViewItem option;
+        option.initFrom(list->viewport());
+        option.rect = list->visualItemRect(list->item(row));
+        option.features =
+            QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        option.text = list->item(row)->text();
+        const QRect box =
+            list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+        idle();
+    }
+
+    static QStringList rows(const QListWidget *list)
+    {
+        QStringList result;
+        for (int i = 0; i < list->count(); ++i)
+            result << list->item(i)->text();
+        return result;
+    }
+
+    static QList<bool> checks(const QListWidget *list)
+    {
+        QList<bool> result;
+        for (int i = 0; i < list->count(); ++i)
+            result << (list->item(i)->checkState() == Qt::Checked);
+        return result;
+    }
+
+    // Everything under the temporary folder except the data root: what no
+    // action of the program may touch.
+    QStringList outsideDataRoot() const
+    {
+        QStringList all = treeListing(root.tempPath());
+        all.removeIf([](const QString &row) { return row.startsWith(QStringLiteral("/Kvidrel")); });
+        return all;
+    }
+
+    TestRoot root;
+    kvidrel::Tmainform *main = nullptr;
+    QStringList errors;
+    QStringList messages;
+};
