@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 #include <utility>
 
@@ -148,7 +149,9 @@ void TGrundFelt::paintEvent(QPaintEvent *)
 void TGrundFelt::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Invalidate();
+    // Qt also sends one when only the contents margins change.
+    if (event->size() != FBillede.size())
+        Invalidate();
 }
 
 void TGrundFelt::changeEvent(QEvent *event)

@@ -61,6 +61,8 @@ public:
 
     // The whole control is to be painted again (at the next paint event).
     void Invalidate();
+    // A full paint is pending.
+    bool Ugyldig() const { return FUgyldig; }
     // Paints the whole control into its picture now.
     void Repaint();
 
