@@ -1,0 +1,434 @@
+#include "billedfelt.h"
+#include "dataroot.h"
+#include "deltagere.h"
+#include "textfile.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace kvidrel;
+
+namespace {
+
+class DeltagerformTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        QDir().mkpath(root.file("Deltagere"));
+        QDir().mkpath(root.tempPath() + "/billeder");
+        Tdeltagerform::setBilledVaelger([this](QWidget *, const QString &startMappe) {
+            startMapper << startMappe;
+            return valgtBillede;
+        });
+    }
+    void TearDown() override
+    {
+        Tdeltagerform::setBilledVaelger({});
+        WindowTest::TearDown();
+    }
+
+    // A picture outside the data root, as the host would pick one.
+    QString picture(const QString &name, Qt::GlobalColor color = Qt::red)
+    {
+        const QString path = root.tempPath() + "/billeder/" + name;
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(color);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+
+    QString inFolder(const QString &name) const
+    {
+        return QDir::toNativeSeparators(root.file("Deltagere/" + name));
+    }
+
+    // The register before start: name, picture, ticked for each participant.
+    void registerFile(const QList<std::tuple<QString, QString, bool>> &entries)
+    {
+        QStringList lines;
+        for (const auto &[navn, fil, aktiv] : entries)
+            lines << navn << fil << (aktiv ? "1" : "0");
+        writeLines(root.file("Deltagere/Deltagere.txt"), lines);
+    }
+    QStringList registerLines() const { return readLineList(root.file("Deltagere/Deltagere.txt")); }
+
+    Tdeltagerform *open()
+    {
+        start();
+        show(deltagerform);
+        return deltagerform;
+    }
+
+    void type(QLineEdit *edit, const QString &text)
+    {
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        idle();
+    }
+
+    // The new-participant page: a name, maybe a picture, "Godkend".
+    void add(const QString &navn, const QString &billede = {})
+    {
+        Tdeltagerform *w = deltagerform;
+        type(w->navnEdit, navn);
+        if (!billede.isEmpty()) {
+            valgtBillede = billede;
+            click(w->billedKnap);
+        }
+        click(w->godkendKnap);
+    }
+
+    QString valgtBillede;
+    QStringList startMapper;
+};
+
+} // namespace
+
+TEST_F(DeltagerformTest, WindowShowsTheRegisterAndThePictureFolder)
+{
+    registerFile({{"Anna", "", true}, {"Bo", "", false}});
+    Tdeltagerform *w = open();
+    EXPECT_EQ(w->windowTitle(), "Deltagere");
+    EXPECT_EQ(w->size(), QSize(678, 440));
+    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Anna", "Bo"}));
+    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({true, false}));
+    EXPECT_EQ(main->antalDeltagere, 1);
+    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere");
+    EXPECT_EQ(w->deltagerBog->currentWidget(), w->side1);
+    EXPECT_EQ(w->goBut->text(), "Indfør valgte i spillet");
+    // The drawings folder of this machine, not a fixed drive.
+    EXPECT_EQ(w->Label1->text(), "Tegningerne ligger i følgende mappe: " +
+                                     QDir::toNativeSeparators(root.file("Billeder")));
+    EXPECT_FALSE(w->godkendKnap->isEnabled());
+    EXPECT_FALSE(w->Button1->isEnabled()); // nothing to save
+    EXPECT_FALSE(w->Button6->isEnabled()); // nothing selected
+}
+
+TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
+{
+    registerFile({{"Anna", "", false}});
+    Tdeltagerform *w = open();
+    const QString y = picture("y.png");
+
+    add("X", y);
+    EXPECT_EQ(readAllBytes(inFolder("X.png")), readAllBytes(y));
+    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Anna", "X"}));
+    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({false, true}));
+    EXPECT_EQ(registerLines(), QStringList({"Anna", "", "0", "X", inFolder("X.png"), "1"}));
+    EXPECT_TRUE(w->navnEdit->text().isEmpty());
+    EXPECT_TRUE(w->deltagerBillede->isEmpty());
+    EXPECT_FALSE(w->godkendKnap->isEnabled());
+    EXPECT_EQ(main->maxIndex, 1);
+    EXPECT_EQ(main->Del.size(), 2);
+
+    // The next one has a picture only when one is picked for it.
+    add("Y");
+    EXPECT_EQ(registerLines().mid(6), QStringList({"Y", "", "1"}));
+    EXPECT_TRUE(QFile::exists(y));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+TEST_F(DeltagerformTest, PictureDialogStartsInTheDrawingsFolderForDrawings)
+{
+    Tdeltagerform *w = open();
+    valgtBillede = picture("y.png");
+    click(w->billedKnap1);
+    click(w->billedKnap);
+    EXPECT_EQ(startMapper, QStringList({main->billedDir, root.tempPath() + "/billeder"}));
+    // The dialog lists what the program can load.
+    EXPECT_TRUE(BilledFelt::dialogFilter().contains("*.png"));
+    EXPECT_TRUE(BilledFelt::dialogFilter().contains("*.jpg"));
+
+    // A cancelled dialog forgets the earlier pick.
+    valgtBillede.clear();
+    click(w->billedKnap);
+    EXPECT_TRUE(w->delFilnavn.isEmpty());
+
+    // A file that is no picture is reported and not kept.
+    valgtBillede = root.tempPath() + "/billeder/ikke.png";
+    writeAllBytes(valgtBillede, "not a picture");
+    click(w->billedKnap);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(w->delFilnavn.isEmpty());
+}
+
+TEST_F(DeltagerformTest, NamesAreUniqueIgnoringCaseOfAToZOnly)
+{
+    registerFile({{"Åse", "", true}, {"Ole", "", true}});
+    Tdeltagerform *w = open();
+
+    answer("OK");
+    add("OLE");
+    EXPECT_EQ(messages,
+              QStringList({"Navnet er allerede indført.\rIndfør et andet og prøv igen."}));
+    EXPECT_FALSE(w->godkendKnap->isEnabled()); // until the name changes
+    add("åse");                                // å and Å differ
+    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Åse", "Ole", "åse"}));
+
+    // Editing only the case of a to z is no change.
+    clickRow(w->deltagerliste, 1);
+    EXPECT_EQ(w->deltagerBog->currentWidget(), w->side2);
+    EXPECT_EQ(w->navnEditR->text(), "Ole");
+    EXPECT_FALSE(w->godkendKnapR->isEnabled());
+    type(w->navnEditR, "oLE");
+    click(w->godkendKnapR);
+    EXPECT_EQ(registerLines().at(3), "Ole");
+
+    // An empty name is refused on both pages.
+    clickRow(w->deltagerliste, 1);
+    type(w->navnEditR, "x");
+    w->navnEditR->clear();
+    w->godkendRed = true;
+    answer("OK");
+    w->godkendR->Execute();
+    EXPECT_EQ(messages.last(), "Der mangler et deltagernavn.\rIndfør det og prøv igen.");
+}
+
+TEST_F(DeltagerformTest, DeletingTheMiddleOfThreeKeepsTheOrderAndDropsThePicture)
+{
+    QDir().mkpath(root.file("Deltagere"));
+    for (const QString name : {"A.png", "B.png", "C.png"})
+        QFile::copy(picture("p.png"), root.file("Deltagere/" + name));
+    registerFile({{"A", inFolder("A.png"), true},
+                  {"B", inFolder("B.png"), false},
+                  {"C", inFolder("C.png"), true}});
+    Tdeltagerform *w = open();
+
+    clickRow(w->deltagerliste, 1);
+    answer("Nej");
+    click(w->Button6);
+    EXPECT_EQ(
+        messages,
+        QStringList(
+            {"Skal B slettes permanet fra deltagerlisten?\rBs billede bliver også slettet!"}));
+    EXPECT_EQ(rows(w->deltagerliste).size(), 3);
+
+    answer("Ja");
+    click(w->Button6);
+    EXPECT_EQ(rows(w->deltagerliste), QStringList({"A", "C"}));
+    EXPECT_EQ(registerLines(),
+              QStringList({"A", inFolder("A.png"), "1", "C", inFolder("C.png"), "1"}));
+    EXPECT_FALSE(QFile::exists(root.file("Deltagere/B.png")));
+    EXPECT_TRUE(QFile::exists(root.file("Deltagere/A.png")));
+    EXPECT_EQ(main->maxIndex, 1);
+    EXPECT_EQ(main->Index, -1);
+    EXPECT_TRUE(w->navnEditR->text().isEmpty());
+    EXPECT_FALSE(w->godkendKnapR->isEnabled());
+
+    // Without a picture the question says nothing about one.
+    clickRow(w->deltagerliste, 0);
+    QFile::remove(root.file("Deltagere/A.png"));
+    answer("Ja");
+    click(w->Button6);
+    EXPECT_EQ(messages.last(), "Skal A\rslettes permanet fra deltagerlisten?");
+    EXPECT_EQ(registerLines(), QStringList({"C", inFolder("C.png"), "1"}));
+}
+
+TEST_F(DeltagerformTest, APictureTwoEntriesShareOrOutsideTheFolderIsKept)
+{
+    const QString ude = picture("ude.png");
+    QFile::copy(picture("p.png"), root.file("Deltagere/Fælles.png"));
+    registerFile({{"A", inFolder("Fælles.png"), true},
+                  {"B", inFolder("Fælles.png"), true},
+                  {"C", QDir::toNativeSeparators(ude), true}});
+    Tdeltagerform *w = open();
+
+    for (int i = 0; i < 2; ++i) {
+        clickRow(w->deltagerliste, 0);
+        answer("Ja");
+        click(w->Button6);
+    }
+    // A's picture was B's too; C's lies outside the participants folder.
+    EXPECT_EQ(messages.at(0), "Skal A\rslettes permanet fra deltagerlisten?");
+    EXPECT_TRUE(QFile::exists(ude));
+    EXPECT_FALSE(QFile::exists(root.file("Deltagere/Fælles.png"))); // gone with B
+    EXPECT_EQ(rows(w->deltagerliste), QStringList({"C"}));
+}
+
+TEST_F(DeltagerformTest, MovesStayInMemoryUntilSaved)
+{
+    registerFile({{"A", "", true}, {"B", "", true}, {"C", "", false}});
+    Tdeltagerform *w = open();
+    const QStringList onDisk = registerLines();
+
+    clickRow(w->deltagerliste, 0);
+    EXPECT_FALSE(w->Button4->isEnabled()); // the first cannot move up
+    click(w->Button3);                     // A down
+    EXPECT_EQ(rows(w->deltagerliste), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(w->deltagerliste->currentRow(), 1);
+    EXPECT_TRUE(w->Button1->isEnabled());
+    click(w->Button3); // and once more: it is last now
+    EXPECT_FALSE(w->Button3->isEnabled());
+    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({true, false, true}));
+    EXPECT_EQ(main->Del.at(2).Navn, "A");
+    EXPECT_EQ(registerLines(), onDisk);
+
+    // Closing without "Gem": the game takes the new order, the file keeps the old.
+    click(w->goBut);
+    EXPECT_EQ(w->result(), 1);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(registerLines(), onDisk);
+    EXPECT_EQ(main->Del.at(0).Navn, "B");
+
+    show(w);
+    click(w->Button1);
+    EXPECT_EQ(registerLines(), QStringList({"B", "", "1", "C", "", "0", "A", "", "1"}));
+    EXPECT_FALSE(w->Button1->isEnabled());
+}
+
+TEST_F(DeltagerformTest, TheEditPageFollowsItsParticipantWhenMoved)
+{
+    registerFile({{"A", "", true}, {"B", "", true}});
+    Tdeltagerform *w = open();
+    clickRow(w->deltagerliste, 1); // B on the edit page
+    click(w->Button4);             // moved up
+    type(w->navnEditR, "Bent");
+    click(w->godkendKnapR);
+    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Bent", "A"}));
+}
+
+TEST_F(DeltagerformTest, CheckAllAndTicksUpdateTheLabel)
+{
+    registerFile({{"A", "", false}, {"B", "", true}, {"C", "", false}});
+    Tdeltagerform *w = open();
+
+    click(w->Button2); // "Check alle"
+    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({true, true, true}));
+    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere: 3");
+    EXPECT_FALSE(w->Button1->isEnabled()); // nothing to save for "Gem"
+    EXPECT_TRUE(main->Del.at(0).Aktiv);
+
+    click(w->Button5); // "Afcheck alle"
+    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere: 0");
+    EXPECT_FALSE(main->Del.at(1).Aktiv);
+
+    clickCheck(w->deltagerliste, 1);
+    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({false, true, false}));
+    EXPECT_TRUE(main->Del.at(1).Aktiv);
+    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere: 1");
+    EXPECT_TRUE(w->Button1->isEnabled());
+    click(w->Button1);
+    EXPECT_EQ(registerLines(), QStringList({"A", "", "0", "B", "", "1", "C", "", "0"}));
+}
+
+TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
+{
+    Tdeltagerform *w = open();
+    const QString red = picture("red.png", Qt::red);
+    const QString blue = picture("blue.png", Qt::blue);
+    add("Ole", red);
+
+    // Ole becomes X; his picture keeps its name Ole.png.
+    clickRow(w->deltagerliste, 0);
+    type(w->navnEditR, "X");
+    click(w->godkendKnapR);
+    EXPECT_EQ(registerLines(), QStringList({"X", inFolder("Ole.png"), "1"}));
+
+    // A new Ole gets a free name instead of X's picture.
+    add("Ole", blue);
+    EXPECT_EQ(readAllBytes(inFolder("Ole.png")), readAllBytes(red));
+    EXPECT_EQ(readAllBytes(inFolder("Ole (2).png")), readAllBytes(blue));
+    EXPECT_EQ(registerLines().mid(3), QStringList({"Ole", inFolder("Ole (2).png"), "1"}));
+
+    // A new picture for X on the edit page: copied as X.png, the old one goes.
+    clickRow(w->deltagerliste, 0);
+    valgtBillede = blue;
+    click(w->billedKnapR);
+    click(w->godkendKnapR);
+    EXPECT_EQ(registerLines().mid(0, 3), QStringList({"X", inFolder("X.png"), "1"}));
+    EXPECT_FALSE(QFile::exists(inFolder("Ole.png")));
+    EXPECT_TRUE(QFile::exists(inFolder("Ole (2).png")));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+TEST_F(DeltagerformTest, AFailedCopyOnTheEditPageKeepsTheOldPicture)
+{
+    Tdeltagerform *w = open();
+    add("Ole", picture("red.png"));
+    const QByteArray old = readAllBytes(inFolder("Ole.png"));
+
+    clickRow(w->deltagerliste, 0);
+    valgtBillede = picture("ny.png", Qt::green);
+    click(w->billedKnapR);
+    QFile::remove(valgtBillede); // gone before "Godkend"
+    type(w->navnEditR, "Olga");
+    click(w->godkendKnapR);
+
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(readAllBytes(inFolder("Ole.png")), old);
+    EXPECT_EQ(main->Del.at(0).Navn, "Ole");
+    EXPECT_EQ(main->Del.at(0).Filnavn, inFolder("Ole.png"));
+    EXPECT_EQ(registerLines(), QStringList({"Ole", inFolder("Ole.png"), "1"}));
+}
+
+TEST_F(DeltagerformTest, APicturePickedForANewParticipantStaysWithIt)
+{
+    registerFile({{"A", "", true}});
+    Tdeltagerform *w = open();
+    valgtBillede = picture("y.png");
+    click(w->billedKnap); // picked on the new page ...
+    clickRow(w->deltagerliste, 0);
+    type(w->navnEditR, "Anne"); // ... then another participant renamed
+    click(w->godkendKnapR);
+    EXPECT_EQ(registerLines(), QStringList({"Anne", "", "1"}));
+    EXPECT_FALSE(QFile::exists(inFolder("Anne.png")));
+}
+
+TEST_F(DeltagerformTest, BadNamesGiveSanitisedPictureNamesInsideTheFolder)
+{
+    writeAllBytes(root.tempPath() + "/b", "outside");
+    writeAllBytes(root.file("a"), "in the data root");
+    Tdeltagerform *w = open();
+    const QString y = picture("y.png");
+    const QStringList outside = outsideDataRoot();
+    const QString lang(300, u'n');
+
+    const QStringList names = {"..", "a/b", "a\\b", "con:x", lang};
+    for (const QString &navn : names)
+        add(navn, y);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    EXPECT_EQ(rows(w->deltagerliste), names); // the participants keep their names
+    for (int i = 0; i < names.size(); ++i) {
+        const QFileInfo file(main->Del.at(i).Filnavn);
+        EXPECT_TRUE(file.isFile()) << i;
+        EXPECT_EQ(QDir::toNativeSeparators(file.path()), inFolder("").chopped(1)) << i;
+        EXPECT_EQ(readAllBytes(file.filePath()), readAllBytes(y)) << i;
+    }
+    EXPECT_EQ(QFileInfo(main->Del.at(1).Filnavn).fileName(), "a_b.png");
+    EXPECT_EQ(QFileInfo(main->Del.at(2).Filnavn).fileName(), "a_b (2).png");
+    EXPECT_EQ(QFileInfo(main->Del.at(3).Filnavn).fileName(), "con_x.png");
+    EXPECT_EQ(outsideDataRoot(), outside);
+    EXPECT_EQ(readAllBytes(root.file("a")), "in the data root");
+
+    // Deleting them removes their pictures and nothing else.
+    while (w->deltagerliste->count() > 0) {
+        clickRow(w->deltagerliste, 0);
+        answer("Ja");
+        click(w->Button6);
+    }
+    const QStringList left = QDir(root.file("Deltagere")).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, QStringList({"Deltagere.txt"}));
+    EXPECT_EQ(outsideDataRoot(), outside);
+    EXPECT_EQ(readAllBytes(root.file("a")), "in the data root");
+}
+
+TEST_F(DeltagerformTest, ShownModallyItReturnsOneThroughItsButton)
+{
+    start();
+    QTimer::singleShot(0, [] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(deltagerform));
+        QTest::mouseClick(deltagerform->goBut, Qt::LeftButton);
+    });
+    EXPECT_EQ(deltagerform->exec(), 1);
+    QTimer::singleShot(0, [] { deltagerform->close(); });
+    EXPECT_NE(deltagerform->exec(), 1);
+}
