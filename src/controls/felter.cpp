@@ -1,4 +1,5 @@
 #include "felter.h"
+#include "xfelter.h" // the plain field look both grids share
 
 #include <algorithm>
 
@@ -179,25 +180,7 @@ void TFelter::MakeRamme(std::int32_t Nr)
     const bool Over = s == 2 || s == 3;
 
     if (FRulFunktion) {
-        switch (s) {
-        case 0:
-            Can.Brush.Color = F.FeltFarve();
-            break;
-        case 1:
-        case 3:
-            Can.Brush.Color = F.AktivFarve();
-            break;
-        case 2:
-            Can.Brush.Color = FEnFunktionel ? F.AktivFarve() : F.FeltFarve();
-            break;
-        case 4:
-            Can.Brush.Color = F.OverFarve();
-            break;
-        default:
-            break;
-        }
-        Can.Pen.Color = FBrugOverFarve && Over ? F.OverFarve() : Can.Brush.Color;
-        Can.Rectangle(T.YR.Left, T.YR.Top, T.YR.Right, T.YR.Bottom);
+        TegnRulFelt(Can, F, T.YR, s, FEnFunktionel, FBrugOverFarve);
         return;
     }
 

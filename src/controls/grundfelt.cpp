@@ -137,6 +137,15 @@ void TGrundFelt::TegnBillede()
     Malet();
 }
 
+bool TGrundFelt::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && !FShowHint) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TGrundFelt::paintEvent(QPaintEvent *)
 {
     SikrStoerrelse();

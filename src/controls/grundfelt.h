@@ -47,6 +47,10 @@ public:
     bool Enabled() const;
     void SetEnabled(bool Value) { setEnabled(Value); }
 
+    // Whether the control's tooltip is shown.
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value) { FShowHint = Value; }
+
     std::int32_t Width() const { return width(); }
     std::int32_t Height() const { return height(); }
     void SetWidth(std::int32_t Value) { resize(Value, height()); }
@@ -72,6 +76,7 @@ protected:
     // Called after every full paint.
     virtual void Malet() {}
 
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -86,6 +91,7 @@ private:
     QPainter FMaler; // stays active on FBillede
     std::unique_ptr<TCanvas> FCanvas;
     bool FUgyldig = true;
+    bool FShowHint = true;
     bool FTegner = false; // a full paint is under way
 };
 
