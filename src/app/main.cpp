@@ -3,6 +3,7 @@
 #include "action.h"
 #include "appfont.h"
 #include "dataroot.h"
+#include "dialogpictures.h"
 #include "display.h"
 #include "errors.h"
 #include "hintline.h"
@@ -176,7 +177,8 @@ void Tmainform::buildControls()
     maxEdit = pointEdit(side2, kPointHighHint);
     maxEdit->setGeometry(120, 160, kPointEditWidth, 24);
     godkendKnap = new QToolButton(side2);
-    godkendKnap->setAutoRaise(true);
+    godkendKnap->setIcon(dialogpictures::checkMarkPicture());
+    godkendKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     godkendKnap->setCursor(Qt::PointingHandCursor);
     godkendKnap->setGeometry(176, 142, 64, 28);
     sider->addTab(side2, QStringLiteral("Egenskaber"));

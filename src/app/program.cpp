@@ -19,6 +19,9 @@ int main(int argc, char **argv)
 
     createWindows();
     mainform->show();
+    // The host's window ends up in front of the board it has just shown.
+    mainform->raise();
+    mainform->activateWindow();
     const int result = QApplication::exec();
     destroyWindows();
     return result;

@@ -40,10 +40,10 @@ const QList<Theme> &themes()
          QColor(0x3a8ee6), Qt::white},
         {"Smokey Quartz Kamri", QColor(0x3d3a39), QColor(0xe9e3dd), QColor(0x2c2a29),
          QColor(0xe9e3dd), QColor(0x4d4847), QColor(0x9c7b6b), Qt::white},
-        {"Windows10", QColor(0xf0f0f0), Qt::black, Qt::white, Qt::black, QColor(0xe1e1e1),
+        {"Windows10", Qt::white, Qt::black, Qt::white, Qt::black, QColor(0xe1e1e1),
          QColor(0x0078d7), Qt::white},
-        {"Windows10 Clear Day", QColor(0xfafcff), QColor(0x1a1a1a), Qt::white, QColor(0x1a1a1a),
-         Qt::white, QColor(0x1e90ff), Qt::white},
+        {"Windows10 Clear Day", QColor(0xf4f9ff), QColor(0x1a1a1a), Qt::white, QColor(0x1a1a1a),
+         QColor(0xd9ebff), QColor(0x1e90ff), Qt::white},
     };
     return list;
 }
