@@ -295,7 +295,7 @@ void Tdeltagerform::makeActions()
     connect(navnEditR, &QLineEdit::textChanged, this, [this] { navnEditRChange(); });
     const auto click = [this](QToolButton *b, void (Tdeltagerform::*handler)()) {
         connect(b, &QToolButton::clicked, this,
-                [this, handler] { guarded([=] { (this->*handler)(); }); });
+                [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     };
     click(billedKnap, &Tdeltagerform::billedKnapClick);
     click(billedKnap1, &Tdeltagerform::billedKnap1Click);
@@ -303,8 +303,8 @@ void Tdeltagerform::makeActions()
     click(billedKnapR1, &Tdeltagerform::billedKnapR1Click);
     click(goBut, &Tdeltagerform::goButClick);
     listrows::onClick(deltagerliste, [this] { guarded([this] { deltagerlisteClick(); }); });
-    listrows::onClickCheck(deltagerliste,
-                           [this](int row) { guarded([=] { deltagerlisteClickCheck(row); }); });
+    listrows::onClickCheck(
+        deltagerliste, [this](int row) { guarded([this, row] { deltagerlisteClickCheck(row); }); });
 
     for (Action *a : {sletPerson, aAfcheck, aCheck, flytNed, flytOp, gemDel, godkend, godkendR})
         a->Update();
