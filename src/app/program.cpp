@@ -2,7 +2,7 @@
 #include "hintline.h"
 #include "main.h"
 #include "stylemanager.h"
-#include "windows.h"
+#include "appwindows.h"
 
 #include <QApplication>
 

@@ -9,7 +9,7 @@
 #include "main.h"
 #include "messagedialog.h"
 #include "testroot.h"
-#include "windows.h"
+#include "appwindows.h"
 
 #include <QAbstractButton>
 #include <QLabel>

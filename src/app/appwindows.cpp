@@ -1,4 +1,4 @@
-#include "windows.h"
+#include "appwindows.h"
 
 #include "deltagere.h"
 #include "display.h"

@@ -9,7 +9,7 @@
 #include "shellfixture.h"
 #include "spmUnit.h"
 #include "url.h"
-#include "windows.h"
+#include "appwindows.h"
 
 #include <QDir>
 #include <QLineEdit>
