@@ -91,6 +91,7 @@ void TGrundFelt::SikrStoerrelse()
     if (!FCanvas)
         FCanvas = std::make_unique<TCanvas>(&FMaler);
     FUgyldig = true;
+    StoerrelseAendret();
 }
 
 TCanvas &TGrundFelt::Canvas()

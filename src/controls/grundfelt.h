@@ -75,6 +75,8 @@ protected:
     virtual void Paint() {}
     // Called after every full paint.
     virtual void Malet() {}
+    // The control's size changed since its picture was made (also while hidden).
+    virtual void StoerrelseAendret() {}
 
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -16,4 +16,15 @@ void TPropVar::SetFeltHojde(std::int32_t Value)
     Invalidate();
 }
 
+void TPropVar::StoerrelseAendret()
+{
+    FelterBeregnet = false;
+}
+
+void TPropVar::RammeForandret()
+{
+    FelterBeregnet = false;
+    TRammeFelt::RammeForandret();
+}
+
 } // namespace kvidrel

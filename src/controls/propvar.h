@@ -51,7 +51,13 @@ public:
     // Stores the highlighted field without painting.
     void SetOverNr(std::int32_t FeltNr) { OverNr = FeltNr; }
 
+    // A new base frame moves the content rectangle: lay out again.
+    void RammeForandret() override;
+
 protected:
+    // So does a new size.
+    void StoerrelseAendret() override;
+
     template <typename T> void Refresh(T &Field, T Value)
     {
         if (Field == Value)

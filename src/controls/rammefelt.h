@@ -34,7 +34,7 @@ public:
     virtual void AdjustClientRect(TRect &Rect);
 
     // The base frame changed: realign the children and paint again.
-    void RammeForandret();
+    virtual void RammeForandret();
     // The content rectangle from the current size and base frame.
     void BeregnFelt();
     // Every rectangle of the control.

@@ -160,11 +160,14 @@ TEST(FelterLayout, ScrollBarTakesItsWidthFromTheFields)
     L.SetAntalIalt(10);
     L.SetStartNr(3);
     L.Repaint();
+    EXPECT_EQ(Bar.Position(), 3);
     // 428 less the bar (16), its distance (2) and one pixel.
     EXPECT_EQ(L.FeltBredde(), 428 - 19);
-    EXPECT_EQ(Bar.Position(), 3);
     EXPECT_EQ(Bar.AntalPos(), 6);
     EXPECT_FALSE(Bar.isVisible());
+    // A step of the bar scrolls the list.
+    Bar.OnInterval()(5);
+    EXPECT_EQ(L.StartNr(), 5);
     // The bar lies on the right edge of the content rectangle.
     EXPECT_EQ(Bar.Maal().CRekt.Right, L.CompoRekt.Right - 1);
 
@@ -318,23 +321,19 @@ TEST(FelterEgenskaber, GeometrySettersRefreshOnlyOnChange)
     EXPECT_FALSE(L.FelterBeregnet);
     EXPECT_FALSE(L.BrugOmrids());
 
+    // So do a new base frame and a new size.
+    L.Repaint();
+    L.GrundRamme().SetBredde(2);
+    EXPECT_FALSE(L.FelterBeregnet);
+    L.Repaint();
+    L.resize(80, 80);
+    L.Billede();
+    EXPECT_FALSE(L.FelterBeregnet);
+
     // With TilpasAlign the layout is never taken as final.
     L.FeltRamme().SetTilpasAlign(true);
     L.Repaint();
     EXPECT_FALSE(L.FelterBeregnet);
-}
-
-TEST(FelterEgenskaber, ActiveAndOverIndices)
-{
-    Liste L;
-    EXPECT_EQ(L.GetAktivNr(), 0);
-    L.InitAktiv(2);
-    L.InitOver(3);
-    EXPECT_EQ(L.GetAktivNr(), 2);
-    EXPECT_EQ(L.GetOverNr(), 3);
-    L.SetOverNr(-1);
-    EXPECT_EQ(L.GetOverNr(), -1);
-    EXPECT_EQ(L.Felt()[3].FSit, 2); // storing the index changes no state
 }
 
 class Rulning : public ::testing::Test
