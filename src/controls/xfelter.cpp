@@ -1,7 +1,5 @@
 #include "xfelter.h"
 
-#include <QResizeEvent>
-
 #include <algorithm>
 
 namespace kvidrel {
@@ -234,6 +232,7 @@ void TXFelter::BeregnFelter()
 
     if (!FFelt.empty())
         InRekt = FFelt.front().IR;
+    FBeregnetI = CompoRekt;
     FelterBeregnet = !F.TilpasAlign();
     CompoMade = true;
 }
@@ -296,17 +295,11 @@ void TXFelter::TegnFelt(std::int32_t Nr)
 void TXFelter::Paint()
 {
     TPropVar::Paint();
-    if (!FelterBeregnet)
+    // A cached layout made for another size or base frame is stale.
+    if (!FelterBeregnet || FBeregnetI != CompoRekt)
         BeregnFelter();
     for (std::int32_t I = 0; I < FAntalFelter; ++I)
         MakeRamme(I);
-}
-
-void TXFelter::resizeEvent(QResizeEvent *event)
-{
-    // The cached layout belongs to the old size.
-    FelterBeregnet = false;
-    TPropVar::resizeEvent(event);
 }
 
 void TXFelter::InitNormal(std::int32_t FeltNr)

@@ -87,7 +87,6 @@ public:
 
 protected:
     void Paint() override;
-    void resizeEvent(QResizeEvent *event) override;
 
     bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
     // Grows the field array to at least FeltNr + 1 entries.
@@ -103,6 +102,9 @@ protected:
     TXListeRamme FSkemaRamme;
 
 private:
+    // The content rectangle the cached layout was made for.
+    TRect FBeregnetI;
+
     // Header cells: size, kind and whether field 0 answers the mouse.
     void SaetSkemaFelt(TXFelt &T, std::int32_t I) const;
     void SaetRespons(TXFelt &T, std::int32_t I) const;
