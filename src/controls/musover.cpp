@@ -209,7 +209,7 @@ std::int32_t TMusOver::FeltVed(std::int32_t X, std::int32_t Y) const
 void TMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
 {
     MusMove = true;
-    if (TabStop()) {
+    if (TabStop() && !hasFocus()) {
         setFocus(Qt::MouseFocusReason);
         // DoEnter runs now, knowing that the mouse brought the focus.
         BehandlVentende();

@@ -115,7 +115,7 @@ std::int32_t TXMusOver::FeltVed(std::int32_t X, std::int32_t Y) const
 void TXMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
 {
     MusMove = true;
-    if (TabStop()) {
+    if (TabStop() && !hasFocus()) {
         setFocus(Qt::MouseFocusReason);
         // DoEnter runs now, knowing that the mouse brought the focus.
         BehandlVentende();

@@ -291,6 +291,18 @@ TEST_F(SvarListe, TabStopHighlightsTheFirstFreeFieldOnEntering)
     EXPECT_EQ(L.GetOverNr(), -1);
 }
 
+TEST_F(SvarListe, PointerBringsTheFocusWithoutJumpingToTheFirstField)
+{
+    L.SetTabStop(true);
+    L.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&L));
+    QTest::mouseMove(&L, L.Midt(2));
+    EXPECT_TRUE(L.hasFocus());
+    EXPECT_EQ(L.Tilstand(0), 0);
+    EXPECT_EQ(L.Tilstand(2), 2);
+    EXPECT_EQ(O.Over, (std::vector<std::int32_t>{2}));
+}
+
 // The display window's info line, holding ten items of which four show.
 class InfoRaekke : public ::testing::Test
 {

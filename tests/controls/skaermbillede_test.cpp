@@ -1,0 +1,90 @@
+// Pictures of the answer list and the score table as the game windows show
+// them, saved as PNG files for a person to look at. The files go to a folder
+// under the system's temporary folder; the test prints where.
+
+#include "vinduesfelter.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+using namespace vinduesfelter;
+
+namespace {
+
+QString BilledMappe()
+{
+    const QString Mappe = QDir::temp().filePath(QStringLiteral("kvidrel-skaermbilleder"));
+    QDir().mkpath(Mappe);
+    return Mappe;
+}
+
+void Gem(const QImage &Billede, const QString &Navn)
+{
+    const QString Sti = QDir(BilledMappe()).filePath(Navn);
+    ASSERT_TRUE(Billede.save(Sti));
+    std::cout << "[ billede  ] " << Sti.toStdString() << std::endl;
+}
+
+TEST(Skaermbillede, AnswerListInEveryFieldState)
+{
+    TCompoTekst SpmTekst;
+    SaetSpmTekst(SpmTekst);
+    Liste L;
+    SaetSvarDisplay(L, SpmTekst);
+    const QStringList Svar{QStringLiteral("København"), QStringLiteral("Århus"),
+                           QStringLiteral("Odense, Danmarks tredjestørste by på Fyn"),
+                           QStringLiteral("Aalborg")};
+    L.SetTekstListe(Svar);
+    Vis(L);
+
+    // One picture of the list per state, all four fields in that state, one
+    // under the other.
+    constexpr int Afstand = 6;
+    QImage Alle(L.width(), 5 * L.height() + 4 * Afstand, QImage::Format_RGB32);
+    Alle.fill(Qt::darkGray);
+    QPainter P(&Alle);
+    for (TFeltSit s = 0; s <= 4; ++s) {
+        for (int I = 0; I < 4; ++I)
+            L.Felt()[std::size_t(I)].FSit = s;
+        L.Repaint();
+        const QImage Vist = L.grab().toImage();
+        EXPECT_EQ(Vist.convertToFormat(QImage::Format_RGB32), L.Billede());
+        P.drawImage(0, s * (L.height() + Afstand), Vist);
+    }
+    P.end();
+    Gem(Alle, QStringLiteral("svarliste.png"));
+}
+
+TEST(Skaermbillede, ScoreTableWithTenNames)
+{
+    TCompoTekst PointTekst;
+    SaetPointTekst(PointTekst);
+    Skema S;
+    SaetDeltagerSkema(S, PointTekst);
+    Vis(S);
+
+    // Written as the game writes them, after the table has been shown.
+    const QStringList Navne{QStringLiteral("Anders"),  QStringLiteral("Birthe"),
+                            QStringLiteral("Carsten"), QStringLiteral("Dorthe"),
+                            QStringLiteral("Erik"),    QStringLiteral("Frederikke Østergaard"),
+                            QStringLiteral("Gustav"),  QStringLiteral("Hanne"),
+                            QStringLiteral("Ib"),      QStringLiteral("Jørgen")};
+    S.TekstFelt(0, QStringLiteral("10 deltagere"));
+    for (int J = 0; J < Navne.size(); ++J) {
+        S.TekstFelt(2 * J + 2, Navne.at(J));
+        S.TekstFelt(2 * J + 3, QString::number(J * 37 % 250));
+    }
+    const QImage Vist = S.grab().toImage();
+    EXPECT_EQ(Vist.convertToFormat(QImage::Format_RGB32), S.Billede());
+    Gem(Vist, QStringLiteral("pointskema.png"));
+
+    // A full paint shows the same table.
+    S.Repaint();
+    EXPECT_EQ(S.Billede(), Vist.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
