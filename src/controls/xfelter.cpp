@@ -232,7 +232,6 @@ void TXFelter::BeregnFelter()
 
     if (!FFelt.empty())
         InRekt = FFelt.front().IR;
-    FBeregnetI = CompoRekt;
     FelterBeregnet = !F.TilpasAlign();
     CompoMade = true;
 }
@@ -295,8 +294,8 @@ void TXFelter::TegnFelt(std::int32_t Nr)
 void TXFelter::Paint()
 {
     TPropVar::Paint();
-    // A cached layout made for another size or base frame is stale.
-    if (!FelterBeregnet || FBeregnetI != CompoRekt)
+    // The cached layout holds until a geometry change (size, base frame, grid).
+    if (!FelterBeregnet)
         BeregnFelter();
     for (std::int32_t I = 0; I < FAntalFelter; ++I)
         MakeRamme(I);

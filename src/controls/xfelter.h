@@ -102,9 +102,6 @@ protected:
     TXListeRamme FSkemaRamme;
 
 private:
-    // The content rectangle the cached layout was made for.
-    TRect FBeregnetI;
-
     // Header cells: size, kind and whether field 0 answers the mouse.
     void SaetSkemaFelt(TXFelt &T, std::int32_t I) const;
     void SaetRespons(TXFelt &T, std::int32_t I) const;
