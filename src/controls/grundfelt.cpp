@@ -50,7 +50,8 @@ TGrundFelt::TGrundFelt(QWidget *AOwner) : QWidget(AOwner)
 TGrundFelt::~TGrundFelt()
 {
     FCanvas.reset();
-    FMaler.end();
+    if (FMaler.isActive())
+        FMaler.end();
 }
 
 void TGrundFelt::SetColor(TColor Value)
