@@ -41,6 +41,12 @@ Action::Action(QObject *parent) : QObject(parent)
     connectIdleUpdate();
 }
 
+Action::Action(QObject *parent, const QString &caption, const QString &hint) : Action(parent)
+{
+    Caption = caption;
+    Hint = hint;
+}
+
 Action::~Action()
 {
     liveActions().removeOne(this);

@@ -18,6 +18,7 @@ class Action : public QObject
     Q_OBJECT
 public:
     explicit Action(QObject *parent = nullptr);
+    Action(QObject *parent, const QString &caption, const QString &hint);
     ~Action() override;
 
     QString Caption;

@@ -56,15 +56,9 @@ QString aabnBilledDialog(QWidget *parent, const QString &startMappe)
                                         BilledFelt::dialogFilter());
 }
 
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QToolButton *toolButton(const QString &text, QStyle::StandardPixmap icon, const char *name)
 {
-    auto *b = named(new QToolButton, name);
+    auto *b = listrows::named(new QToolButton, name);
     if (text.isEmpty()) {
         b->setAutoRaise(true);
         b->setIcon(b->style()->standardIcon(icon));
@@ -72,14 +66,6 @@ QToolButton *toolButton(const QString &text, QStyle::StandardPixmap icon, const 
         b->setText(text);
     }
     return b;
-}
-
-Action *makeAction(QObject *owner, const QString &caption, const QString &hint)
-{
-    auto *a = new Action(owner);
-    a->Caption = caption;
-    a->Hint = hint;
-    return a;
 }
 
 } // namespace
@@ -138,7 +124,7 @@ void Tdeltagerform::buildWindow()
 QWidget *Tdeltagerform::buildLeftSide()
 {
     auto *left = new QWidget;
-    delLabel = named(new QLabel(QStringLiteral("Vælg deltagere")), "delLabel");
+    delLabel = listrows::named(new QLabel(QStringLiteral("Vælg deltagere")), "delLabel");
     Button6 = toolButton(QString(), QStyle::SP_TrashIcon, "Button6");
     Button5 = toolButton(QStringLiteral("Afcheck alle"), {}, "Button5");
     Button2 = toolButton(QStringLiteral("Check alle"), {}, "Button2");
@@ -150,9 +136,9 @@ QWidget *Tdeltagerform::buildLeftSide()
         buttons->addWidget(b);
     buttons->addStretch(1);
 
-    deltagerliste = named(new QListWidget, "deltagerliste");
-    deltagerBar = named(new QToolBar, "deltagerBar");
-    goBut = named(new QToolButton, "goBut");
+    deltagerliste = listrows::named(new QListWidget, "deltagerliste");
+    deltagerBar = listrows::named(new QToolBar, "deltagerBar");
+    goBut = listrows::named(new QToolButton, "goBut");
     goBut->setText(QStringLiteral("Indfør valgte i spillet"));
     hintline::setHint(goBut, QStringLiteral("Indfør valgte deltagere i kvidrellen"));
     deltagerBar->addWidget(goBut);
@@ -169,23 +155,23 @@ QWidget *Tdeltagerform::buildLeftSide()
 QWidget *Tdeltagerform::buildRightSide()
 {
     auto *right = new QWidget;
-    Label2 = named(new QLabel(QStringLiteral("Deltagere")), "Label2");
+    Label2 = listrows::named(new QLabel(QStringLiteral("Deltagere")), "Label2");
     QFont font = Label2->font();
     font.setBold(true);
     Label2->setFont(font);
 
-    Label1 = named(new QLabel, "Label1");
+    Label1 = listrows::named(new QLabel, "Label1");
     Label1->setWordWrap(true);
-    side1 =
-        named(buildPage(navnEdit, deltagerBillede, billedKnap, godkendKnap, billedKnap1, Label1),
-              "side1");
+    side1 = listrows::named(
+        buildPage(navnEdit, deltagerBillede, billedKnap, godkendKnap, billedKnap1, Label1),
+        "side1");
     navnEdit->setObjectName(QStringLiteral("navnEdit"));
     deltagerBillede->setObjectName(QStringLiteral("deltagerBillede"));
     billedKnap->setObjectName(QStringLiteral("billedKnap"));
     godkendKnap->setObjectName(QStringLiteral("godkendKnap"));
     billedKnap1->setObjectName(QStringLiteral("billedKnap1"));
 
-    side2 = named(
+    side2 = listrows::named(
         buildPage(navnEditR, deltagerBilledeR, billedKnapR, godkendKnapR, billedKnapR1, nullptr),
         "side2");
     navnEditR->setObjectName(QStringLiteral("navnEditR"));
@@ -194,7 +180,7 @@ QWidget *Tdeltagerform::buildRightSide()
     godkendKnapR->setObjectName(QStringLiteral("godkendKnapR"));
     billedKnapR1->setObjectName(QStringLiteral("billedKnapR1"));
 
-    deltagerBog = named(new QTabWidget, "deltagerBog");
+    deltagerBog = listrows::named(new QTabWidget, "deltagerBog");
     deltagerBog->addTab(side1, QStringLiteral("Ny deltager"));
     deltagerBog->addTab(side2, QStringLiteral("Rediger deltager"));
     deltagerBog->setCurrentIndex(0);
@@ -247,44 +233,42 @@ void Tdeltagerform::makeActions()
 {
     const auto valgt = [this] { return listrows::valgt(deltagerliste); };
 
-    sletPerson = makeAction(this, QString(), QStringLiteral("Fjern valgte person fra listen"));
+    sletPerson = new Action(this, QString(), QStringLiteral("Fjern valgte person fra listen"));
     sletPerson->OnUpdate = [this, valgt] { sletPerson->setEnabled(valgt() >= 0); };
     sletPerson->OnExecute = [this] { sletPersonExecute(); };
     sletPerson->attach(Button6);
 
-    aAfcheck = makeAction(this, QString(), QStringLiteral("Afcheck alle"));
+    aAfcheck = new Action(this, QString(), QStringLiteral("Afcheck alle"));
     aAfcheck->OnUpdate = [this] { aAfcheck->setEnabled(deltagerliste->count() > 0); };
     aAfcheck->OnExecute = [this] { aAfcheckExecute(); };
     aAfcheck->attach(Button5);
 
-    aCheck = makeAction(this, QString(), QStringLiteral("Check alle"));
+    aCheck = new Action(this, QString(), QStringLiteral("Check alle"));
     aCheck->OnUpdate = [this] { aCheck->setEnabled(deltagerliste->count() > 0); };
     aCheck->OnExecute = [this] { aCheckExecute(); };
     aCheck->attach(Button2);
 
-    flytNed = makeAction(this, QString(), QStringLiteral("Flyt valgte person ned i listen"));
-    flytNed->OnUpdate = [this, valgt] {
-        flytNed->setEnabled(valgt() >= 0 && valgt() < deltagerliste->count() - 1);
-    };
+    flytNed = new Action(this, QString(), QStringLiteral("Flyt valgte person ned i listen"));
+    flytNed->OnUpdate = [this] { flytNed->setEnabled(listrows::kanFlytteNed(deltagerliste)); };
     flytNed->OnExecute = [this] { flytNedExecute(); };
     flytNed->attach(Button3);
 
-    flytOp = makeAction(this, QString(), QStringLiteral("Flyt valgte person op i listen"));
-    flytOp->OnUpdate = [this, valgt] { flytOp->setEnabled(valgt() > 0); };
+    flytOp = new Action(this, QString(), QStringLiteral("Flyt valgte person op i listen"));
+    flytOp->OnUpdate = [this] { flytOp->setEnabled(listrows::kanFlytteOp(deltagerliste)); };
     flytOp->OnExecute = [this] { flytOpExecute(); };
     flytOp->attach(Button4);
 
-    gemDel = makeAction(this, QString(), QStringLiteral("Gem de udførte forandringer"));
+    gemDel = new Action(this, QString(), QStringLiteral("Gem de udførte forandringer"));
     gemDel->OnUpdate = [this] { gemDel->setEnabled(modificeret); };
     gemDel->OnExecute = [this] { gemDelExecute(); };
     gemDel->attach(Button1);
 
-    godkend = makeAction(this, QStringLiteral("Godkend"), QString());
+    godkend = new Action(this, QStringLiteral("Godkend"), QString());
     godkend->OnUpdate = [this] { godkend->setEnabled(godkendNy); };
     godkend->OnExecute = [this] { godkendExecute(); };
     godkend->attach(godkendKnap);
 
-    godkendR = makeAction(this, QStringLiteral("Godkend"), QString());
+    godkendR = new Action(this, QStringLiteral("Godkend"), QString());
     godkendR->OnUpdate = [this] {
         godkendR->setEnabled(godkendRed && mainform && mainform->Index >= 0);
     };

@@ -117,4 +117,15 @@ void onDblClick(QListWidget *list, std::function<void()> handler)
                      [handler](QListWidgetItem *) { handler(); });
 }
 
+bool kanFlytteOp(const QListWidget *list)
+{
+    return valgt(list) > 0;
+}
+
+bool kanFlytteNed(const QListWidget *list)
+{
+    const int i = valgt(list);
+    return i >= 0 && i < list->count() - 1;
+}
+
 } // namespace kvidrel::listrows

@@ -16,6 +16,9 @@ void vaelg(QListWidget *list, int row);
 void tilfoej(QListWidget *list, const QString &text);
 void tilfoejCheck(QListWidget *list, const QString &text, bool checked);
 bool checked(const QListWidget *list, int row);
+// The selected row can move up (it is not the first) or down (not the last).
+bool kanFlytteOp(const QListWidget *list);
+bool kanFlytteNed(const QListWidget *list);
 // Sets a row's text and check mark from code, raising nothing.
 void saetRaekke(QListWidget *list, int row, const QString &text, bool checked);
 
@@ -25,5 +28,12 @@ void onClick(QListWidget *list, std::function<void()> handler);
 // A check mark toggled by the user; the handler gets the toggled row.
 void onClickCheck(QListWidget *list, std::function<void(int row)> handler);
 void onDblClick(QListWidget *list, std::function<void()> handler);
+
+// Names a control for tests and style sheets; returns it for chaining.
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
 
 } // namespace kvidrel::listrows

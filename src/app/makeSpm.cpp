@@ -43,15 +43,9 @@ const QString kNavnIkkeMappe =
     QStringLiteral("Oplysning:\rNavnet kan ikke bruges som navn på en mappe.");
 const QString kManglerSpm = QStringLiteral("Der mangler spørgsmål.\rVælg eller indfør spørgsmål.");
 
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel *label(const QString &text, const char *name)
 {
-    return named(new QLabel(text), name);
+    return listrows::named(new QLabel(text), name);
 }
 
 QLabel *heading(const QString &text, const char *name)
@@ -65,20 +59,20 @@ QLabel *heading(const QString &text, const char *name)
 
 QLineEdit *edit(const char *name)
 {
-    return named(new QLineEdit, name);
+    return listrows::named(new QLineEdit, name);
 }
 
 // Buttons never become the dialog's default: Enter in a field belongs to the field.
 QPushButton *button(const QString &text, const char *name)
 {
-    auto *b = named(new QPushButton(text), name);
+    auto *b = listrows::named(new QPushButton(text), name);
     b->setAutoDefault(false);
     return b;
 }
 
 QToolButton *speedButton(QStyle::StandardPixmap icon, const char *name)
 {
-    auto *b = named(new QToolButton, name);
+    auto *b = listrows::named(new QToolButton, name);
     b->setAutoRaise(true);
     b->setIcon(b->style()->standardIcon(icon));
     return b;
@@ -102,25 +96,6 @@ QHBoxLayout *listButtons(QToolButton *slet, QToolButton *ned, QToolButton *op)
 }
 
 // The enabled rules shared by the moving buttons of both lists.
-bool kanFlytteOp(const QListWidget *list)
-{
-    return listrows::valgt(list) > 0;
-}
-
-bool kanFlytteNed(const QListWidget *list)
-{
-    const int i = listrows::valgt(list);
-    return i >= 0 && i < list->count() - 1;
-}
-
-Action *makeAction(QObject *owner, const QString &caption, const QString &hint)
-{
-    auto *a = new Action(owner);
-    a->Caption = caption;
-    a->Hint = hint;
-    return a;
-}
-
 } // namespace
 
 Tspmform::Tspmform(QWidget *parent) : ModalWindow(QStringLiteral("Spørgsmål"), parent)
@@ -152,10 +127,10 @@ void Tspmform::buildWindow()
     resize(kClientWidth, kClientHeight);
     setMinimumSize(kMinWidth, kMinHeight);
 
-    spmBog = named(new QTabWidget, "spmBog");
-    side1 = named(buildGroupPage(), "side1");
-    side2 = named(buildQuestionPage(), "side2");
-    side3 = named(buildCommentPage(), "side3");
+    spmBog = listrows::named(new QTabWidget, "spmBog");
+    side1 = listrows::named(buildGroupPage(), "side1");
+    side2 = listrows::named(buildQuestionPage(), "side2");
+    side3 = listrows::named(buildCommentPage(), "side3");
     spmBog->addTab(side1, QStringLiteral("Grupper"));
     spmBog->addTab(side2, QStringLiteral("Spørgsmål"));
     spmBog->addTab(side3, QStringLiteral("Kommentarer"));
@@ -176,10 +151,10 @@ void Tspmform::buildWindow()
 
 QWidget *Tspmform::buildLeftColumn()
 {
-    Panel1 = named(new QWidget, "Panel1");
+    Panel1 = listrows::named(new QWidget, "Panel1");
     Panel1->setFixedWidth(kLeftColumnWidth);
     Label9 = heading(QStringLiteral("Vælg spørgsmål"), "Label9");
-    spmliste = named(new QListWidget, "spmliste");
+    spmliste = listrows::named(new QListWidget, "spmliste");
     Button6 = speedButton(QStyle::SP_TrashIcon, "Button6");
     Button7 = speedButton(QStyle::SP_ArrowDown, "Button7");
     Button5 = speedButton(QStyle::SP_ArrowUp, "Button5");
@@ -196,7 +171,7 @@ QWidget *Tspmform::buildGroupPage()
 {
     auto *page = new QWidget;
     Label2 = heading(QStringLiteral("Vælg gruppe"), "Label2");
-    gruppeliste = named(new QListWidget, "gruppeliste");
+    gruppeliste = listrows::named(new QListWidget, "gruppeliste");
     gruppeliste->setSortingEnabled(false);
     Button3 = speedButton(QStyle::SP_TrashIcon, "Button3");
     Button4 = speedButton(QStyle::SP_ArrowDown, "Button4");
@@ -265,16 +240,17 @@ QWidget *Tspmform::buildQuestionPage()
     addRow(QStringLiteral("Svar D"), "Label3", EditD, SpeedButton4);
     grid->setColumnStretch(1, 1);
 
-    svarGruppe = named(new RadioGroup(QStringLiteral("Rigtige svar"),
-                                      {QStringLiteral("Svar A"), QStringLiteral("Svar B"),
-                                       QStringLiteral("Svar C"), QStringLiteral("Svar D")},
-                                      4),
-                       "svarGruppe");
+    svarGruppe =
+        listrows::named(new RadioGroup(QStringLiteral("Rigtige svar"),
+                                       {QStringLiteral("Svar A"), QStringLiteral("Svar B"),
+                                        QStringLiteral("Svar C"), QStringLiteral("Svar D")},
+                                       4),
+                        "svarGruppe");
     svarGruppe->setItemIndex(0);
-    pointGruppe =
-        named(new RadioGroup(QStringLiteral("Pointtype"),
-                             {QStringLiteral("Tilfældig"), QStringLiteral("Defineret")}, 1),
-              "pointGruppe");
+    pointGruppe = listrows::named(
+        new RadioGroup(QStringLiteral("Pointtype"),
+                       {QStringLiteral("Tilfældig"), QStringLiteral("Defineret")}, 1),
+        "pointGruppe");
     pointGruppe->setItemIndex(0);
     pointEdit = edit("pointEdit");
     pointEdit->setMaxLength(7);
@@ -287,14 +263,14 @@ QWidget *Tspmform::buildQuestionPage()
     pointRow->addWidget(pointEdit);
     pointRow->addStretch(1);
 
-    barNew = named(new QWidget, "barNew");
+    barNew = listrows::named(new QWidget, "barNew");
     spmInsertButton = button(QString(), "spmInsertButton");
     auto *newBox = new QHBoxLayout(barNew);
     newBox->setContentsMargins(0, 0, 0, 0);
     newBox->addWidget(spmInsertButton);
     newBox->addStretch(1);
 
-    barRediger = named(new QWidget, "barRediger");
+    barRediger = listrows::named(new QWidget, "barRediger");
     Button9 = button(QString(), "Button9");
     newClearButton = button(QStringLiteral("Nyt spørgsmål"), "newClearButton");
     hintline::setHint(newClearButton, QStringLiteral("Klargør til nyt spørgsmål i valgte gruppe"));
@@ -323,11 +299,11 @@ QWidget *Tspmform::buildCommentPage()
     spmLabel = heading(QStringLiteral("Spørgsmål"), "spmLabel");
     rigtigtEdit = edit("rigtigtEdit");
     SpeedButton6 = searchButton("SpeedButton6");
-    kommentarImage = named(new BilledFelt, "kommentarImage");
+    kommentarImage = listrows::named(new BilledFelt, "kommentarImage");
     kommentarImage->setMinimumSize(200, 150);
     pictureKnap = button(QStringLiteral("Vælg billede"), "pictureKnap");
     hintline::setHint(pictureKnap, QStringLiteral("Vælg billede til svaret"));
-    Memo = named(new QPlainTextEdit, "Memo");
+    Memo = listrows::named(new QPlainTextEdit, "Memo");
     Button10 = button(QString(), "Button10");
 
     auto *answerRow = new QHBoxLayout;
@@ -354,7 +330,7 @@ QWidget *Tspmform::buildCommentPage()
 
 QWidget *Tspmform::buildBottomBar()
 {
-    Panel4 = named(new QWidget, "Panel4");
+    Panel4 = listrows::named(new QWidget, "Panel4");
     antalLabel = label(QString(), "antalLabel");
     Button2 = button(QString(), "Button2");
     gruppenavnEdit = edit("gruppenavnEdit");
@@ -372,28 +348,32 @@ QWidget *Tspmform::buildBottomBar()
 void Tspmform::makeActions()
 {
     godkendGruppe =
-        makeAction(this, QString(), QStringLiteral("Indfør gruppenavnet i listen og gem"));
+        new Action(this, QString(), QStringLiteral("Indfør gruppenavnet i listen og gem"));
     godkendGruppe->OnUpdate = [this] { godkendGruppe->setEnabled(!gruppeEdit->text().isEmpty()); };
     godkendGruppe->OnExecute = [this] { godkendGruppeExecute(); };
     godkendGruppe->attach(SpeedButton5);
 
     sletGruppe =
-        makeAction(this, QString(), QStringLiteral("Slet valgte gruppe med samtlige spørgsmål"));
+        new Action(this, QString(), QStringLiteral("Slet valgte gruppe med samtlige spørgsmål"));
     sletGruppe->OnUpdate = [this] { sletGruppe->setEnabled(listrows::valgt(gruppeliste) >= 0); };
     sletGruppe->OnExecute = [this] { sletGruppeExecute(); };
     sletGruppe->attach(Button3);
 
-    flytOpGruppe = makeAction(this, QString(), QStringLiteral("Flyt valgte gruppe op i listen"));
-    flytOpGruppe->OnUpdate = [this] { flytOpGruppe->setEnabled(kanFlytteOp(gruppeliste)); };
+    flytOpGruppe = new Action(this, QString(), QStringLiteral("Flyt valgte gruppe op i listen"));
+    flytOpGruppe->OnUpdate = [this] {
+        flytOpGruppe->setEnabled(listrows::kanFlytteOp(gruppeliste));
+    };
     flytOpGruppe->OnExecute = [this] { flytOpGruppeExecute(); };
     flytOpGruppe->attach(Button1);
 
-    flytNedGruppe = makeAction(this, QString(), QStringLiteral("Flyt valgte gruppe ned i listen"));
-    flytNedGruppe->OnUpdate = [this] { flytNedGruppe->setEnabled(kanFlytteNed(gruppeliste)); };
+    flytNedGruppe = new Action(this, QString(), QStringLiteral("Flyt valgte gruppe ned i listen"));
+    flytNedGruppe->OnUpdate = [this] {
+        flytNedGruppe->setEnabled(listrows::kanFlytteNed(gruppeliste));
+    };
     flytNedGruppe->OnExecute = [this] { flytNedGruppeExecute(); };
     flytNedGruppe->attach(Button4);
 
-    startSpm = makeAction(this, QStringLiteral("Indfør i spillet"),
+    startSpm = new Action(this, QStringLiteral("Indfør i spillet"),
                           QStringLiteral("Indfør spørgsmålene fra valgte gruppe i spillet"));
     startSpm->OnUpdate = [this] {
         startSpm->setEnabled(spmliste->count() >= 1 && listrows::valgt(gruppeliste) >= 0);
@@ -402,24 +382,24 @@ void Tspmform::makeActions()
     startSpm->attach(Button2);
 
     // The question list's buttons; what they do comes with the list operations.
-    sletSpm = makeAction(this, QString(), QStringLiteral("Slet valgte spørgsmål fra listen"));
+    sletSpm = new Action(this, QString(), QStringLiteral("Slet valgte spørgsmål fra listen"));
     sletSpm->OnUpdate = [this] { sletSpm->setEnabled(listrows::valgt(spmliste) >= 0); };
     sletSpm->attach(Button6);
-    flytNedSpm = makeAction(this, QString(), QStringLiteral("Flyt valgte spørgsmål ned i listen"));
-    flytNedSpm->OnUpdate = [this] { flytNedSpm->setEnabled(kanFlytteNed(spmliste)); };
+    flytNedSpm = new Action(this, QString(), QStringLiteral("Flyt valgte spørgsmål ned i listen"));
+    flytNedSpm->OnUpdate = [this] { flytNedSpm->setEnabled(listrows::kanFlytteNed(spmliste)); };
     flytNedSpm->attach(Button7);
-    flytOpSpm = makeAction(this, QString(), QStringLiteral("Flyt valgte spørgsmål op i listen"));
-    flytOpSpm->OnUpdate = [this] { flytOpSpm->setEnabled(kanFlytteOp(spmliste)); };
+    flytOpSpm = new Action(this, QString(), QStringLiteral("Flyt valgte spørgsmål op i listen"));
+    flytOpSpm->OnUpdate = [this] { flytOpSpm->setEnabled(listrows::kanFlytteOp(spmliste)); };
     flytOpSpm->attach(Button5);
 
-    spmGodkendt = makeAction(this, QStringLiteral("Indfør spørgsmålet"),
+    spmGodkendt = new Action(this, QStringLiteral("Indfør spørgsmålet"),
                              QStringLiteral("Indfør spørgsmålet i spørgsmålslisten"));
     spmGodkendt->attach(spmInsertButton);
-    spmRediger = makeAction(this, QStringLiteral("Indfør ændringer"),
+    spmRediger = new Action(this, QStringLiteral("Indfør ændringer"),
                             QStringLiteral("Indfør forandringer og gem"));
     spmRediger->OnUpdate = [this] { spmRediger->setEnabled(redigeret); };
     spmRediger->attach(Button9);
-    gemKommentarer = makeAction(this, QStringLiteral("Gem"),
+    gemKommentarer = new Action(this, QStringLiteral("Gem"),
                                 QStringLiteral("Gem kommentarer til valgte spørgsmål"));
     gemKommentarer->OnUpdate = [this] { gemKommentarer->setEnabled(komModified); };
     gemKommentarer->attach(Button10);
