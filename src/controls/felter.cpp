@@ -1,5 +1,4 @@
 #include "felter.h"
-#include "xfelter.h" // the plain field look both grids share
 
 #include <algorithm>
 

@@ -8,6 +8,11 @@
 
 namespace kvidrel {
 
+// A field drawn as a plain rectangle in the colour of its state, as both grids
+// do with RulFunktion.
+void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bool EnFunktionel,
+                 bool BrugOverFarve);
+
 class TPropVar : public TRammeFelt
 {
 public:

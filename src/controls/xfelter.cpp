@@ -28,31 +28,6 @@ void Fordel(std::int32_t Plads, std::int32_t Antal, std::int32_t Afstand, std::i
 
 } // namespace
 
-void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bool EnFunktionel,
-                 bool BrugOverFarve)
-{
-    switch (s) {
-    case 0:
-        Can.Brush.Color = F.FeltFarve();
-        break;
-    case 1:
-    case 3:
-        Can.Brush.Color = F.AktivFarve();
-        break;
-    case 2:
-        Can.Brush.Color = EnFunktionel ? F.AktivFarve() : F.FeltFarve();
-        break;
-    case 4:
-        Can.Brush.Color = F.OverFarve();
-        break;
-    default:
-        break;
-    }
-    const bool Over = s == 2 || s == 3;
-    Can.Pen.Color = BrugOverFarve && Over ? F.OverFarve() : Can.Brush.Color;
-    Can.Rectangle(YR.Left, YR.Top, YR.Right, YR.Bottom);
-}
-
 TXFelter::TXFelter(QWidget *AOwner) : TPropVar(AOwner)
 {
     NewNr = -1;

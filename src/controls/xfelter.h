@@ -29,11 +29,6 @@ struct TXFelt
 
 using TXFeltArray = std::vector<TXFelt>;
 
-// A field drawn as a plain rectangle in the colour of its state, as both grids
-// do with RulFunktion.
-void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bool EnFunktionel,
-                 bool BrugOverFarve);
-
 class TXFelter : public TPropVar
 {
 public:
