@@ -96,12 +96,7 @@ void TFelter::BeregnFelter()
 {
     const TXFeltRamme &F = FFeltRamme;
 
-    // A grid without rows or columns holds no fields.
-    const std::int64_t Plads =
-        std::int64_t(std::max(FAntalVandret, 0)) * std::int64_t(std::max(FAntalLodret, 0));
-    if (Plads < FAntalFelter)
-        FAntalFelter = std::int32_t(Plads);
-    FAntalFelter = std::max(FAntalFelter, 0);
+    BegraensAntalFelter();
     FFelt.resize(std::size_t(FAntalFelter));
     FSlutNr = FStartNr + FAntalFelter - 1;
 
@@ -121,45 +116,22 @@ void TFelter::BeregnFelter()
     }
 
     if (FAntalFelter > 0) {
-        // Left-over pixels are split before and after the grid, the odd one after.
-        std::int32_t Mellemrum = (FAntalVandret - 1) * F.AfstandLodret();
-        B -= Mellemrum;
-        FFeltBredde = B / FAntalVandret;
-        X += (B - FFeltBredde * FAntalVandret) / 2;
-
-        Mellemrum = (FAntalLodret - 1) * F.AfstandVandret();
-        H -= Mellemrum;
-        FFeltHojde = H / FAntalLodret;
-        Y += (H - FFeltHojde * FAntalLodret) / 2;
+        Fordel(B, FAntalVandret, F.AfstandLodret(), 0, FFeltBredde, X);
+        Fordel(H, FAntalLodret, F.AfstandVandret(), 0, FFeltHojde, Y);
     }
 
-    const std::int32_t StartX = X;
-    const std::int32_t StartY = Y;
+    TFeltGang Gang(Gitter(), X, Y, F.AfstandLodret(), F.AfstandVandret());
     const std::int32_t FB = F.Bredde();
     for (std::int32_t I = 0; I < FAntalFelter; ++I) {
         TFelt &T = FFelt[std::size_t(I)];
         T.Nummer = I;
-        T.X1 = X;
-        T.X2 = X + FFeltBredde;
-        T.Y1 = Y;
-        T.Y2 = Y + FFeltHojde;
+        T.X1 = Gang.X();
+        T.X2 = T.X1 + FFeltBredde;
+        T.Y1 = Gang.Y();
+        T.Y2 = T.Y1 + FFeltHojde;
         T.YR = Rect(T.X1, T.Y1, T.X2, T.Y2);
-        T.IR = Rect(T.X1 + FB, T.Y1 + FB, T.X2 - FB, T.Y2 - FB);
-        if (FNumLodret) {
-            if ((T.Nummer + 1) % FAntalLodret == 0) {
-                Y = StartY;
-                X = T.X2 + F.AfstandLodret();
-            } else {
-                Y = T.Y2 + F.AfstandVandret();
-            }
-        } else {
-            if ((T.Nummer + 1) % FAntalVandret == 0) {
-                X = StartX;
-                Y = T.Y2 + F.AfstandVandret();
-            } else {
-                X = T.X2 + F.AfstandLodret();
-            }
-        }
+        T.IR = T.YR.shrunk(FB);
+        Gang.Naeste(I, T.X2, T.Y2);
     }
 
     if (!FFelt.empty())

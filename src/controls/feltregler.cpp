@@ -1,5 +1,7 @@
 #include "feltregler.h"
 
+#include <algorithm>
+
 namespace kvidrel {
 
 namespace {
@@ -96,6 +98,48 @@ std::optional<TFeltSit> SitEfterInaktiv(TFeltSit s, bool Inaktiv, bool GenAktiv)
     if (s == sNormal)
         return std::nullopt;
     return GenAktiv ? sAktiv : sNormal;
+}
+
+void Fordel(std::int32_t Plads, std::int32_t Antal, std::int32_t Afstand, std::int32_t Fast,
+            std::int32_t &Stoerrelse, std::int32_t &Start)
+{
+    const std::int32_t Mellemrum = (Antal - 1) * Afstand;
+    std::int32_t Deler = Antal;
+    if (Fast != 0) {
+        Plads -= Fast + Mellemrum;
+        Deler = Antal - 1;
+    } else {
+        Plads -= Mellemrum;
+    }
+    // A header alone on its axis leaves nothing to share.
+    Deler = std::max(Deler, 1);
+    Stoerrelse = Plads / Deler;
+    Start += (Plads - Stoerrelse * Deler) / 2;
+}
+
+TFeltGang::TFeltGang(const TGitter &Gitter, std::int32_t X, std::int32_t Y,
+                     std::int32_t AfstandLodret, std::int32_t AfstandVandret)
+    : FGitter(Gitter), FStartX(X), FStartY(Y), FAfstandLodret(AfstandLodret),
+      FAfstandVandret(AfstandVandret), FX(X), FY(Y)
+{}
+
+void TFeltGang::Naeste(std::int32_t Nr, std::int32_t X2, std::int32_t Y2)
+{
+    if (FGitter.NumLodret) {
+        if ((Nr + 1) % FGitter.AntalLodret == 0) {
+            FY = FStartY;
+            FX = X2 + FAfstandLodret;
+        } else {
+            FY = Y2 + FAfstandVandret;
+        }
+    } else {
+        if ((Nr + 1) % FGitter.AntalVandret == 0) {
+            FX = FStartX;
+            FY = Y2 + FAfstandVandret;
+        } else {
+            FX = X2 + FAfstandLodret;
+        }
+    }
 }
 
 std::int32_t FoersteFri(std::int32_t AntalFelter, const TBlokeret &Blokeret)

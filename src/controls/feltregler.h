@@ -53,6 +53,37 @@ struct TGitter
     bool NumLodret = false; // numbered down the columns
 };
 
+// The field size along one axis of Plads pixels holding Antal fields Afstand
+// apart. A fixed header size Fast is taken off first and the other fields share
+// the rest; left-over pixels are split before and after the grid, the odd one
+// after, and Start moves past the part before.
+void Fordel(std::int32_t Plads, std::int32_t Antal, std::int32_t Afstand, std::int32_t Fast,
+            std::int32_t &Stoerrelse, std::int32_t &Start);
+
+// Walks the grid while it is laid out: where the next field starts, along the
+// rows or, with NumLodret, down the columns.
+class TFeltGang
+{
+public:
+    TFeltGang(const TGitter &Gitter, std::int32_t X, std::int32_t Y, std::int32_t AfstandLodret,
+              std::int32_t AfstandVandret);
+
+    std::int32_t X() const { return FX; }
+    std::int32_t Y() const { return FY; }
+    // Field Nr ended at (X2, Y2); the next one starts beside or below it, or
+    // begins a new row or column.
+    void Naeste(std::int32_t Nr, std::int32_t X2, std::int32_t Y2);
+
+private:
+    TGitter FGitter;
+    std::int32_t FStartX;
+    std::int32_t FStartY;
+    std::int32_t FAfstandLodret;
+    std::int32_t FAfstandVandret;
+    std::int32_t FX;
+    std::int32_t FY;
+};
+
 // Whether field Nr is closed to the highlight and the arrow keys.
 using TBlokeret = std::function<bool(std::int32_t Nr)>;
 

@@ -187,8 +187,7 @@ void TMusOver::EnabledFelt(std::int32_t FeltNr, bool Aktiv)
 
 std::int32_t TMusOver::GetNr(std::uint16_t KeyArt) const
 {
-    const TGitter Gitter{FAntalFelter, FAntalLodret, FAntalVandret, FNumLodret};
-    return NavigationsMaal(Gitter, OverNr, KeyArt,
+    return NavigationsMaal(Gitter(), OverNr, KeyArt,
                            [this](std::int32_t Nr) { return Blokeret(Nr); });
 }
 

@@ -1,5 +1,7 @@
 #include "propvar.h"
 
+#include <algorithm>
+
 namespace kvidrel {
 
 void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bool EnFunktionel,
@@ -39,6 +41,15 @@ void TPropVar::SetFeltHojde(std::int32_t Value)
 {
     FFeltHojde = Value;
     Invalidate();
+}
+
+void TPropVar::BegraensAntalFelter()
+{
+    const std::int64_t Plads =
+        std::int64_t(std::max(FAntalVandret, 0)) * std::int64_t(std::max(FAntalLodret, 0));
+    if (Plads < FAntalFelter)
+        FAntalFelter = std::int32_t(Plads);
+    FAntalFelter = std::max(FAntalFelter, 0);
 }
 
 void TPropVar::StoerrelseAendret()

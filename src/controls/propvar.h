@@ -4,6 +4,7 @@
 // fields in how many rows and columns, how fields react, and which field is
 // active and which is highlighted. Indices count the visible fields; -1 is none.
 
+#include "feltregler.h"
 #include "rammefelt.h"
 
 namespace kvidrel {
@@ -62,6 +63,11 @@ public:
 protected:
     // So does a new size.
     void StoerrelseAendret() override;
+
+    // The grid as the layout and the keys see it.
+    TGitter Gitter() const { return {FAntalFelter, FAntalLodret, FAntalVandret, FNumLodret}; }
+    // A grid without rows or columns holds no fields; nor more than fit.
+    void BegraensAntalFelter();
 
     template <typename T> void Refresh(T &Field, T Value)
     {

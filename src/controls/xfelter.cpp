@@ -4,30 +4,6 @@
 
 namespace kvidrel {
 
-namespace {
-
-// The field size along one axis. A fixed header size is taken off first and
-// the other fields share the rest; left-over pixels are split before and after
-// the grid, the odd one after.
-void Fordel(std::int32_t Plads, std::int32_t Antal, std::int32_t Afstand, std::int32_t Fast,
-            std::int32_t &Stoerrelse, std::int32_t &Start)
-{
-    const std::int32_t Mellemrum = (Antal - 1) * Afstand;
-    std::int32_t Deler = Antal;
-    if (Fast != 0) {
-        Plads -= Fast + Mellemrum;
-        Deler = Antal - 1;
-    } else {
-        Plads -= Mellemrum;
-    }
-    // A header alone on its axis leaves nothing to share.
-    Deler = std::max(Deler, 1);
-    Stoerrelse = Plads / Deler;
-    Start += (Plads - Stoerrelse * Deler) / 2;
-}
-
-} // namespace
-
 TXFelter::TXFelter(QWidget *AOwner) : TPropVar(AOwner)
 {
     NewNr = -1;
@@ -156,11 +132,7 @@ void TXFelter::BeregnFelter()
     const TXFeltRamme &F = FFeltRamme;
     const TXListeRamme &S = FSkemaRamme;
 
-    const std::int64_t Plads =
-        std::int64_t(std::max(FAntalVandret, 0)) * std::int64_t(std::max(FAntalLodret, 0));
-    if (Plads < FAntalFelter)
-        FAntalFelter = std::int32_t(Plads);
-    FAntalFelter = std::max(FAntalFelter, 0);
+    BegraensAntalFelter();
     FFelt.resize(std::size_t(FAntalFelter));
 
     std::int32_t X = CompoRekt.Left;
@@ -172,36 +144,21 @@ void TXFelter::BeregnFelter()
                FFeltHojde, Y);
     }
 
-    const std::int32_t StartX = X;
-    const std::int32_t StartY = Y;
+    TFeltGang Gang(Gitter(), X, Y, F.AfstandLodret(), F.AfstandVandret());
     const std::int32_t FB = F.Bredde();
     const std::int32_t SB = S.Bredde() + (S.IndreFelt() ? FB : 0);
     for (std::int32_t I = 0; I < FAntalFelter; ++I) {
         TXFelt &T = FFelt[std::size_t(I)];
         T.Nummer = I;
-        T.X1 = X;
-        T.X2 = X + FFeltBredde;
-        T.Y1 = Y;
-        T.Y2 = Y + FFeltHojde;
+        T.X1 = Gang.X();
+        T.X2 = T.X1 + FFeltBredde;
+        T.Y1 = Gang.Y();
+        T.Y2 = T.Y1 + FFeltHojde;
         SaetSkemaFelt(T, I);
         T.YR = Rect(T.X1, T.Y1, T.X2, T.Y2);
         T.SIR = T.YR.shrunk(SB);
         T.IR = T.YR.shrunk(FB);
-        if (FNumLodret) {
-            if ((T.Nummer + 1) % FAntalLodret == 0) {
-                Y = StartY;
-                X = T.X2 + F.AfstandLodret();
-            } else {
-                Y = T.Y2 + F.AfstandVandret();
-            }
-        } else {
-            if ((T.Nummer + 1) % FAntalVandret == 0) {
-                X = StartX;
-                Y = T.Y2 + F.AfstandVandret();
-            } else {
-                X = T.X2 + F.AfstandLodret();
-            }
-        }
+        Gang.Naeste(I, T.X2, T.Y2);
         SaetRespons(T, I);
     }
 

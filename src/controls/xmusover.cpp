@@ -94,8 +94,7 @@ void TXMusOver::FjernOver()
 
 std::int32_t TXMusOver::GetNr(std::int32_t CNr, std::uint16_t KeyArt) const
 {
-    const TGitter Gitter{FAntalFelter, FAntalLodret, FAntalVandret, FNumLodret};
-    return NavigationsMaal(Gitter, CNr, KeyArt, [this](std::int32_t Nr) { return Blokeret(Nr); });
+    return NavigationsMaal(Gitter(), CNr, KeyArt, [this](std::int32_t Nr) { return Blokeret(Nr); });
 }
 
 bool TXMusOver::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
