@@ -1,6 +1,7 @@
 #include "compotekst.h"
 
 #include "canvas.h"
+#include "grundfelt.h"
 
 namespace kvidrel {
 
@@ -473,6 +474,17 @@ std::int32_t TCompoTekst::TekstHojde(TArbejde &A, const QString &Tekst)
     for (const QChar C : Tekst)
         Sum += C == Mellemrum ? Hojde / 2 : Hojde;
     return Sum;
+}
+
+void SaetCompoTekst(QPointer<TCompoTekst> &Ref, TCompoTekst *Value, TGrundFelt &Felt)
+{
+    Ref = Value;
+    if (Ref)
+        Ref->SetOnChange([Selv = QPointer(&Felt)] {
+            if (Selv)
+                Selv->Invalidate();
+        });
+    Felt.Invalidate();
 }
 
 } // namespace kvidrel

@@ -8,11 +8,13 @@
 #include "drawtypes.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 namespace kvidrel {
 
 class TCanvas;
+class TGrundFelt;
 
 class TCompoTekst : public QObject
 {
@@ -136,5 +138,10 @@ private:
     TFont FFontOver;
     bool SkyggeMade = false;
 };
+
+// Points control Felt at the component it draws its texts with, kept in Ref,
+// and paints Felt again. The component sits on the window and may outlast the
+// control, so its changes repaint the control only while the control lives.
+void SaetCompoTekst(QPointer<TCompoTekst> &Ref, TCompoTekst *Value, TGrundFelt &Felt);
 
 } // namespace kvidrel

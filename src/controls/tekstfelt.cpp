@@ -10,18 +10,6 @@ TPreTekstFelt::TPreTekstFelt(QWidget *AOwner) : TRammeFelt(AOwner)
 
 TPreTekstFelt::~TPreTekstFelt() = default;
 
-void TPreTekstFelt::SetCompoTekst(TCompoTekst *Value)
-{
-    FCompoTekst = Value;
-    if (FCompoTekst)
-        // The component lives on the window and may outlast this control.
-        FCompoTekst->SetOnChange([Selv = QPointer(this)] {
-            if (Selv)
-                Selv->CTForandret();
-        });
-    Invalidate();
-}
-
 TTekstFelt::TTekstFelt(QWidget *AOwner) : TPreTekstFelt(AOwner) {}
 
 void TTekstFelt::SetTekst(const QString &Value)

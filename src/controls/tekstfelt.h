@@ -19,11 +19,9 @@ public:
 
     // Not owned; its changes repaint this control.
     TCompoTekst *CompoTekst() const { return FCompoTekst.data(); }
-    void SetCompoTekst(TCompoTekst *Value);
+    void SetCompoTekst(TCompoTekst *Value) { SaetCompoTekst(FCompoTekst, Value, *this); }
 
 protected:
-    void CTForandret() { Invalidate(); }
-
     QPointer<TCompoTekst> FCompoTekst;
 };
 

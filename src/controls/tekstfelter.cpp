@@ -14,18 +14,6 @@ void TTekstFelter::SetTekstListe(const QStringList &Value)
     Invalidate();
 }
 
-void TTekstFelter::SetCompoTekst(TCompoTekst *Value)
-{
-    FCompoTekst = Value;
-    if (FCompoTekst)
-        // The component lives on the window and may outlast this control.
-        FCompoTekst->SetOnChange([Selv = QPointer(this)] {
-            if (Selv)
-                Selv->CTForandret();
-        });
-    Invalidate();
-}
-
 void TTekstFelter::SikrTekst(std::int32_t Nr)
 {
     while (FTekstListe.size() <= Nr)

@@ -24,7 +24,7 @@ public:
     void SetTekstListe(const QStringList &Value);
     // Not owned; its changes repaint this control.
     TCompoTekst *CompoTekst() const { return FCompoTekst.data(); }
-    void SetCompoTekst(TCompoTekst *Value);
+    void SetCompoTekst(TCompoTekst *Value) { SaetCompoTekst(FCompoTekst, Value, *this); }
 
     // Draws the text of visible field Nr.
     void MakeTekst(std::int32_t Nr) override;
@@ -40,7 +40,6 @@ public:
 
 protected:
     void Paint() override;
-    void CTForandret() { Invalidate(); }
 
     // Grows the list with empty entries until item Nr exists.
     void SikrTekst(std::int32_t Nr);

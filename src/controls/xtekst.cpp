@@ -19,18 +19,6 @@ void TXTekst::SetTekstListe(const QStringList &Value)
     Invalidate();
 }
 
-void TXTekst::SetCompoTekst(TCompoTekst *Value)
-{
-    FCompoTekst = Value;
-    if (FCompoTekst)
-        // The component lives on the window and may outlast this control.
-        FCompoTekst->SetOnChange([Selv = QPointer(this)] {
-            if (Selv)
-                Selv->Invalidate();
-        });
-    Invalidate();
-}
-
 void TXTekst::SetSkemaFont(const TFont &Value)
 {
     FSkemaFont = Value;

@@ -26,7 +26,7 @@ public:
     void SetTekstListe(const QStringList &Value);
     // Not owned; its changes repaint this control.
     TCompoTekst *CompoTekst() const { return FCompoTekst.data(); }
-    void SetCompoTekst(TCompoTekst *Value);
+    void SetCompoTekst(TCompoTekst *Value) { SaetCompoTekst(FCompoTekst, Value, *this); }
     // The font of the header cells.
     const TFont &SkemaFont() const { return FSkemaFont; }
     void SetSkemaFont(const TFont &Value);
