@@ -1,5 +1,7 @@
 #include "deltagere.h"
 
+#include "dialogpictures.h"
+
 #include "action.h"
 #include "billedfelt.h"
 #include "dataroot.h"
@@ -203,7 +205,10 @@ QWidget *Tdeltagerform::buildPage(QLineEdit *&navn, BilledFelt *&billede, QToolB
     billede->setFixedSize(kPictureSize, kPictureSize);
     vaelg = toolButton(QStringLiteral("Vælg billede"), {}, "");
     hintline::setHint(vaelg, kVaelgBilledeHint);
-    godkendKnap = toolButton(QString(), {}, "");
+    // The action gives the caption; the check mark says what the button does.
+    godkendKnap = toolButton(QStringLiteral("Godkend"), {}, "");
+    godkendKnap->setIcon(QIcon(dialogpictures::checkMarkPicture()));
+    godkendKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     tegning = toolButton(QStringLiteral("Vælg tegning"), {}, "");
     hintline::setHint(tegning, kVaelgTegningHint);
 
