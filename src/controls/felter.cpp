@@ -4,35 +4,7 @@
 
 namespace kvidrel {
 
-TFelter::TFelter(QWidget *AOwner) : TPropVar(AOwner)
-{
-    FFeltRamme.SetFarveFelt(true);
-    FFeltRamme.SetFeltFarve(clBtnFace);
-    FFeltRamme.SetOnChange([this] { RammeChange(); });
-}
-
-TFelter::~TFelter()
-{
-    FFeltRamme.SetOnChange({});
-}
-
-void TFelter::SetBrugAktivFarve(bool Value)
-{
-    FBrugAktivFarve = Value;
-    FFeltRamme.SetFarveAktiv(false);
-}
-
-void TFelter::SetBrugOverFarve(bool Value)
-{
-    FBrugOverFarve = Value;
-    FFeltRamme.SetFarveOver(false);
-}
-
-void TFelter::SetBrugOmrids(bool Value)
-{
-    FBrugOmrids = Value;
-    FFeltRamme.SetAnvendOmrids(false);
-}
+TFelter::TFelter(QWidget *AOwner) : TPropVar(AOwner) {}
 
 void TFelter::RammeChange()
 {

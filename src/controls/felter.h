@@ -37,23 +37,9 @@ class TFelter : public TPropVar
 {
 public:
     explicit TFelter(QWidget *AOwner = nullptr);
-    ~TFelter() override;
-
-    // Owned; configured through its own properties, never replaced.
-    TXFeltRamme &FeltRamme() { return FFeltRamme; }
-    const TXFeltRamme &FeltRamme() const { return FFeltRamme; }
-    void SetFeltRamme(const TXFeltRamme &Value) { FFeltRamme.Assign(Value); }
     TFeltArray &Felt() { return FFelt; }
     const TFeltArray &Felt() const { return FFelt; }
     void SetFelt(TFeltArray Value) { FFelt = std::move(Value); }
-
-    // Whether the frame's colour switches follow each field's state.
-    bool BrugAktivFarve() const { return FBrugAktivFarve; }
-    void SetBrugAktivFarve(bool Value);
-    bool BrugOverFarve() const { return FBrugOverFarve; }
-    void SetBrugOverFarve(bool Value);
-    bool BrugOmrids() const { return FBrugOmrids; }
-    void SetBrugOmrids(bool Value);
 
     // Item shown in field 0.
     std::int32_t StartNr() const { return FStartNr; }
@@ -104,15 +90,12 @@ protected:
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);
 
-    void RammeChange();
+    // A new field frame also lays the fields out again.
+    void RammeChange() override;
     void RBChange();
     void RbPosChange(std::int32_t Nr);
 
-    TXFeltRamme FFeltRamme;
     TFeltArray FFelt;
-    bool FBrugAktivFarve = false;
-    bool FBrugOverFarve = false;
-    bool FBrugOmrids = false;
     std::int32_t FStartNr = 0;
     std::int32_t FAntalIalt = 0;
     std::int32_t FSlutNr = 0;

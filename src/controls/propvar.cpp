@@ -29,7 +29,35 @@ void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bo
     Can.Rectangle(YR.Left, YR.Top, YR.Right, YR.Bottom);
 }
 
-TPropVar::TPropVar(QWidget *AOwner) : TRammeFelt(AOwner) {}
+TPropVar::TPropVar(QWidget *AOwner) : TRammeFelt(AOwner)
+{
+    FFeltRamme.SetFarveFelt(true);
+    FFeltRamme.SetFeltFarve(clBtnFace);
+    FFeltRamme.SetOnChange([this] { RammeChange(); });
+}
+
+TPropVar::~TPropVar()
+{
+    FFeltRamme.SetOnChange({});
+}
+
+void TPropVar::SetBrugAktivFarve(bool Value)
+{
+    FBrugAktivFarve = Value;
+    FFeltRamme.SetFarveAktiv(false);
+}
+
+void TPropVar::SetBrugOverFarve(bool Value)
+{
+    FBrugOverFarve = Value;
+    FFeltRamme.SetFarveOver(false);
+}
+
+void TPropVar::SetBrugOmrids(bool Value)
+{
+    FBrugOmrids = Value;
+    FFeltRamme.SetAnvendOmrids(false);
+}
 
 void TPropVar::SetFeltBredde(std::int32_t Value)
 {

@@ -18,6 +18,22 @@ class TPropVar : public TRammeFelt
 {
 public:
     explicit TPropVar(QWidget *AOwner = nullptr);
+    ~TPropVar() override;
+
+    // The frame of ordinary fields; owned, configured through its own
+    // properties, never replaced.
+    TXFeltRamme &FeltRamme() { return FFeltRamme; }
+    const TXFeltRamme &FeltRamme() const { return FFeltRamme; }
+    void SetFeltRamme(const TXFeltRamme &Value) { FFeltRamme.Assign(Value); }
+
+    // Whether the frame's colour switches follow each field's state; setting
+    // one turns its switch off.
+    bool BrugAktivFarve() const { return FBrugAktivFarve; }
+    void SetBrugAktivFarve(bool Value);
+    bool BrugOverFarve() const { return FBrugOverFarve; }
+    void SetBrugOverFarve(bool Value);
+    bool BrugOmrids() const { return FBrugOmrids; }
+    void SetBrugOmrids(bool Value);
 
     // Geometry: a change clears FelterBeregnet and paints again; writing the
     // current value does nothing.
@@ -63,6 +79,8 @@ public:
 protected:
     // So does a new size.
     void StoerrelseAendret() override;
+    // A field frame changed: paint again.
+    virtual void RammeChange() { Invalidate(); }
 
     // The grid as the layout and the keys see it.
     TGitter Gitter() const { return {FAntalFelter, FAntalLodret, FAntalVandret, FNumLodret}; }
@@ -78,6 +96,10 @@ protected:
         Invalidate();
     }
 
+    TXFeltRamme FFeltRamme;
+    bool FBrugAktivFarve = false;
+    bool FBrugOverFarve = false;
+    bool FBrugOmrids = false;
     bool FAutoDim = false;
     bool FRulFunktion = false;
     bool FEnFunktionel = false;

@@ -12,35 +12,16 @@ TXFelter::TXFelter(QWidget *AOwner) : TPropVar(AOwner)
     FAutoDim = true;
     FReaktion = rtInd;
     FOverReaktion = rtUd;
-    for (TXRamme *R : {static_cast<TXRamme *>(&FFeltRamme), static_cast<TXRamme *>(&FSkemaRamme)}) {
-        R->SetFarveFelt(true);
-        R->SetFeltFarve(clBtnFace);
-        R->SetOnChange([this] { RammeChange(); });
-    }
+    // The header frame looks and reports like the field frame; a change of
+    // either only paints again, the layout stays as it is.
+    FSkemaRamme.SetFarveFelt(true);
+    FSkemaRamme.SetFeltFarve(clBtnFace);
+    FSkemaRamme.SetOnChange([this] { RammeChange(); });
 }
 
 TXFelter::~TXFelter()
 {
-    FFeltRamme.SetOnChange({});
     FSkemaRamme.SetOnChange({});
-}
-
-void TXFelter::SetBrugAktivFarve(bool Value)
-{
-    FBrugAktivFarve = Value;
-    FFeltRamme.SetFarveAktiv(false);
-}
-
-void TXFelter::SetBrugOverFarve(bool Value)
-{
-    FBrugOverFarve = Value;
-    FFeltRamme.SetFarveOver(false);
-}
-
-void TXFelter::SetBrugOmrids(bool Value)
-{
-    FBrugOmrids = Value;
-    FFeltRamme.SetAnvendOmrids(false);
 }
 
 void TXFelter::SikrFelt(std::int32_t FeltNr)

@@ -35,21 +35,9 @@ public:
     explicit TXFelter(QWidget *AOwner = nullptr);
     ~TXFelter() override;
 
-    // The frame of ordinary fields; owned, configured through its properties.
-    TXFeltRamme &FeltRamme() { return FFeltRamme; }
-    const TXFeltRamme &FeltRamme() const { return FFeltRamme; }
-    void SetFeltRamme(const TXFeltRamme &Value) { FFeltRamme.Assign(Value); }
     TXFeltArray &Felt() { return FFelt; }
     const TXFeltArray &Felt() const { return FFelt; }
     void SetFelt(TXFeltArray Value) { FFelt = std::move(Value); }
-
-    // Whether the frames' colour switches follow each field's state.
-    bool BrugAktivFarve() const { return FBrugAktivFarve; }
-    void SetBrugAktivFarve(bool Value);
-    bool BrugOverFarve() const { return FBrugOverFarve; }
-    void SetBrugOverFarve(bool Value);
-    bool BrugOmrids() const { return FBrugOmrids; }
-    void SetBrugOmrids(bool Value);
 
     // The header cells' frame and the table settings: FeltBredde and FeltHojde
     // of the header column and row, Retning, KlikType, NoNulFelt, NoNulMus,
@@ -86,14 +74,7 @@ protected:
     bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);
-    // A frame changed: paint again (the layout stays as it is).
-    void RammeChange() { Invalidate(); }
-
-    TXFeltRamme FFeltRamme;
     TXFeltArray FFelt;
-    bool FBrugAktivFarve = false;
-    bool FBrugOverFarve = false;
-    bool FBrugOmrids = false;
     TXListeRamme FSkemaRamme;
 
 private:
