@@ -127,12 +127,7 @@ void TFelter::MakeRamme(std::int32_t Nr)
         return;
     }
 
-    if (FBrugAktivFarve)
-        F.SetFarveAktiv(s == 1 || s == 3);
-    if (FBrugOverFarve)
-        F.SetFarveOver(FToolFunktion && !FAlleOppe ? s == 2 : Over);
-    if (FBrugOmrids)
-        F.SetAnvendOmrids(Over);
+    SaetSitFarver(F, s == 1 || s == 3, FToolFunktion && !FAlleOppe ? s == 2 : Over, Over);
     switch (s) {
     case 0:
     case 4:

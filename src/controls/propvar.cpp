@@ -71,6 +71,16 @@ void TPropVar::SetFeltHojde(std::int32_t Value)
     Invalidate();
 }
 
+void TPropVar::SaetSitFarver(TXRamme &R, bool Aktiv, bool OverFarve, bool Omrids)
+{
+    if (FBrugAktivFarve)
+        R.SetFarveAktiv(Aktiv);
+    if (FBrugOverFarve)
+        R.SetFarveOver(OverFarve);
+    if (FBrugOmrids)
+        R.SetAnvendOmrids(Omrids);
+}
+
 void TPropVar::BegraensAntalFelter()
 {
     const std::int64_t Plads =

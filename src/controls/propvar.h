@@ -79,6 +79,9 @@ public:
 protected:
     // So does a new size.
     void StoerrelseAendret() override;
+    // Sets frame R's colour switches for a field's state, each only where its
+    // Brug property asks for it.
+    void SaetSitFarver(TXRamme &R, bool Aktiv, bool OverFarve, bool Omrids);
     // A field frame changed: paint again.
     virtual void RammeChange() { Invalidate(); }
 

@@ -173,12 +173,7 @@ void TXFelter::MakeRamme(std::int32_t Nr)
         if (FSkemaRamme.IndreFelt())
             Rekt = T.IR;
     }
-    if (FBrugAktivFarve)
-        R->SetFarveAktiv(Aktiv);
-    if (FBrugOverFarve)
-        R->SetFarveOver(Over);
-    if (FBrugOmrids)
-        R->SetAnvendOmrids(Over);
+    SaetSitFarver(*R, Aktiv, Over, Over);
     switch (s) {
     case 1:
     case 3:
