@@ -48,10 +48,6 @@ public:
     void SetAntalIalt(std::int32_t Value) { Refresh(FAntalIalt, Value); }
     // Item shown in the last field.
     std::int32_t SlutNr() const { return FSlutNr; }
-    bool ToolFunktion() const { return FToolFunktion; }
-    void SetToolFunktion(bool Value) { FToolFunktion = Value; }
-    bool AlleOppe() const { return FAlleOppe; }
-    void SetAlleOppe(bool Value) { FAlleOppe = Value; }
     // Called when StartNr changed after the first layout.
     const TNoParam &OnStartNr() const { return FOnStartNr; }
     void SetOnStartNr(TNoParam Value) { FOnStartNr = std::move(Value); }
@@ -99,8 +95,6 @@ protected:
     std::int32_t FStartNr = 0;
     std::int32_t FAntalIalt = 0;
     std::int32_t FSlutNr = 0;
-    bool FToolFunktion = false;
-    bool FAlleOppe = false;
     TNoParam FOnStartNr;
     QPointer<TRulBar> FRulBar;
     TNummer FCheckFelt;

@@ -57,6 +57,12 @@ public:
     void SetEnFunktionel(bool Value) { FEnFunktionel = Value; }
     bool RulFunktion() const { return FRulFunktion; }
     void SetRulFunktion(bool Value) { FRulFunktion = Value; }
+    // Tool mode: the selection stays after the release.
+    bool ToolFunktion() const { return FToolFunktion; }
+    void SetToolFunktion(bool Value) { FToolFunktion = Value; }
+    // In tool mode the selection can be pressed again to take it away.
+    bool AlleOppe() const { return FAlleOppe; }
+    void SetAlleOppe(bool Value) { FAlleOppe = Value; }
     bool NoFoNoAktiv() const { return FNoFoNoAktiv; }
     void SetNoFoNoAktiv(bool Value) { FNoFoNoAktiv = Value; }
     bool NoFoNoOver() const { return FNoFoNoOver; }
@@ -114,6 +120,8 @@ protected:
     std::int32_t FFeltBredde = 0;
     TRammeType FReaktion = rtIngen;
     TRammeType FOverReaktion = rtIngen;
+    bool FToolFunktion = false;
+    bool FAlleOppe = false;
     bool FNoFoNoAktiv = false;
     bool FNoFoNoOver = false;
 

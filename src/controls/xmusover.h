@@ -21,12 +21,6 @@ public:
     void SetOnMusOver(TOverMus Value) { FOnMusOver = std::move(Value); }
     bool MusOver() const { return FMusOver; }
     void SetMusOver(bool Value) { FMusOver = Value; }
-    // Tool mode: the selection stays after the release.
-    bool ToolFunktion() const { return FToolFunktion; }
-    void SetToolFunktion(bool Value) { FToolFunktion = Value; }
-    // In tool mode the selection can be pressed again to take it away.
-    bool AlleOppe() const { return FAlleOppe; }
-    void SetAlleOppe(bool Value) { FAlleOppe = Value; }
     bool TabStop() const { return kvidrel::TabStop(*this); }
     void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
 
@@ -65,8 +59,6 @@ protected:
     TFelterMus FOnMus;
     TOverMus FOnMusOver;
     bool FMusOver = false;
-    bool FToolFunktion = false;
-    bool FAlleOppe = false;
 
 private:
     TSitRegel Regel() const;
