@@ -187,8 +187,7 @@ void TMusOver::EnabledFelt(std::int32_t FeltNr, bool Aktiv)
 
 std::int32_t TMusOver::GetNr(std::uint16_t KeyArt) const
 {
-    return NavigationsMaal(Gitter(), OverNr, KeyArt,
-                           [this](std::int32_t Nr) { return Blokeret(Nr); });
+    return OverMaal(KeyArt);
 }
 
 bool TMusOver::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
@@ -233,14 +232,7 @@ void TMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
     }
     InRekt = FFelt[std::size_t(I)].IR;
     OverCurs = true;
-    FeltOver(OverNr, false);
-    OverNr = I;
-    FeltOver(I, true);
-    if (FEnFunktionel) {
-        FeltAktiv(NewNr, false);
-        NewNr = -1;
-        OldNr = -1;
-    }
+    FlytOver(I);
     if (FTimerType == ttOver)
         StartTimer();
     if (FOnMusOver)

@@ -33,8 +33,8 @@ public:
     void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
 
     // State changes of visible field Nr; a change repaints the field at once.
-    void FeltAktiv(std::int32_t Nr, bool Aktiv);
-    void FeltOver(std::int32_t Nr, bool Over);
+    void FeltAktiv(std::int32_t Nr, bool Aktiv) override;
+    void FeltOver(std::int32_t Nr, bool Over) override;
     void FeltInaktiv(std::int32_t Nr, bool Inaktiv);
 
     void NormalFelt(std::int32_t FeltNr) { FeltAktiv(FeltNr, false); }
@@ -54,8 +54,8 @@ public:
     // field is blocked.
     std::int32_t GetNr(std::uint16_t KeyArt) const;
     // Closed to the highlight and the arrow keys.
-    bool Blokeret(std::int32_t Nr) const;
-    TFeltSit Sit(std::int32_t Nr) const;
+    bool Blokeret(std::int32_t Nr) const override;
+    TFeltSit Sit(std::int32_t Nr) const override;
 
 protected:
     // The highlight follows the pointer (no button held).

@@ -81,6 +81,35 @@ void TPropVar::SaetSitFarver(TXRamme &R, bool Aktiv, bool OverFarve, bool Omrids
         R.SetAnvendOmrids(Omrids);
 }
 
+void TPropVar::FlytOver(std::int32_t N)
+{
+    FeltOver(OverNr, false);
+    OverNr = N;
+    FeltOver(N, true);
+    if (FEnFunktionel) {
+        FeltAktiv(NewNr, false);
+        NewNr = -1;
+        OldNr = -1;
+    }
+}
+
+std::int32_t TPropVar::OverMaal(std::uint16_t KeyArt) const
+{
+    return NavigationsMaal(Gitter(), OverNr, KeyArt,
+                           [this](std::int32_t Nr) { return Blokeret(Nr); });
+}
+
+void TPropVar::SkiftOver()
+{
+    if (FEnFunktionel)
+        return;
+    const std::int32_t N = OverNr >= 0 ? OverNr : OverMaal(tkHojre);
+    if (N < 0)
+        return;
+    const bool Fremhaevet = Sit(N) == 2 || Sit(N) == 3;
+    FeltOver(N, !Fremhaevet);
+}
+
 void TPropVar::BegraensAntalFelter()
 {
     const std::int64_t Plads =

@@ -88,6 +88,23 @@ protected:
     // Sets frame R's colour switches for a field's state, each only where its
     // Brug property asks for it.
     void SaetSitFarver(TXRamme &R, bool Aktiv, bool OverFarve, bool Omrids);
+    // The field states in motion, given by the interactive controls; a grid
+    // without them leaves its fields as they are.
+    virtual void FeltAktiv(std::int32_t, bool) {}
+    virtual void FeltOver(std::int32_t, bool) {}
+    virtual TFeltSit Sit(std::int32_t) const { return 0; }
+    // Closed to the highlight and the arrow keys.
+    virtual bool Blokeret(std::int32_t) const { return false; }
+
+    // The highlight moves to field N; a single-function grid drops its selection.
+    void FlytOver(std::int32_t N);
+    // The field a navigation key leads to from the highlight; -1 when every
+    // field is blocked.
+    std::int32_t OverMaal(std::uint16_t KeyArt) const;
+    // Space: the highlighted field, or the first free one, loses or gets the
+    // highlight.
+    void SkiftOver();
+
     // A field frame changed: paint again.
     virtual void RammeChange() { Invalidate(); }
 

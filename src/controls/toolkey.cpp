@@ -33,31 +33,13 @@ bool TToolKey::Enter()
     return true;
 }
 
-void TToolKey::Mellemrum()
-{
-    if (FEnFunktionel)
-        return;
-    const std::int32_t N = OverNr >= 0 ? OverNr : GetNr(tkHojre);
-    if (N < 0)
-        return;
-    const bool Fremhaevet = Sit(N) == 2 || Sit(N) == 3;
-    FeltOver(N, !Fremhaevet);
-}
-
 void TToolKey::Naviger(std::uint16_t Key)
 {
     const std::int32_t N = GetNr(Key);
     if (N < 0)
         return;
     if (N != OverNr) {
-        FeltOver(OverNr, false);
-        OverNr = N;
-        FeltOver(N, true);
-        if (FEnFunktionel) {
-            FeltAktiv(NewNr, false);
-            NewNr = -1;
-            OldNr = -1;
-        }
+        FlytOver(N);
         if (FOnMusOver)
             FOnMusOver(this, OverNr + FStartNr);
         return;
@@ -81,7 +63,7 @@ bool TToolKey::KeyDown(std::uint16_t Key, TShiftState)
     case tkEnter:
         return Enter();
     case tkMellemrum:
-        Mellemrum();
+        SkiftOver();
         return true;
     case tkEnd:
     case tkHome:

@@ -21,7 +21,6 @@ protected:
 
 private:
     bool Enter();
-    void Mellemrum();
     void Naviger(std::uint16_t Key);
 };
 

@@ -28,30 +28,12 @@ bool TXKey::Enter()
     return true;
 }
 
-void TXKey::Mellemrum()
-{
-    if (FEnFunktionel)
-        return;
-    const std::int32_t N = OverNr >= 0 ? OverNr : GetNr(OverNr, tkHojre);
-    if (N < 0)
-        return;
-    const bool Fremhaevet = Sit(N) == 2 || Sit(N) == 3;
-    FeltOver(N, !Fremhaevet);
-}
-
 void TXKey::Naviger(std::uint16_t Key)
 {
     const std::int32_t N = GetNr(OverNr, Key);
     if (N < 0 || N == OverNr)
         return;
-    FeltOver(OverNr, false);
-    OverNr = N;
-    FeltOver(N, true);
-    if (FEnFunktionel) {
-        FeltAktiv(NewNr, false);
-        NewNr = -1;
-        OldNr = -1;
-    }
+    FlytOver(N);
     if (FOnMusOver)
         FOnMusOver(this, OverNr);
 }
@@ -62,7 +44,7 @@ bool TXKey::KeyDown(std::uint16_t Key, TShiftState)
     case tkEnter:
         return Enter();
     case tkMellemrum:
-        Mellemrum();
+        SkiftOver();
         return true;
     case tkEnd:
     case tkHome:

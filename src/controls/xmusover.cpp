@@ -137,14 +137,7 @@ void TXMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
     }
     InRekt = FFelt[std::size_t(I)].IR;
     OverCurs = true;
-    FeltOver(OverNr, false);
-    OverNr = I;
-    FeltOver(I, true);
-    if (FEnFunktionel) {
-        FeltAktiv(NewNr, false);
-        NewNr = -1;
-        OldNr = -1;
-    }
+    FlytOver(I);
     if (FOnMusOver)
         FOnMusOver(this, OverNr);
 }

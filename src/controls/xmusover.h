@@ -25,8 +25,8 @@ public:
     void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
 
     // State changes of field Nr; a change repaints the field at once.
-    void FeltAktiv(std::int32_t Nr, bool Aktiv);
-    void FeltOver(std::int32_t Nr, bool Over);
+    void FeltAktiv(std::int32_t Nr, bool Aktiv) override;
+    void FeltOver(std::int32_t Nr, bool Over) override;
     void FeltInaktiv(std::int32_t Nr, bool Inaktiv);
 
     void AktivFelt(std::int32_t FeltNr, bool Aktiv);
@@ -39,8 +39,8 @@ public:
     // is blocked.
     std::int32_t GetNr(std::int32_t CNr, std::uint16_t KeyArt) const;
     // Closed to the highlight and the arrow keys.
-    bool Blokeret(std::int32_t Nr) const;
-    TFeltSit Sit(std::int32_t Nr) const;
+    bool Blokeret(std::int32_t Nr) const override;
+    TFeltSit Sit(std::int32_t Nr) const override;
     // Open to the mouse: a field that is neither NoRespons nor inactive.
     bool Svarer(std::int32_t Nr) const;
 
