@@ -98,8 +98,6 @@ protected:
     TNoParam FOnStartNr;
     QPointer<TRulBar> FRulBar;
     TNummer FCheckFelt;
-    // A button went down on a field and has not come up yet.
-    bool MouseNede = false;
 };
 
 } // namespace kvidrel

@@ -82,8 +82,6 @@ protected:
     bool FMusOver = false;
     TNoParam FPalStartNr;
     TNotifyEvent FNytStartNr;
-    // During a press: the pointer is inside the pressed field.
-    bool MouseOver = false;
 
 private:
     TSitRegel Regel() const;

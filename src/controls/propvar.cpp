@@ -110,6 +110,46 @@ void TPropVar::SkiftOver()
     FeltOver(N, !Fremhaevet);
 }
 
+void TPropVar::TrykNed(std::int32_t I)
+{
+    NewNr = I;
+    if (FToolFunktion) {
+        if (FAlleOppe && NewNr == OldNr) {
+            // Pressing the selection again may take it away at the release.
+            KnabDown = Sit(NewNr) == 1 || Sit(NewNr) == 3;
+        } else {
+            // Without AlleOppe the selection cannot be pressed again.
+            if (NewNr == OldNr)
+                return;
+            FeltAktiv(OldNr, false);
+        }
+        FeltAktiv(NewNr, true);
+        if (FEnFunktionel)
+            FeltOver(OverNr, false);
+        MouseNede = true;
+        MouseOver = true;
+        return;
+    }
+
+    MouseNede = true;
+    MouseOver = true;
+    FeltAktiv(I, true);
+}
+
+void TPropVar::ToolFortrudt()
+{
+    if (FAlleOppe && NewNr == OldNr) {
+        FeltAktiv(NewNr, KnabDown);
+    } else {
+        FeltAktiv(NewNr, false);
+        FeltAktiv(OldNr, true);
+    }
+    // The selection is what it was before the press.
+    NewNr = OldNr;
+    if (FEnFunktionel)
+        FeltOver(OverNr, true);
+}
+
 void TPropVar::BegraensAntalFelter()
 {
     const std::int64_t Plads =

@@ -1,8 +1,11 @@
 #pragma once
 
 // The grid configuration shared by the list and the schema controls: how many
-// fields in how many rows and columns, how fields react, and which field is
-// active and which is highlighted. Indices count the visible fields; -1 is none.
+// fields in how many rows and columns, the field frame, how fields react, and
+// which field is active and which is highlighted. The steps of a press and of
+// the highlight that both controls take alike live here too, run through the
+// state hooks that the interactive controls give. Indices count the visible
+// fields; -1 is none.
 
 #include "feltregler.h"
 #include "rammefelt.h"
@@ -105,6 +108,12 @@ protected:
     // highlight.
     void SkiftOver();
 
+    // A press on field I, which answers the mouse: selects it (tool mode: the
+    // old selection gives way, or AlleOppe notes whether it was selected).
+    void TrykNed(std::int32_t I);
+    // Tool mode: the press ended outside its field; the old selection is back.
+    void ToolFortrudt();
+
     // A field frame changed: paint again.
     virtual void RammeChange() { Invalidate(); }
 
@@ -152,6 +161,12 @@ protected:
     std::int32_t OverNr = 0; // highlighted field
     bool MusMove = false;    // the focus is taken because of a mouse move
     bool OverCurs = false;   // CursorOver is to be shown inside InRekt
+    // A button went down on a field and has not come up yet.
+    bool MouseNede = false;
+    // During a press: the pointer is inside the pressed field.
+    bool MouseOver = false;
+    // AlleOppe: the pressed field was already selected when the press began.
+    bool KnabDown = false;
 };
 
 } // namespace kvidrel

@@ -42,29 +42,7 @@ void TToolMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t
     }
     if (Sit(I) == 4)
         return;
-    NewNr = I;
-
-    if (FToolFunktion) {
-        if (FAlleOppe && NewNr == OldNr) {
-            // Pressing the selection again may take it away at the release.
-            KnabDown = Sit(NewNr) == 1 || Sit(NewNr) == 3;
-        } else {
-            // Without AlleOppe the selection cannot be pressed again.
-            if (NewNr == OldNr)
-                return;
-            FeltAktiv(OldNr, false);
-        }
-        FeltAktiv(NewNr, true);
-        if (FEnFunktionel)
-            FeltOver(OverNr, false);
-        MouseNede = true;
-        MouseOver = true;
-        return;
-    }
-
-    MouseNede = true;
-    MouseOver = true;
-    FeltAktiv(I, true);
+    TrykNed(I);
 }
 
 void TToolMus::ToolIndUd(bool Inde)
@@ -112,20 +90,6 @@ void TToolMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
     }
     if (TRulBar *Bar = FRulBar)
         Bar->MusMove(X, Y);
-}
-
-void TToolMus::ToolFortrudt()
-{
-    if (FAlleOppe && NewNr == OldNr) {
-        FeltAktiv(NewNr, KnabDown);
-    } else {
-        FeltAktiv(NewNr, false);
-        FeltAktiv(OldNr, true);
-    }
-    // The selection is what it was before the press.
-    NewNr = OldNr;
-    if (FEnFunktionel)
-        FeltOver(OverNr, true);
 }
 
 void TToolMus::ToolKlik(TMouseButton Button)

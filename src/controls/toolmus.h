@@ -31,14 +31,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
     TButtonNr FFarveKlik;
-    // AlleOppe: the pressed field was already selected when the press began.
-    bool KnabDown = false;
 
 private:
     // Tool mode: the pointer left or re-entered the pressed field.
     void ToolIndUd(bool Inde);
-    // Tool mode: the press ended outside its field; the old selection is back.
-    void ToolFortrudt();
     void ToolKlik(TMouseButton Button);
 };
 

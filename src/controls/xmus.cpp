@@ -15,29 +15,7 @@ void TXMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t Y)
     const std::int32_t I = FeltVed(X, Y);
     if (!Svarer(I))
         return;
-    NewNr = I;
-
-    if (FToolFunktion) {
-        if (FAlleOppe && NewNr == OldNr) {
-            // Pressing the selection again may take it away at the release.
-            KnabDown = Sit(NewNr) == 1 || Sit(NewNr) == 3;
-        } else {
-            // Without AlleOppe the selection cannot be pressed again.
-            if (NewNr == OldNr)
-                return;
-            FeltAktiv(OldNr, false);
-        }
-        FeltAktiv(NewNr, true);
-        if (FEnFunktionel)
-            FeltOver(OverNr, false);
-        MouseNede = true;
-        MouseOver = true;
-        return;
-    }
-
-    MouseNede = true;
-    MouseOver = true;
-    FeltAktiv(I, true);
+    TrykNed(I);
 }
 
 void TXMus::ToolIndUd(bool Inde)
@@ -82,20 +60,6 @@ void TXMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
     } else if (FMusOver) {
         OverMouse(Shift, X, Y);
     }
-}
-
-void TXMus::ToolFortrudt()
-{
-    if (FAlleOppe && NewNr == OldNr) {
-        FeltAktiv(NewNr, KnabDown);
-    } else {
-        FeltAktiv(NewNr, false);
-        FeltAktiv(OldNr, true);
-    }
-    // The selection is what it was before the press.
-    NewNr = OldNr;
-    if (FEnFunktionel)
-        FeltOver(OverNr, true);
 }
 
 void TXMus::ToolKlik(TMouseButton Button)

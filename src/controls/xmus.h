@@ -22,16 +22,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
-    // A button went down on a field and has not come up yet.
-    bool MouseNede = false;
-    // During a press: the pointer is inside the pressed field.
-    bool MouseOver = false;
-    // AlleOppe: the pressed field was already selected when the press began.
-    bool KnabDown = false;
-
 private:
     void ToolIndUd(bool Inde);
-    void ToolFortrudt();
     void ToolKlik(TMouseButton Button);
 };
 
