@@ -150,6 +150,44 @@ void TPropVar::ToolFortrudt()
         FeltOver(OverNr, true);
 }
 
+void TPropVar::ToolIndUd(bool Inde, bool SlukOver)
+{
+    const bool SammeFelt = FAlleOppe && NewNr == OldNr;
+    if (Inde) {
+        if (!SammeFelt)
+            FeltAktiv(OldNr, false);
+        FeltAktiv(NewNr, true);
+        if (SlukOver && FEnFunktionel)
+            FeltOver(OverNr, false);
+        MouseOver = true;
+        return;
+    }
+    if (SammeFelt) {
+        FeltAktiv(NewNr, KnabDown);
+    } else {
+        // The old selection comes back while the pointer is outside.
+        FeltAktiv(OldNr, true);
+        FeltAktiv(NewNr, false);
+    }
+    if (FEnFunktionel)
+        FeltOver(OverNr, true);
+    MouseOver = false;
+}
+
+void TPropVar::TrykFlyt(bool Inde, bool SlukOver)
+{
+    if (FToolFunktion) {
+        if (Inde != MouseOver)
+            ToolIndUd(Inde, SlukOver);
+    } else if (Inde && !MouseOver) {
+        MouseOver = true;
+        FeltAktiv(NewNr, true);
+    } else if (!Inde && MouseOver) {
+        MouseOver = false;
+        FeltAktiv(NewNr, false);
+    }
+}
+
 void TPropVar::BegraensAntalFelter()
 {
     const std::int64_t Plads =

@@ -113,6 +113,10 @@ protected:
     void TrykNed(std::int32_t I);
     // Tool mode: the press ended outside its field; the old selection is back.
     void ToolFortrudt();
+    // During a press the pointer is inside (Inde) or outside the pressed field;
+    // moving out and back shows the old and the new selection in turn. With
+    // SlukOver, coming back takes the highlight from a single-function grid.
+    void TrykFlyt(bool Inde, bool SlukOver);
 
     // A field frame changed: paint again.
     virtual void RammeChange() { Invalidate(); }
@@ -167,6 +171,10 @@ protected:
     bool MouseOver = false;
     // AlleOppe: the pressed field was already selected when the press began.
     bool KnabDown = false;
+
+private:
+    // Tool mode: the pointer left or re-entered the pressed field.
+    void ToolIndUd(bool Inde, bool SlukOver);
 };
 
 } // namespace kvidrel

@@ -45,46 +45,12 @@ void TToolMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t
     TrykNed(I);
 }
 
-void TToolMus::ToolIndUd(bool Inde)
-{
-    const bool SammeFelt = FAlleOppe && NewNr == OldNr;
-    if (Inde) {
-        if (!SammeFelt)
-            FeltAktiv(OldNr, false);
-        FeltAktiv(NewNr, true);
-        if (FEnFunktionel)
-            FeltOver(OverNr, false);
-        MouseOver = true;
-        return;
-    }
-    if (SammeFelt) {
-        FeltAktiv(NewNr, KnabDown);
-    } else {
-        // The old selection comes back while the pointer is outside.
-        FeltAktiv(OldNr, true);
-        FeltAktiv(NewNr, false);
-    }
-    if (FEnFunktionel)
-        FeltOver(OverNr, true);
-    MouseOver = false;
-}
-
 void TToolMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
 {
     if (!CompoMade || FAntalFelter == 0)
         return;
     if (MouseNede) {
-        const bool Inde = IFelt(NewNr, X, Y);
-        if (FToolFunktion) {
-            if (Inde != MouseOver)
-                ToolIndUd(Inde);
-        } else if (Inde && !MouseOver) {
-            MouseOver = true;
-            FeltAktiv(NewNr, true);
-        } else if (!Inde && MouseOver) {
-            MouseOver = false;
-            FeltAktiv(NewNr, false);
-        }
+        TrykFlyt(IFelt(NewNr, X, Y), true);
     } else if (FMusOver) {
         OverMouse(Shift, X, Y);
     }

@@ -33,8 +33,6 @@ protected:
     TButtonNr FFarveKlik;
 
 private:
-    // Tool mode: the pointer left or re-entered the pressed field.
-    void ToolIndUd(bool Inde);
     void ToolKlik(TMouseButton Button);
 };
 

@@ -18,45 +18,13 @@ void TXMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t Y)
     TrykNed(I);
 }
 
-void TXMus::ToolIndUd(bool Inde)
-{
-    const bool SammeFelt = FAlleOppe && NewNr == OldNr;
-    if (Inde) {
-        // Coming back leaves the highlight alone.
-        if (!SammeFelt)
-            FeltAktiv(OldNr, false);
-        FeltAktiv(NewNr, true);
-        MouseOver = true;
-        return;
-    }
-    if (SammeFelt) {
-        FeltAktiv(NewNr, KnabDown);
-    } else {
-        // The old selection comes back while the pointer is outside.
-        FeltAktiv(OldNr, true);
-        FeltAktiv(NewNr, false);
-    }
-    if (FEnFunktionel)
-        FeltOver(OverNr, true);
-    MouseOver = false;
-}
-
 void TXMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
 {
     if (!CompoMade)
         return;
     if (MouseNede) {
-        const bool Inde = IFelt(NewNr, X, Y);
-        if (FToolFunktion) {
-            if (Inde != MouseOver)
-                ToolIndUd(Inde);
-        } else if (Inde && !MouseOver) {
-            MouseOver = true;
-            FeltAktiv(NewNr, true);
-        } else if (!Inde && MouseOver) {
-            MouseOver = false;
-            FeltAktiv(NewNr, false);
-        }
+        // Coming back leaves the highlight alone.
+        TrykFlyt(IFelt(NewNr, X, Y), false);
     } else if (FMusOver) {
         OverMouse(Shift, X, Y);
     }

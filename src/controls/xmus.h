@@ -23,7 +23,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void ToolIndUd(bool Inde);
     void ToolKlik(TMouseButton Button);
 };
 
