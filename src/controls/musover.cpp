@@ -239,16 +239,6 @@ void TMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
         FOnMusOver(this, OverNr + FStartNr);
 }
 
-void TMusOver::WMSetCursor(std::int32_t X, std::int32_t Y)
-{
-    FOverCursor.Vis(*this, OverCurs && InRekt.contains(X, Y), CursorOver());
-}
-
-void TMusOver::NormalCursor()
-{
-    FOverCursor.Vis(*this, false, CursorOver());
-}
-
 void TMusOver::DoEnter()
 {
     if (FAntalFelter == 0 || !CompoMade || !TabStop())

@@ -60,10 +60,6 @@ public:
 protected:
     // The highlight follows the pointer (no button held).
     void OverMouse(TShiftState Shift, std::int32_t X, std::int32_t Y);
-    // The hand (CursorOver) over the highlighted field at the point (X, Y).
-    void WMSetCursor(std::int32_t X, std::int32_t Y);
-    // The control's own cursor again.
-    void NormalCursor();
     virtual void DoEnter();
     virtual void DoExit();
     // Redraws every field for the new StartNr.
@@ -86,8 +82,6 @@ protected:
 private:
     TSitRegel Regel() const;
     void SaetSit(std::int32_t Nr, std::optional<TFeltSit> Ny);
-
-    TOverCursor FOverCursor;
 };
 
 } // namespace kvidrel

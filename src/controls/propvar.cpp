@@ -188,6 +188,35 @@ void TPropVar::TrykFlyt(bool Inde, bool SlukOver)
     }
 }
 
+void TPropVar::ToolKlikVis()
+{
+    if (FAlleOppe && NewNr == OldNr) {
+        FeltAktiv(NewNr, !KnabDown);
+    } else {
+        FeltAktiv(OldNr, false);
+        FeltAktiv(NewNr, true);
+    }
+    // The new look is shown before the handlers run.
+    BehandlVentende();
+    OldNr = NewNr;
+    if (FEnFunktionel)
+        FeltOver(OverNr, false);
+    if (!FAlleOppe) {
+        OverCurs = false;
+        NormalCursor();
+    }
+}
+
+void TPropVar::WMSetCursor(std::int32_t X, std::int32_t Y)
+{
+    FOverCursor.Vis(*this, OverCurs && InRekt.contains(X, Y), CursorOver());
+}
+
+void TPropVar::NormalCursor()
+{
+    FOverCursor.Vis(*this, false, CursorOver());
+}
+
 void TPropVar::BegraensAntalFelter()
 {
     const std::int64_t Plads =

@@ -7,7 +7,7 @@
 // state hooks that the interactive controls give. Indices count the visible
 // fields; -1 is none.
 
-#include "feltregler.h"
+#include "feltinput.h"
 #include "rammefelt.h"
 
 namespace kvidrel {
@@ -113,6 +113,14 @@ protected:
     void TrykNed(std::int32_t I);
     // Tool mode: the press ended outside its field; the old selection is back.
     void ToolFortrudt();
+    // Tool mode: the release came inside the pressed field. Shows the new
+    // selection (AlleOppe: a second click on it takes it away) before the
+    // handlers run, and makes it the selection.
+    void ToolKlikVis();
+    // The hand (CursorOver) over the highlighted field at the point (X, Y).
+    void WMSetCursor(std::int32_t X, std::int32_t Y);
+    // The control's own cursor again.
+    void NormalCursor();
     // During a press the pointer is inside (Inde) or outside the pressed field;
     // moving out and back shows the old and the new selection in turn. With
     // SlukOver, coming back takes the highlight from a single-function grid.
@@ -175,6 +183,8 @@ protected:
 private:
     // Tool mode: the pointer left or re-entered the pressed field.
     void ToolIndUd(bool Inde, bool SlukOver);
+
+    TOverCursor FOverCursor;
 };
 
 } // namespace kvidrel

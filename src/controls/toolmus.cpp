@@ -60,22 +60,7 @@ void TToolMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
 
 void TToolMus::ToolKlik(TMouseButton Button)
 {
-    if (FAlleOppe && NewNr == OldNr) {
-        // A second click on the selection takes it away.
-        FeltAktiv(NewNr, !KnabDown);
-    } else {
-        FeltAktiv(OldNr, false);
-        FeltAktiv(NewNr, true);
-    }
-    // The new look is shown before the handlers run.
-    BehandlVentende();
-    OldNr = NewNr;
-    if (FEnFunktionel)
-        FeltOver(OverNr, false);
-    if (!FAlleOppe) {
-        OverCurs = false;
-        NormalCursor();
-    }
+    ToolKlikVis();
     // A handler run meanwhile may have taken the selection away.
     if (NewNr < 0)
         return;

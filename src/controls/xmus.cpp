@@ -32,22 +32,7 @@ void TXMus::MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y)
 
 void TXMus::ToolKlik(TMouseButton Button)
 {
-    if (FAlleOppe && NewNr == OldNr) {
-        // A second click on the selection takes it away.
-        FeltAktiv(NewNr, !KnabDown);
-    } else {
-        FeltAktiv(OldNr, false);
-        FeltAktiv(NewNr, true);
-    }
-    // The new look is shown before the handler runs.
-    BehandlVentende();
-    if (FEnFunktionel)
-        FeltOver(OverNr, false);
-    OldNr = NewNr;
-    if (!FAlleOppe) {
-        OverCurs = false;
-        NormalCursor();
-    }
+    ToolKlikVis();
     // A handler run meanwhile may have taken the selection away.
     if (NewNr >= 0 && FOnMus)
         FOnMus(this, Button, NewNr);

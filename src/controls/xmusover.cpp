@@ -142,16 +142,6 @@ void TXMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
         FOnMusOver(this, OverNr);
 }
 
-void TXMusOver::WMSetCursor(std::int32_t X, std::int32_t Y)
-{
-    FOverCursor.Vis(*this, OverCurs && InRekt.contains(X, Y), CursorOver());
-}
-
-void TXMusOver::NormalCursor()
-{
-    FOverCursor.Vis(*this, false, CursorOver());
-}
-
 void TXMusOver::DoEnter()
 {
     if (!CompoMade || !TabStop())

@@ -46,8 +46,6 @@ public:
 
 protected:
     void OverMouse(TShiftState Shift, std::int32_t X, std::int32_t Y);
-    void WMSetCursor(std::int32_t X, std::int32_t Y);
-    void NormalCursor();
     virtual void DoEnter();
     virtual void DoExit();
     std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
@@ -63,8 +61,6 @@ protected:
 private:
     TSitRegel Regel() const;
     void SaetSit(std::int32_t Nr, std::optional<TFeltSit> Ny);
-
-    TOverCursor FOverCursor;
 };
 
 } // namespace kvidrel
