@@ -83,6 +83,10 @@ protected:
 
     // Whether Nr is a field of the array.
     bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
+    const TRect *FeltIndre(std::int32_t Nr) const override
+    {
+        return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)].IR : nullptr;
+    }
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);
 

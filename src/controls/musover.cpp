@@ -190,20 +190,6 @@ std::int32_t TMusOver::GetNr(std::uint16_t KeyArt) const
     return OverMaal(KeyArt);
 }
 
-bool TMusOver::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
-{
-    return GyldigtFelt(Nr) && FFelt[std::size_t(Nr)].IR.contains(X, Y);
-}
-
-std::int32_t TMusOver::FeltVed(std::int32_t X, std::int32_t Y) const
-{
-    const std::int32_t Antal = std::min<std::int32_t>(FAntalFelter, std::int32_t(FFelt.size()));
-    for (std::int32_t I = 0; I < Antal; ++I)
-        if (FFelt[std::size_t(I)].IR.contains(X, Y))
-            return I;
-    return -1;
-}
-
 void TMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
 {
     MusMove = true;

@@ -64,9 +64,6 @@ protected:
     virtual void DoExit();
     // Redraws every field for the new StartNr.
     void StartNrChange();
-    // The first field whose inner rectangle holds the point; -1 for none.
-    std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
-    bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;
     // Repaints visible field Nr at once and reports it to the check-box hook.
     void GenTegn(std::int32_t Nr);
 

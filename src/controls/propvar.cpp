@@ -81,6 +81,24 @@ void TPropVar::SaetSitFarver(TXRamme &R, bool Aktiv, bool OverFarve, bool Omrids
         R.SetAnvendOmrids(Omrids);
 }
 
+std::int32_t TPropVar::FeltVed(std::int32_t X, std::int32_t Y) const
+{
+    for (std::int32_t I = 0; I < FAntalFelter; ++I) {
+        const TRect *R = FeltIndre(I);
+        if (!R)
+            break;
+        if (R->contains(X, Y))
+            return I;
+    }
+    return -1;
+}
+
+bool TPropVar::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
+{
+    const TRect *R = FeltIndre(Nr);
+    return R && R->contains(X, Y);
+}
+
 void TPropVar::FlytOver(std::int32_t N)
 {
     FeltOver(OverNr, false);

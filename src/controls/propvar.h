@@ -99,6 +99,13 @@ protected:
     // Closed to the highlight and the arrow keys.
     virtual bool Blokeret(std::int32_t) const { return false; }
 
+    // The inner rectangle of field Nr, where its picture and text go and where
+    // it is hit; nullptr when there is no such field.
+    virtual const TRect *FeltIndre(std::int32_t) const { return nullptr; }
+    // The first field whose inner rectangle holds the point; -1 for none.
+    std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
+    bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;
+
     // The highlight moves to field N; a single-function grid drops its selection.
     void FlytOver(std::int32_t N);
     // The field a navigation key leads to from the highlight; -1 when every

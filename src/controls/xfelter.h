@@ -72,6 +72,10 @@ protected:
     void Paint() override;
 
     bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
+    const TRect *FeltIndre(std::int32_t Nr) const override
+    {
+        return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)].IR : nullptr;
+    }
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);
     TXFeltArray FFelt;

@@ -97,20 +97,6 @@ std::int32_t TXMusOver::GetNr(std::int32_t CNr, std::uint16_t KeyArt) const
     return NavigationsMaal(Gitter(), CNr, KeyArt, [this](std::int32_t Nr) { return Blokeret(Nr); });
 }
 
-bool TXMusOver::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
-{
-    return GyldigtFelt(Nr) && FFelt[std::size_t(Nr)].IR.contains(X, Y);
-}
-
-std::int32_t TXMusOver::FeltVed(std::int32_t X, std::int32_t Y) const
-{
-    const std::int32_t Antal = std::min<std::int32_t>(FAntalFelter, std::int32_t(FFelt.size()));
-    for (std::int32_t I = 0; I < Antal; ++I)
-        if (FFelt[std::size_t(I)].IR.contains(X, Y))
-            return I;
-    return -1;
-}
-
 void TXMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
 {
     MusMove = true;

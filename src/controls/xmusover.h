@@ -48,8 +48,6 @@ protected:
     void OverMouse(TShiftState Shift, std::int32_t X, std::int32_t Y);
     virtual void DoEnter();
     virtual void DoExit();
-    std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
-    bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;
 
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
