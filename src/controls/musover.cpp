@@ -192,13 +192,7 @@ std::int32_t TMusOver::GetNr(std::uint16_t KeyArt) const
 
 void TMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
 {
-    MusMove = true;
-    if (TabStop() && !hasFocus()) {
-        setFocus(Qt::MouseFocusReason);
-        // DoEnter runs now, knowing that the mouse brought the focus.
-        BehandlVentende();
-    }
-    MusMove = false;
+    TagFokusVedMus();
 
     const std::int32_t I = FeltVed(X, Y);
     if (I < 0) {
@@ -251,11 +245,8 @@ void TMusOver::DoExit()
         if (FTimerType == ttOver)
             SlutTimer();
     }
-    if (FNoFoNoAktiv) {
-        FeltAktiv(NewNr, false);
-        NewNr = -1;
-        OldNr = -1;
-    }
+    if (FNoFoNoAktiv)
+        SlipAktiv();
 }
 
 void TMusOver::focusInEvent(QFocusEvent *event)

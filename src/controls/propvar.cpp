@@ -99,16 +99,38 @@ bool TPropVar::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
     return R && R->contains(X, Y);
 }
 
+void TPropVar::TagFokus()
+{
+    if (TabStop(*this)) {
+        setFocus(Qt::MouseFocusReason);
+        BehandlVentende();
+    }
+}
+
+void TPropVar::TagFokusVedMus()
+{
+    MusMove = true;
+    if (TabStop(*this) && !hasFocus()) {
+        setFocus(Qt::MouseFocusReason);
+        BehandlVentende();
+    }
+    MusMove = false;
+}
+
+void TPropVar::SlipAktiv()
+{
+    FeltAktiv(NewNr, false);
+    NewNr = -1;
+    OldNr = -1;
+}
+
 void TPropVar::FlytOver(std::int32_t N)
 {
     FeltOver(OverNr, false);
     OverNr = N;
     FeltOver(N, true);
-    if (FEnFunktionel) {
-        FeltAktiv(NewNr, false);
-        NewNr = -1;
-        OldNr = -1;
-    }
+    if (FEnFunktionel)
+        SlipAktiv();
 }
 
 std::int32_t TPropVar::OverMaal(std::uint16_t KeyArt) const

@@ -106,6 +106,14 @@ protected:
     std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
     bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;
 
+    // A press gives a TabStop control the focus; what that sets off runs first.
+    void TagFokus();
+    // The pointer over a TabStop control without the focus gives it the focus,
+    // and what that sets off runs knowing that the mouse brought it (MusMove).
+    void TagFokusVedMus();
+    // The selection is taken away.
+    void SlipAktiv();
+
     // The highlight moves to field N; a single-function grid drops its selection.
     void FlytOver(std::int32_t N);
     // The field a navigation key leads to from the highlight; -1 when every

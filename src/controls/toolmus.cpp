@@ -29,10 +29,7 @@ void TToolMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t
 {
     if (FAntalFelter == 0)
         return;
-    if (TabStop()) {
-        setFocus(Qt::MouseFocusReason);
-        BehandlVentende();
-    }
+    TagFokus();
 
     const std::int32_t I = FeltVed(X, Y);
     if (I < 0) {

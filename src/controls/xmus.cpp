@@ -8,10 +8,7 @@ TXMus::TXMus(QWidget *AOwner) : TXMusOver(AOwner) {}
 
 void TXMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t Y)
 {
-    if (TabStop()) {
-        setFocus(Qt::MouseFocusReason);
-        BehandlVentende();
-    }
+    TagFokus();
     const std::int32_t I = FeltVed(X, Y);
     if (!Svarer(I))
         return;

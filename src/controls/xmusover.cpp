@@ -99,13 +99,7 @@ std::int32_t TXMusOver::GetNr(std::int32_t CNr, std::uint16_t KeyArt) const
 
 void TXMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
 {
-    MusMove = true;
-    if (TabStop() && !hasFocus()) {
-        setFocus(Qt::MouseFocusReason);
-        // DoEnter runs now, knowing that the mouse brought the focus.
-        BehandlVentende();
-    }
-    MusMove = false;
+    TagFokusVedMus();
 
     const std::int32_t I = FeltVed(X, Y);
     if (I < 0) {
@@ -148,11 +142,8 @@ void TXMusOver::DoExit()
         if (FNoFoNoOver)
             OverNr = -1;
     }
-    if (FNoFoNoAktiv) {
-        FeltAktiv(NewNr, false);
-        NewNr = -1;
-        OldNr = -1;
-    }
+    if (FNoFoNoAktiv)
+        SlipAktiv();
 }
 
 void TXMusOver::focusInEvent(QFocusEvent *event)
