@@ -124,6 +124,27 @@ void TPropVar::SlipAktiv()
     OldNr = -1;
 }
 
+bool TPropVar::TastNed(std::uint16_t Key)
+{
+    switch (Key) {
+    case tkEnter:
+        return Enter();
+    case tkMellemrum:
+        SkiftOver();
+        return true;
+    case tkEnd:
+    case tkHome:
+    case tkVenstre:
+    case tkOp:
+    case tkHojre:
+    case tkNed:
+        Naviger(Key);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TPropVar::FlytOver(std::int32_t N)
 {
     FeltOver(OverNr, false);

@@ -114,6 +114,13 @@ protected:
     // The selection is taken away.
     void SlipAktiv();
 
+    // The keys of the interactive controls: Enter clicks the highlighted field
+    // (true when there was one), a navigation key moves the highlight.
+    virtual bool Enter() { return false; }
+    virtual void Naviger(std::uint16_t) {}
+    // Runs key Key; true when the key was used.
+    bool TastNed(std::uint16_t Key);
+
     // The highlight moves to field N; a single-function grid drops its selection.
     void FlytOver(std::int32_t N);
     // The field a navigation key leads to from the highlight; -1 when every

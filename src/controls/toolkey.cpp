@@ -59,23 +59,7 @@ bool TToolKey::KeyDown(std::uint16_t Key, TShiftState)
 {
     if (FAntalFelter == 0)
         return false;
-    switch (Key) {
-    case tkEnter:
-        return Enter();
-    case tkMellemrum:
-        SkiftOver();
-        return true;
-    case tkEnd:
-    case tkHome:
-    case tkVenstre:
-    case tkOp:
-    case tkHojre:
-    case tkNed:
-        Naviger(Key);
-        return true;
-    default:
-        return false;
-    }
+    return TastNed(Key);
 }
 
 void TToolKey::keyPressEvent(QKeyEvent *event)

@@ -20,8 +20,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool Enter();
-    void Naviger(std::uint16_t Key);
+    bool Enter() override;
+    void Naviger(std::uint16_t Key) override;
 };
 
 } // namespace kvidrel

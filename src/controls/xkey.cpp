@@ -40,23 +40,7 @@ void TXKey::Naviger(std::uint16_t Key)
 
 bool TXKey::KeyDown(std::uint16_t Key, TShiftState)
 {
-    switch (Key) {
-    case tkEnter:
-        return Enter();
-    case tkMellemrum:
-        SkiftOver();
-        return true;
-    case tkEnd:
-    case tkHome:
-    case tkVenstre:
-    case tkOp:
-    case tkHojre:
-    case tkNed:
-        Naviger(Key);
-        return true;
-    default:
-        return false;
-    }
+    return TastNed(Key);
 }
 
 void TXKey::keyPressEvent(QKeyEvent *event)
