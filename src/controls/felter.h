@@ -14,16 +14,8 @@
 namespace kvidrel {
 
 // One field of the grid.
-struct TFelt
+struct TFelt : TFeltGrund
 {
-    std::int32_t Nummer = 0;
-    std::int32_t X1 = 0;
-    std::int32_t Y1 = 0;
-    std::int32_t X2 = 0;
-    std::int32_t Y2 = 0;
-    TRect YR; // outer rectangle, the frame goes here (inclusive)
-    TRect IR; // inside the frame: picture, text and hit tests
-    TFeltSit FSit = 0;
     // The selection across disabling and enabling; the check box state with a
     // CheckFelt hook.
     bool Checked = false;
@@ -83,9 +75,9 @@ protected:
 
     // Whether Nr is a field of the array.
     bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
-    const TRect *FeltIndre(std::int32_t Nr) const override
+    const TFeltGrund *FeltGrund(std::int32_t Nr) const override
     {
-        return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)].IR : nullptr;
+        return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)] : nullptr;
     }
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);

@@ -25,11 +25,6 @@ TSitRegel TMusOver::Regel() const
     return {Fri, Fri};
 }
 
-TFeltSit TMusOver::Sit(std::int32_t Nr) const
-{
-    return GyldigtFelt(Nr) ? FFelt[std::size_t(Nr)].FSit : TFeltSit(0);
-}
-
 bool TMusOver::Blokeret(std::int32_t Nr) const
 {
     const TFeltSit s = Sit(Nr);

@@ -55,7 +55,6 @@ public:
     std::int32_t GetNr(std::uint16_t KeyArt) const;
     // Closed to the highlight and the arrow keys.
     bool Blokeret(std::int32_t Nr) const override;
-    TFeltSit Sit(std::int32_t Nr) const override;
 
 protected:
     // The highlight follows the pointer (no button held).

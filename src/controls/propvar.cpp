@@ -81,13 +81,19 @@ void TPropVar::SaetSitFarver(TXRamme &R, bool Aktiv, bool OverFarve, bool Omrids
         R.SetAnvendOmrids(Omrids);
 }
 
+TFeltSit TPropVar::Sit(std::int32_t Nr) const
+{
+    const TFeltGrund *T = FeltGrund(Nr);
+    return T ? T->FSit : TFeltSit(0);
+}
+
 std::int32_t TPropVar::FeltVed(std::int32_t X, std::int32_t Y) const
 {
     for (std::int32_t I = 0; I < FAntalFelter; ++I) {
-        const TRect *R = FeltIndre(I);
-        if (!R)
+        const TFeltGrund *T = FeltGrund(I);
+        if (!T)
             break;
-        if (R->contains(X, Y))
+        if (T->IR.contains(X, Y))
             return I;
     }
     return -1;
@@ -95,8 +101,8 @@ std::int32_t TPropVar::FeltVed(std::int32_t X, std::int32_t Y) const
 
 bool TPropVar::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
 {
-    const TRect *R = FeltIndre(Nr);
-    return R && R->contains(X, Y);
+    const TFeltGrund *T = FeltGrund(Nr);
+    return T && T->IR.contains(X, Y);
 }
 
 void TPropVar::TagFokus()

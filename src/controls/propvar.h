@@ -17,6 +17,19 @@ namespace kvidrel {
 void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bool EnFunktionel,
                  bool BrugOverFarve);
 
+// What every field of a grid holds: its place and its state.
+struct TFeltGrund
+{
+    std::int32_t Nummer = 0;
+    std::int32_t X1 = 0;
+    std::int32_t Y1 = 0;
+    std::int32_t X2 = 0;
+    std::int32_t Y2 = 0;
+    TRect YR; // outer rectangle, the frame goes here (inclusive)
+    TRect IR; // inside the frame: picture, text and hit tests
+    TFeltSit FSit = 0;
+};
+
 class TPropVar : public TRammeFelt
 {
 public:
@@ -77,6 +90,9 @@ public:
     std::int32_t FeltHojde() const { return FFeltHojde; }
     void SetFeltHojde(std::int32_t Value);
 
+    // The state of field Nr; 0 for a field that does not exist.
+    TFeltSit Sit(std::int32_t Nr) const;
+
     std::int32_t GetAktivNr() const { return NewNr; }
     std::int32_t GetOverNr() const { return OverNr; }
     // Stores the highlighted field without painting.
@@ -95,13 +111,11 @@ protected:
     // without them leaves its fields as they are.
     virtual void FeltAktiv(std::int32_t, bool) {}
     virtual void FeltOver(std::int32_t, bool) {}
-    virtual TFeltSit Sit(std::int32_t) const { return 0; }
     // Closed to the highlight and the arrow keys.
     virtual bool Blokeret(std::int32_t) const { return false; }
 
-    // The inner rectangle of field Nr, where its picture and text go and where
-    // it is hit; nullptr when there is no such field.
-    virtual const TRect *FeltIndre(std::int32_t) const { return nullptr; }
+    // Field Nr of the grid; nullptr when there is no such field.
+    virtual const TFeltGrund *FeltGrund(std::int32_t) const { return nullptr; }
     // The first field whose inner rectangle holds the point; -1 for none.
     std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
     bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;

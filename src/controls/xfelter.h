@@ -12,17 +12,9 @@
 namespace kvidrel {
 
 // One field of the schema.
-struct TXFelt
+struct TXFelt : TFeltGrund
 {
-    std::int32_t Nummer = 0;
-    std::int32_t X1 = 0;
-    std::int32_t Y1 = 0;
-    std::int32_t X2 = 0;
-    std::int32_t Y2 = 0;
-    TRect YR;  // outer rectangle, the frame goes here (inclusive)
-    TRect IR;  // inside the field frame: picture, text and hit tests
-    TRect SIR; // inside the header frame: picture and text of a header cell
-    TFeltSit FSit = 0;
+    TRect SIR;              // inside the header frame: picture and text of a header cell
     bool SkemaFelt = false; // a header cell
     bool NoRespons = false; // closed to the mouse, the highlight and the keys
 };
@@ -72,9 +64,9 @@ protected:
     void Paint() override;
 
     bool GyldigtFelt(std::int32_t Nr) const { return Nr >= 0 && std::size_t(Nr) < FFelt.size(); }
-    const TRect *FeltIndre(std::int32_t Nr) const override
+    const TFeltGrund *FeltGrund(std::int32_t Nr) const override
     {
-        return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)].IR : nullptr;
+        return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)] : nullptr;
     }
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);

@@ -22,11 +22,6 @@ TSitRegel TXMusOver::Regel() const
     return {!FToolFunktion, true};
 }
 
-TFeltSit TXMusOver::Sit(std::int32_t Nr) const
-{
-    return GyldigtFelt(Nr) ? FFelt[std::size_t(Nr)].FSit : TFeltSit(0);
-}
-
 bool TXMusOver::Svarer(std::int32_t Nr) const
 {
     return GyldigtFelt(Nr) && !FFelt[std::size_t(Nr)].NoRespons && Sit(Nr) != 4;

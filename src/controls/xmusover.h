@@ -40,7 +40,6 @@ public:
     std::int32_t GetNr(std::int32_t CNr, std::uint16_t KeyArt) const;
     // Closed to the highlight and the arrow keys.
     bool Blokeret(std::int32_t Nr) const override;
-    TFeltSit Sit(std::int32_t Nr) const override;
     // Open to the mouse: a field that is neither NoRespons nor inactive.
     bool Svarer(std::int32_t Nr) const;
 
