@@ -130,6 +130,19 @@ void TPropVar::SlipAktiv()
     OldNr = -1;
 }
 
+void TPropVar::ToolEnter()
+{
+    if (FAlleOppe && NewNr == OldNr && OldNr == OverNr) {
+        // A highlighted field that is also selected is in state 3.
+        FeltAktiv(NewNr, Sit(NewNr) != 3);
+    } else {
+        FeltAktiv(NewNr, false);
+        NewNr = OverNr;
+        OldNr = OverNr;
+        FeltAktiv(NewNr, true);
+    }
+}
+
 bool TPropVar::TastNed(std::uint16_t Key)
 {
     switch (Key) {

@@ -132,6 +132,9 @@ protected:
     // (true when there was one), a navigation key moves the highlight.
     virtual bool Enter() { return false; }
     virtual void Naviger(std::uint16_t) {}
+    // Tool mode: Enter on the highlighted field selects it (AlleOppe: Enter on
+    // the selection takes it away).
+    void ToolEnter();
     // Runs key Key; true when the key was used.
     bool TastNed(std::uint16_t Key);
 

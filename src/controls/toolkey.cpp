@@ -10,18 +10,11 @@ bool TToolKey::Enter()
 {
     if (OverNr < 0 || (Sit(OverNr) != 2 && Sit(OverNr) != 3))
         return false;
-    // A highlighted field that is also selected is in state 3.
-    const bool ErAktiv = Sit(OverNr) == 3;
     if (FToolFunktion) {
-        if (FAlleOppe && NewNr == OldNr && OldNr == OverNr) {
-            FeltAktiv(NewNr, !ErAktiv);
-        } else {
-            FeltAktiv(NewNr, false);
-            NewNr = OverNr;
-            OldNr = OverNr;
-            FeltAktiv(NewNr, true);
-        }
+        ToolEnter();
     } else {
+        // A highlighted field that is also selected is in state 3.
+        const bool ErAktiv = Sit(OverNr) == 3;
         NewNr = OverNr;
         if (FCheckFelt)
             FeltAktiv(NewNr, !ErAktiv);

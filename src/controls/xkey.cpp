@@ -10,19 +10,10 @@ bool TXKey::Enter()
 {
     if (OverNr < 0 || (Sit(OverNr) != 2 && Sit(OverNr) != 3))
         return false;
-    if (FToolFunktion) {
-        if (FAlleOppe && NewNr == OldNr && OldNr == OverNr) {
-            // A highlighted field that is also selected is in state 3.
-            FeltAktiv(NewNr, Sit(NewNr) != 3);
-        } else {
-            FeltAktiv(NewNr, false);
-            NewNr = OverNr;
-            OldNr = OverNr;
-            FeltAktiv(NewNr, true);
-        }
-    } else {
+    if (FToolFunktion)
+        ToolEnter();
+    else
         NewNr = OverNr;
-    }
     if (FOnMus)
         FOnMus(this, mbLeft, NewNr);
     return true;
