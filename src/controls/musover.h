@@ -15,22 +15,11 @@ class TMusOver : public TTekstFelter
 public:
     explicit TMusOver(QWidget *AOwner = nullptr);
 
-    // A completed click (and Enter): the item number.
-    const TFelterMus &OnMus() const { return FOnMus; }
-    void SetOnMus(TFelterMus Value) { FOnMus = std::move(Value); }
-    // The highlight moved: the item number.
-    const TOverMus &OnMusOver() const { return FOnMusOver; }
-    void SetOnMusOver(TOverMus Value) { FOnMusOver = std::move(Value); }
-    // The highlight follows the mouse pointer.
-    bool MusOver() const { return FMusOver; }
-    void SetMusOver(bool Value) { FMusOver = Value; }
     // Called after the fields were redrawn for a new StartNr.
     const TNoParam &PalStartNr() const { return FPalStartNr; }
     void SetPalStartNr(TNoParam Value) { FPalStartNr = std::move(Value); }
     const TNotifyEvent &NytStartNr() const { return FNytStartNr; }
     void SetNytStartNr(TNotifyEvent Value) { FNytStartNr = std::move(Value); }
-    bool TabStop() const { return kvidrel::TabStop(*this); }
-    void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
 
     // State changes of visible field Nr; a change repaints the field at once.
     void FeltAktiv(std::int32_t Nr, bool Aktiv) override;
@@ -69,9 +58,6 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
-    TFelterMus FOnMus;
-    TOverMus FOnMusOver;
-    bool FMusOver = false;
     TNoParam FPalStartNr;
     TNotifyEvent FNytStartNr;
 

@@ -107,7 +107,7 @@ bool TPropVar::IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const
 
 void TPropVar::TagFokus()
 {
-    if (TabStop(*this)) {
+    if (TabStop()) {
         setFocus(Qt::MouseFocusReason);
         BehandlVentende();
     }
@@ -116,7 +116,7 @@ void TPropVar::TagFokus()
 void TPropVar::TagFokusVedMus()
 {
     MusMove = true;
-    if (TabStop(*this) && !hasFocus()) {
+    if (TabStop() && !hasFocus()) {
         setFocus(Qt::MouseFocusReason);
         BehandlVentende();
     }

@@ -93,6 +93,19 @@ public:
     // The state of field Nr; 0 for a field that does not exist.
     TFeltSit Sit(std::int32_t Nr) const;
 
+    // A completed click (and Enter): the list gives the item number, the
+    // schema the field number.
+    const TFelterMus &OnMus() const { return FOnMus; }
+    void SetOnMus(TFelterMus Value) { FOnMus = std::move(Value); }
+    // The highlight moved: numbered as OnMus.
+    const TOverMus &OnMusOver() const { return FOnMusOver; }
+    void SetOnMusOver(TOverMus Value) { FOnMusOver = std::move(Value); }
+    // The highlight follows the mouse pointer.
+    bool MusOver() const { return FMusOver; }
+    void SetMusOver(bool Value) { FMusOver = Value; }
+    bool TabStop() const { return kvidrel::TabStop(*this); }
+    void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
+
     std::int32_t GetAktivNr() const { return NewNr; }
     std::int32_t GetOverNr() const { return OverNr; }
     // Stores the highlighted field without painting.
@@ -183,6 +196,9 @@ protected:
     }
 
     TXFeltRamme FFeltRamme;
+    TFelterMus FOnMus;
+    TOverMus FOnMusOver;
+    bool FMusOver = false;
     bool FBrugAktivFarve = false;
     bool FBrugOverFarve = false;
     bool FBrugOmrids = false;

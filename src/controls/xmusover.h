@@ -15,15 +15,6 @@ class TXMusOver : public TXTekst
 public:
     explicit TXMusOver(QWidget *AOwner = nullptr);
 
-    const TFelterMus &OnMus() const { return FOnMus; }
-    void SetOnMus(TFelterMus Value) { FOnMus = std::move(Value); }
-    const TOverMus &OnMusOver() const { return FOnMusOver; }
-    void SetOnMusOver(TOverMus Value) { FOnMusOver = std::move(Value); }
-    bool MusOver() const { return FMusOver; }
-    void SetMusOver(bool Value) { FMusOver = Value; }
-    bool TabStop() const { return kvidrel::TabStop(*this); }
-    void SetTabStop(bool Value) { kvidrel::SetTabStop(*this, Value); }
-
     // State changes of field Nr; a change repaints the field at once.
     void FeltAktiv(std::int32_t Nr, bool Aktiv) override;
     void FeltOver(std::int32_t Nr, bool Over) override;
@@ -50,10 +41,6 @@ protected:
 
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-
-    TFelterMus FOnMus;
-    TOverMus FOnMusOver;
-    bool FMusOver = false;
 
 private:
     TSitRegel Regel() const;
