@@ -147,17 +147,6 @@ void TFelter::MakeRamme(std::int32_t Nr)
     }
 }
 
-void TFelter::MakeBitmap(std::int32_t) {}
-
-void TFelter::MakeTekst(std::int32_t) {}
-
-void TFelter::TegnFelt(std::int32_t Nr)
-{
-    MakeRamme(Nr);
-    MakeBitmap(Nr);
-    MakeTekst(Nr);
-}
-
 void TFelter::Paint()
 {
     TPropVar::Paint();

@@ -306,6 +306,13 @@ void TPropVar::BegraensAntalFelter()
     FAntalFelter = std::max(FAntalFelter, 0);
 }
 
+void TPropVar::TegnFelt(std::int32_t Nr)
+{
+    MakeRamme(Nr);
+    MakeBitmap(Nr);
+    MakeTekst(Nr);
+}
+
 void TPropVar::StoerrelseAendret()
 {
     FelterBeregnet = false;

@@ -111,6 +111,14 @@ public:
     // Stores the highlighted field without painting.
     void SetOverNr(std::int32_t FeltNr) { OverNr = FeltNr; }
 
+    // Draw the frame, the picture and the text of field Nr by its state
+    // (nothing at this level).
+    virtual void MakeRamme(std::int32_t) {}
+    virtual void MakeBitmap(std::int32_t) {}
+    virtual void MakeTekst(std::int32_t) {}
+    // Redraws field Nr at once: frame, picture and text.
+    void TegnFelt(std::int32_t Nr);
+
     // A new base frame moves the content rectangle: lay out again.
     void RammeForandret() override;
 

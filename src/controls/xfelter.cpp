@@ -188,17 +188,6 @@ void TXFelter::MakeRamme(std::int32_t Nr)
     }
 }
 
-void TXFelter::MakeBitmap(std::int32_t) {}
-
-void TXFelter::MakeTekst(std::int32_t) {}
-
-void TXFelter::TegnFelt(std::int32_t Nr)
-{
-    MakeRamme(Nr);
-    MakeBitmap(Nr);
-    MakeTekst(Nr);
-}
-
 void TXFelter::Paint()
 {
     TPropVar::Paint();

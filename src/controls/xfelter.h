@@ -41,12 +41,7 @@ public:
     // Lays the fields out in the content rectangle.
     void BeregnFelter();
     // Draws the frame of field Nr by its state.
-    void MakeRamme(std::int32_t Nr);
-    // Draws the picture and the text of field Nr (nothing at this level).
-    virtual void MakeBitmap(std::int32_t Nr);
-    virtual void MakeTekst(std::int32_t Nr);
-    // Redraws field Nr at once: frame, picture and text.
-    void TegnFelt(std::int32_t Nr);
+    void MakeRamme(std::int32_t Nr) override;
 
     void InitFelt(std::int32_t FeltAntal);
     // Set a field's state without painting.
