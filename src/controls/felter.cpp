@@ -213,23 +213,6 @@ void TFelter::InitAktiv(std::int32_t FeltNr)
         T.Checked = true;
 }
 
-void TFelter::InitOver(std::int32_t FeltNr)
-{
-    if (FeltNr < 0)
-        return;
-    SikrFelt(FeltNr);
-    FFelt[std::size_t(FeltNr)].FSit = 2;
-    OverNr = FeltNr;
-}
-
-void TFelter::InitInAktiv(std::int32_t FeltNr)
-{
-    if (FeltNr < 0)
-        return;
-    SikrFelt(FeltNr);
-    FFelt[std::size_t(FeltNr)].FSit = 4;
-}
-
 void TFelter::EnabledAll(bool Aktiv)
 {
     if (!CompoMade)

@@ -59,8 +59,6 @@ public:
     // Set a field's state without painting.
     void InitNormal(std::int32_t FeltNr);
     void InitAktiv(std::int32_t FeltNr);
-    void InitOver(std::int32_t FeltNr);
-    void InitInAktiv(std::int32_t FeltNr);
     // Enables or disables the control and all its fields; a disabled list
     // remembers its selection.
     void EnabledAll(bool Aktiv);
@@ -73,6 +71,11 @@ protected:
     const TFeltGrund *FeltGrund(std::int32_t Nr) const override
     {
         return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)] : nullptr;
+    }
+    TFeltGrund *SikretFelt(std::int32_t Nr) override
+    {
+        SikrFelt(Nr);
+        return &FFelt[std::size_t(Nr)];
     }
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);

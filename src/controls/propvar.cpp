@@ -313,6 +313,23 @@ void TPropVar::TegnFelt(std::int32_t Nr)
     MakeTekst(Nr);
 }
 
+void TPropVar::InitOver(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    if (TFeltGrund *T = SikretFelt(FeltNr))
+        T->FSit = 2;
+    OverNr = FeltNr;
+}
+
+void TPropVar::InitInAktiv(std::int32_t FeltNr)
+{
+    if (FeltNr < 0)
+        return;
+    if (TFeltGrund *T = SikretFelt(FeltNr))
+        T->FSit = 4;
+}
+
 void TPropVar::StoerrelseAendret()
 {
     FelterBeregnet = false;

@@ -119,6 +119,11 @@ public:
     // Redraws field Nr at once: frame, picture and text.
     void TegnFelt(std::int32_t Nr);
 
+    // Set field FeltNr's state without painting, growing the field array
+    // when needed.
+    void InitOver(std::int32_t FeltNr);
+    void InitInAktiv(std::int32_t FeltNr);
+
     // A new base frame moves the content rectangle: lay out again.
     void RammeForandret() override;
 
@@ -137,6 +142,8 @@ protected:
 
     // Field Nr of the grid; nullptr when there is no such field.
     virtual const TFeltGrund *FeltGrund(std::int32_t) const { return nullptr; }
+    // Field Nr (0 or more), the field array grown to hold it.
+    virtual TFeltGrund *SikretFelt(std::int32_t) { return nullptr; }
     // The first field whose inner rectangle holds the point; -1 for none.
     std::int32_t FeltVed(std::int32_t X, std::int32_t Y) const;
     bool IFelt(std::int32_t Nr, std::int32_t X, std::int32_t Y) const;

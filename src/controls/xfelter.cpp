@@ -221,23 +221,6 @@ void TXFelter::InitAktiv(std::int32_t FeltNr)
     OldNr = FeltNr;
 }
 
-void TXFelter::InitOver(std::int32_t FeltNr)
-{
-    if (FeltNr < 0)
-        return;
-    SikrFelt(FeltNr);
-    FFelt[std::size_t(FeltNr)].FSit = 2;
-    OverNr = FeltNr;
-}
-
-void TXFelter::InitInAktiv(std::int32_t FeltNr)
-{
-    if (FeltNr < 0)
-        return;
-    SikrFelt(FeltNr);
-    FFelt[std::size_t(FeltNr)].FSit = 4;
-}
-
 void TXFelter::EnabledAll(bool Enabled)
 {
     const std::size_t Antal = std::min(FFelt.size(), std::size_t(std::max(FAntalFelter, 0)));

@@ -47,8 +47,6 @@ public:
     // Set a field's state without painting.
     void InitNormal(std::int32_t FeltNr);
     void InitAktiv(std::int32_t FeltNr);
-    void InitOver(std::int32_t FeltNr);
-    void InitInAktiv(std::int32_t FeltNr);
     // Every field normal, or every field inactive; the control stays enabled.
     void EnabledAll(bool Enabled);
 
@@ -62,6 +60,11 @@ protected:
     const TFeltGrund *FeltGrund(std::int32_t Nr) const override
     {
         return GyldigtFelt(Nr) ? &FFelt[std::size_t(Nr)] : nullptr;
+    }
+    TFeltGrund *SikretFelt(std::int32_t Nr) override
+    {
+        SikrFelt(Nr);
+        return &FFelt[std::size_t(Nr)];
     }
     // Grows the field array to at least FeltNr + 1 entries.
     void SikrFelt(std::int32_t FeltNr);
