@@ -476,6 +476,12 @@ std::int32_t TCompoTekst::TekstHojde(TArbejde &A, const QString &Tekst)
     return Sum;
 }
 
+std::int32_t LinieHojde(TCanvas &Can, const TFont &Font)
+{
+    Can.Font = Font;
+    return Can.TextHeight(QStringLiteral("Aykj"));
+}
+
 void SaetCompoTekst(QPointer<TCompoTekst> &Ref, TCompoTekst *Value, TGrundFelt &Felt)
 {
     Ref = Value;

@@ -139,6 +139,10 @@ private:
     bool SkyggeMade = false;
 };
 
+// The height of a line of text in Font, with ascenders and descenders; leaves
+// Font on the canvas.
+std::int32_t LinieHojde(TCanvas &Can, const TFont &Font);
+
 // Points control Felt at the component it draws its texts with, kept in Ref,
 // and paints Felt again. The component sits on the window and may outlast the
 // control, so its changes repaint the control only while the control lives.

@@ -78,11 +78,7 @@ std::int32_t TTekstFelter::TekstBredde()
 
 std::int32_t TTekstFelter::TekstHojde()
 {
-    if (FTekstListe.isEmpty())
-        return 0;
-    TCanvas &Can = Canvas();
-    Can.Font = Font();
-    return Can.TextHeight(QStringLiteral("Aykj"));
+    return FTekstListe.isEmpty() ? 0 : LinieHojde(Canvas(), Font());
 }
 
 void TTekstFelter::Paint()

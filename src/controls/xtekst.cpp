@@ -69,13 +69,6 @@ std::int32_t TXTekst::Bredest(const TFont &Font, bool KunSkema)
     return Bredde;
 }
 
-std::int32_t TXTekst::Linie(const TFont &Font)
-{
-    TCanvas &Can = Canvas();
-    Can.Font = Font;
-    return Can.TextHeight(QStringLiteral("Aykj"));
-}
-
 std::int32_t TXTekst::TekstBredde()
 {
     return FTekstListe.isEmpty() ? 0 : Bredest(Font(), false);
@@ -83,7 +76,7 @@ std::int32_t TXTekst::TekstBredde()
 
 std::int32_t TXTekst::TekstHojde()
 {
-    return FTekstListe.isEmpty() ? 0 : Linie(Font());
+    return FTekstListe.isEmpty() ? 0 : LinieHojde(Canvas(), Font());
 }
 
 std::int32_t TXTekst::SkemaTekstBredde()
@@ -95,7 +88,7 @@ std::int32_t TXTekst::SkemaTekstBredde()
 
 std::int32_t TXTekst::SkemaTekstHojde()
 {
-    return FTekstListe.isEmpty() ? 0 : Linie(FSkemaFont);
+    return FTekstListe.isEmpty() ? 0 : LinieHojde(Canvas(), FSkemaFont);
 }
 
 void TXTekst::Paint()

@@ -55,7 +55,6 @@ protected:
 
 private:
     std::int32_t Bredest(const TFont &Font, bool KunSkema);
-    std::int32_t Linie(const TFont &Font);
 };
 
 } // namespace kvidrel
