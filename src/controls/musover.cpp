@@ -2,8 +2,6 @@
 
 #include "rulbar.h"
 
-#include <QFocusEvent>
-
 #include <algorithm>
 
 namespace kvidrel {
@@ -242,18 +240,6 @@ void TMusOver::DoExit()
     }
     if (FNoFoNoAktiv)
         SlipAktiv();
-}
-
-void TMusOver::focusInEvent(QFocusEvent *event)
-{
-    if (ErFokusSkift(event->reason()))
-        DoEnter();
-}
-
-void TMusOver::focusOutEvent(QFocusEvent *event)
-{
-    if (ErFokusSkift(event->reason()))
-        DoExit();
 }
 
 void TMusOver::StartNrChange()

@@ -48,15 +48,12 @@ public:
 protected:
     // The highlight follows the pointer (no button held).
     void OverMouse(TShiftState Shift, std::int32_t X, std::int32_t Y);
-    virtual void DoEnter();
-    virtual void DoExit();
+    void DoEnter() override;
+    void DoExit() override;
     // Redraws every field for the new StartNr.
     void StartNrChange();
     // Repaints visible field Nr at once and reports it to the check-box hook.
     void GenTegn(std::int32_t Nr);
-
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
     TNoParam FPalStartNr;
     TNotifyEvent FNytStartNr;

@@ -1,5 +1,9 @@
 #include "propvar.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 #include <algorithm>
 
 namespace kvidrel {
@@ -339,6 +343,43 @@ void TPropVar::RammeForandret()
 {
     FelterBeregnet = false;
     TRammeFelt::RammeForandret();
+}
+
+void TPropVar::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseDown(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
+}
+
+void TPropVar::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseMove(event->modifiers(), P.x(), P.y());
+    WMSetCursor(P.x(), P.y());
+}
+
+void TPropVar::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPoint P = event->position().toPoint();
+    MouseUp(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
+}
+
+void TPropVar::keyPressEvent(QKeyEvent *event)
+{
+    // Keys the grid does not use go on to the window (Escape, a default button).
+    event->setAccepted(KeyDown(TastKode(event->key()), event->modifiers()));
+}
+
+void TPropVar::focusInEvent(QFocusEvent *event)
+{
+    if (ErFokusSkift(event->reason()))
+        DoEnter();
+}
+
+void TPropVar::focusOutEvent(QFocusEvent *event)
+{
+    if (ErFokusSkift(event->reason()))
+        DoExit();
 }
 
 } // namespace kvidrel

@@ -4,7 +4,8 @@
 // fields in how many rows and columns, the field frame, how fields react, and
 // which field is active and which is highlighted. The steps of a press and of
 // the highlight that both controls take alike live here too, run through the
-// state hooks that the interactive controls give. Indices count the visible
+// state hooks that the interactive controls give, and so does the turning of
+// Qt's mouse, key and focus events into those hooks. Indices count the visible
 // fields; -1 is none.
 
 #include "feltinput.h"
@@ -195,6 +196,24 @@ protected:
 
     // A field frame changed: paint again.
     virtual void RammeChange() { Invalidate(); }
+
+    // Mouse, keys and focus in the grids' own terms; the interactive controls
+    // give them, a grid without them ignores the input.
+    virtual void MouseDown(TMouseButton, TShiftState, std::int32_t, std::int32_t) {}
+    virtual void MouseMove(TShiftState, std::int32_t, std::int32_t) {}
+    virtual void MouseUp(TMouseButton, TShiftState, std::int32_t, std::int32_t) {}
+    // True when the key was used.
+    virtual bool KeyDown(std::uint16_t, TShiftState) { return false; }
+    // The control was entered or left (not a window activation).
+    virtual void DoEnter() {}
+    virtual void DoExit() {}
+
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
     // The grid as the layout and the keys see it.
     TGitter Gitter() const { return {FAntalFelter, FAntalLodret, FAntalVandret, FNumLodret}; }

@@ -1,7 +1,5 @@
 #include "toolkey.h"
 
-#include <QKeyEvent>
-
 namespace kvidrel {
 
 TToolKey::TToolKey(QWidget *AOwner) : TToolMus(AOwner) {}
@@ -53,12 +51,6 @@ bool TToolKey::KeyDown(std::uint16_t Key, TShiftState)
     if (FAntalFelter == 0)
         return false;
     return TastNed(Key);
-}
-
-void TToolKey::keyPressEvent(QKeyEvent *event)
-{
-    // Keys the list does not use go on to the window (Escape, a default button).
-    event->setAccepted(KeyDown(TastKode(event->key()), event->modifiers()));
 }
 
 } // namespace kvidrel

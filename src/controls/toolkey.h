@@ -14,10 +14,7 @@ public:
     explicit TToolKey(QWidget *AOwner = nullptr);
 
 protected:
-    // True when the key was used.
-    virtual bool KeyDown(std::uint16_t Key, TShiftState Shift);
-
-    void keyPressEvent(QKeyEvent *event) override;
+    bool KeyDown(std::uint16_t Key, TShiftState Shift) override;
 
 private:
     bool Enter() override;

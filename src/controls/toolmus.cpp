@@ -2,8 +2,6 @@
 
 #include "rulbar.h"
 
-#include <QMouseEvent>
-
 namespace kvidrel {
 
 TToolMus::TToolMus(QWidget *AOwner) : TMusOver(AOwner) {}
@@ -97,25 +95,6 @@ void TToolMus::MouseUp(TMouseButton Button, TShiftState, std::int32_t X, std::in
     }
     MouseNede = false;
     MouseOver = false;
-}
-
-void TToolMus::mousePressEvent(QMouseEvent *event)
-{
-    const QPoint P = event->position().toPoint();
-    MouseDown(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
-}
-
-void TToolMus::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint P = event->position().toPoint();
-    MouseMove(event->modifiers(), P.x(), P.y());
-    WMSetCursor(P.x(), P.y());
-}
-
-void TToolMus::mouseReleaseEvent(QMouseEvent *event)
-{
-    const QPoint P = event->position().toPoint();
-    MouseUp(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
 }
 
 } // namespace kvidrel

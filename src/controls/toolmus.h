@@ -22,13 +22,9 @@ public:
     void AktivFelt(std::int32_t FeltNr, bool Aktiv);
 
 protected:
-    virtual void MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
-    virtual void MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y);
-    virtual void MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
-
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y) override;
+    void MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y) override;
 
     TButtonNr FFarveKlik;
 

@@ -1,7 +1,5 @@
 #include "xkey.h"
 
-#include <QKeyEvent>
-
 namespace kvidrel {
 
 TXKey::TXKey(QWidget *AOwner) : TXMus(AOwner) {}
@@ -32,12 +30,6 @@ void TXKey::Naviger(std::uint16_t Key)
 bool TXKey::KeyDown(std::uint16_t Key, TShiftState)
 {
     return TastNed(Key);
-}
-
-void TXKey::keyPressEvent(QKeyEvent *event)
-{
-    // Keys the schema does not use go on to the window.
-    event->setAccepted(KeyDown(TastKode(event->key()), event->modifiers()));
 }
 
 } // namespace kvidrel

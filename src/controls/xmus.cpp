@@ -1,7 +1,5 @@
 #include "xmus.h"
 
-#include <QMouseEvent>
-
 namespace kvidrel {
 
 TXMus::TXMus(QWidget *AOwner) : TXMusOver(AOwner) {}
@@ -53,25 +51,6 @@ void TXMus::MouseUp(TMouseButton Button, TShiftState, std::int32_t X, std::int32
     BehandlVentende();
     if (IFelt(NewNr, X, Y) && FOnMus)
         FOnMus(this, Button, NewNr);
-}
-
-void TXMus::mousePressEvent(QMouseEvent *event)
-{
-    const QPoint P = event->position().toPoint();
-    MouseDown(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
-}
-
-void TXMus::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint P = event->position().toPoint();
-    MouseMove(event->modifiers(), P.x(), P.y());
-    WMSetCursor(P.x(), P.y());
-}
-
-void TXMus::mouseReleaseEvent(QMouseEvent *event)
-{
-    const QPoint P = event->position().toPoint();
-    MouseUp(MusKnap(event->button()), event->modifiers(), P.x(), P.y());
 }
 
 } // namespace kvidrel

@@ -14,13 +14,9 @@ public:
     explicit TXMus(QWidget *AOwner = nullptr);
 
 protected:
-    virtual void MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
-    virtual void MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y);
-    virtual void MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y);
-
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y) override;
+    void MouseMove(TShiftState Shift, std::int32_t X, std::int32_t Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, std::int32_t X, std::int32_t Y) override;
 
 private:
     void ToolKlik(TMouseButton Button);

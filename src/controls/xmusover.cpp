@@ -1,7 +1,5 @@
 #include "xmusover.h"
 
-#include <QFocusEvent>
-
 #include <algorithm>
 
 namespace kvidrel {
@@ -139,18 +137,6 @@ void TXMusOver::DoExit()
     }
     if (FNoFoNoAktiv)
         SlipAktiv();
-}
-
-void TXMusOver::focusInEvent(QFocusEvent *event)
-{
-    if (ErFokusSkift(event->reason()))
-        DoEnter();
-}
-
-void TXMusOver::focusOutEvent(QFocusEvent *event)
-{
-    if (ErFokusSkift(event->reason()))
-        DoExit();
 }
 
 } // namespace kvidrel

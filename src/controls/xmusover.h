@@ -36,11 +36,8 @@ public:
 
 protected:
     void OverMouse(TShiftState Shift, std::int32_t X, std::int32_t Y);
-    virtual void DoEnter();
-    virtual void DoExit();
-
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
+    void DoEnter() override;
+    void DoExit() override;
 
 private:
     TSitRegel Regel() const;

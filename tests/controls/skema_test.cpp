@@ -1,6 +1,7 @@
 #include "imagelist.h"
 #include "vinduesfelter.h"
 
+#include <QKeyEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -224,6 +225,30 @@ TEST_F(KlikSkema, PressDraggedOutRestoresTheSelectionInToolMode)
     QTest::mouseRelease(&S, Qt::LeftButton, {}, S.Midt(7));
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 0}}));
     EXPECT_EQ(S.GetAktivNr(), 0);
+}
+
+TEST_F(KlikSkema, TabStopHighlightsTheFirstAnsweringFieldAndKeysItCannotUseGoOn)
+{
+    S.SetTabStop(true);
+    S.SetNoFoNoOver(true);
+    S.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&S));
+    S.setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(S.GetOverNr(), 0);
+    EXPECT_EQ(S.Tilstand(0), 2);
+
+    // Escape belongs to the window (a dialog's cancel); Down is the schema's.
+    QKeyEvent Escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&S, &Escape);
+    EXPECT_FALSE(Escape.isAccepted());
+    QKeyEvent Ned(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(&S, &Ned);
+    EXPECT_TRUE(Ned.isAccepted());
+    EXPECT_EQ(S.GetOverNr(), 3);
+
+    S.clearFocus();
+    EXPECT_EQ(S.Tilstand(3), 0);
+    EXPECT_EQ(S.GetOverNr(), -1);
 }
 
 TEST(SkemaLayout, HeadersFollowTheDirection)
