@@ -198,7 +198,8 @@ protected:
     virtual void RammeChange() { Invalidate(); }
 
     // Mouse, keys and focus in the grids' own terms; the interactive controls
-    // give them, a grid without them ignores the input.
+    // give them. A grid without them does nothing with the mouse or the
+    // focus, and passes every key on to the window.
     virtual void MouseDown(TMouseButton, TShiftState, std::int32_t, std::int32_t) {}
     virtual void MouseMove(TShiftState, std::int32_t, std::int32_t) {}
     virtual void MouseUp(TMouseButton, TShiftState, std::int32_t, std::int32_t) {}
