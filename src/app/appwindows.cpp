@@ -9,6 +9,7 @@
 #include "makeSpm.h"
 #include "om.h"
 #include "spmUnit.h"
+#include "stylemanager.h"
 #include "url.h"
 
 namespace kvidrel {
@@ -45,10 +46,13 @@ void createWindows()
     urlform = create<Turlform>();
     infform = create<Tinfform>();
     spform = create<Tspform>();
+    // From here on an unknown style is reported in the notice dialog.
+    stylemanager::setNoticeSink([](const QString &message) { visInfo(message); });
 }
 
 void destroyWindows()
 {
+    stylemanager::setNoticeSink({});
     destroy(spform);
     destroy(infform);
     destroy(urlform);

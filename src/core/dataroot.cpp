@@ -90,6 +90,17 @@ bool isSafeFileName(const QString &name)
     return !isReservedDeviceName(name);
 }
 
+QString cleanEnteredLine(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (QChar c : text) {
+        if (c.category() != QChar::Other_Control)
+            result += c;
+    }
+    return result.trimmed();
+}
+
 QString safeFileName(const QString &name)
 {
     QString result = name.left(kMaxNameLength);

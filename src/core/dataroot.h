@@ -24,4 +24,9 @@ bool isSafeFileName(const QString &name);
 // The name with each character the file system refuses replaced by '_'.
 QString safeFileName(const QString &name);
 
+// A name or one-line field as the host typed or pasted it, made fit to be a
+// line of a data file: control characters (a pasted CR LF) are dropped and
+// leading and trailing blanks trimmed. Empty afterwards means missing.
+QString cleanEnteredLine(const QString &text);
+
 } // namespace kvidrel

@@ -59,6 +59,7 @@ TEST(StyleManager, UnknownNameKeepsTheStyleAndTellsTheHost)
     // Once the notice dialog exists, the report goes there.
     Tinfform notice;
     infform = &notice;
+    stylemanager::setNoticeSink([](const QString &m) { visInfo(m); });
     QString shown;
     dialoghelper::answerModal([&shown](QWidget *d) {
         shown = static_cast<Tinfform *>(d)->Label1->text();
@@ -66,6 +67,7 @@ TEST(StyleManager, UnknownNameKeepsTheStyleAndTellsTheHost)
     });
     EXPECT_FALSE(stylemanager::TrySetStyle(QStringLiteral("Carbon")));
     infform = nullptr;
+    stylemanager::setNoticeSink({});
     EXPECT_TRUE(shown.contains(QStringLiteral("Carbon")));
 
     EXPECT_EQ(stylemanager::ActiveStyleName(), QStringLiteral("Aqua Light Slate"));

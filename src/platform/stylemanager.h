@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace kvidrel {
 
@@ -18,6 +19,10 @@ bool TrySetStyle(const QString &name);
 
 // The name of the style in use; empty before the first successful TrySetStyle.
 QString ActiveStyleName();
+
+// Where the report of an unknown name goes; the program points it at its
+// notice dialog once that exists. Unset, the default error message carries it.
+void setNoticeSink(std::function<void(const QString &)> sink);
 
 } // namespace stylemanager
 } // namespace kvidrel

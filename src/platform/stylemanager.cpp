@@ -1,7 +1,6 @@
 #include "stylemanager.h"
 
 #include "errors.h"
-#include "infUnit.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -98,13 +97,17 @@ QString &activeName()
     return name;
 }
 
+std::function<void(const QString &)> &noticeSink()
+{
+    static std::function<void(const QString &)> sink;
+    return sink;
+}
+
 void reportUnknown(const QString &name)
 {
     const QString message = QStringLiteral("Designet \"%1\" findes ikke.").arg(name);
-    // Before the notice dialog exists (while the main window is created) the
-    // default error message carries the report.
-    if (infform)
-        visInfo(message);
+    if (noticeSink())
+        noticeSink()(message);
     else
         showDefaultError(message);
 }
@@ -153,6 +156,11 @@ bool TrySetStyle(const QString &name)
 QString ActiveStyleName()
 {
     return activeName();
+}
+
+void setNoticeSink(std::function<void(const QString &)> sink)
+{
+    noticeSink() = std::move(sink);
 }
 
 } // namespace kvidrel::stylemanager
