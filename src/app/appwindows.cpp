@@ -8,6 +8,7 @@
 #include "main.h"
 #include "makeSpm.h"
 #include "om.h"
+#include "placement.h"
 #include "spmUnit.h"
 #include "stylemanager.h"
 #include "url.h"
@@ -37,6 +38,7 @@ template <class T> void destroy(T *&reference)
 void createWindows()
 {
     mainform = new Tmainform;
+    setMainWindow(mainform);
     displayform = create<Tdisplayform>();
     spmform = create<Tspmform>();
     egenskabsform = create<Tegenskabsform>();

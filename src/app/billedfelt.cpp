@@ -3,6 +3,7 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -12,12 +13,17 @@ BilledFelt::BilledFelt(QWidget *parent) : QWidget(parent) {}
 
 void BilledFelt::LoadFromFile(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
+    // Only a regular file: a pipe in its place would block for good.
+    QImage image;
+    if (QFileInfo(path).isFile()) {
+        QImageReader reader(path);
+        reader.setAutoTransform(true);
+        image = reader.read();
+    }
     if (image.isNull())
-        throw FileError(QStringLiteral("Billedet \"%1\" kan ikke indlæses: %2")
-                            .arg(QDir::toNativeSeparators(path), reader.errorString()));
+        throw FileError(QStringLiteral("Billedet \"%1\" kan ikke indlæses: filen findes ikke, "
+                                       "eller dens format kendes ikke.")
+                            .arg(QDir::toNativeSeparators(path)));
     m_image = std::move(image);
     update();
 }

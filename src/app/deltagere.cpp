@@ -12,6 +12,7 @@
 #include "main.h"
 #include "participantfiles.h"
 #include "spmUnit.h"
+#include "storedpath.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -397,7 +398,7 @@ void Tdeltagerform::godkendExecute()
 
 void Tdeltagerform::nyDeltager()
 {
-    delNavn = navnEdit->text();
+    delNavn = cleanEnteredLine(navnEdit->text());
     if (delNavn.isEmpty()) {
         visInfo(kManglerNavn);
         return;
@@ -408,8 +409,10 @@ void Tdeltagerform::nyDeltager()
     }
     QString billede;
     if (!delFilnavn.isEmpty() && m_billedSide == Side::Ny) {
-        billede = billedSti(mainform->deltagerDir, delNavn, delFilnavn, mainform->Del, -1);
-        kopierBillede(delFilnavn, billede, mainform->deltagerDir); // a failure adds nobody
+        const QString maal =
+            billedSti(mainform->deltagerDir, delNavn, delFilnavn, mainform->Del, -1);
+        kopierBillede(delFilnavn, maal, mainform->deltagerDir); // a failure adds nobody
+        billede = storedpath::toStored(maal);
     }
 
     ++mainform->maxIndex;
@@ -438,7 +441,7 @@ void Tdeltagerform::deltagerlisteClick()
         delFilnavn.clear();
         m_billedSide = Side::Ingen;
     }
-    const QString &fil = mainform->Del.at(row).Filnavn;
+    const QString fil = storedpath::resolve(mainform->Del.at(row).Filnavn);
     deltagerBilledeR->Clear();
     if (!fil.isEmpty() && QFileInfo(fil).isFile())
         deltagerBilledeR->LoadFromFile(fil);
@@ -454,7 +457,7 @@ void Tdeltagerform::redigerDeltager()
     const std::int32_t index = mainform->Index;
     if (index < 0 || index >= mainform->Del.size())
         return;
-    delNavn = navnEditR->text();
+    delNavn = cleanEnteredLine(navnEditR->text());
     if (delNavn.isEmpty()) {
         visInfo(kManglerNavn);
         return;
@@ -473,11 +476,13 @@ void Tdeltagerform::redigerDeltager()
     if (!delFilnavn.isEmpty() && m_billedSide == Side::Rediger) {
         // The new picture is in place before the old one goes, so a failed copy
         // leaves the participant as it was.
-        billede = billedSti(mainform->deltagerDir, navn, delFilnavn, mainform->Del, index);
-        kopierBillede(delFilnavn, billede, mainform->deltagerDir);
+        const QString maal =
+            billedSti(mainform->deltagerDir, navn, delFilnavn, mainform->Del, index);
+        kopierBillede(delFilnavn, maal, mainform->deltagerDir);
+        billede = storedpath::toStored(maal);
         const QString gammel = d.Filnavn;
         d.Filnavn = billede;
-        if (QFileInfo(billede).absoluteFilePath() != QFileInfo(gammel).absoluteFilePath())
+        if (!storedpath::same(billede, gammel))
             sletBilledeHvisFrit(gammel, mainform->deltagerDir, mainform->Del, index);
     }
     d.Navn = navn;

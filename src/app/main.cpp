@@ -28,6 +28,7 @@
 #include <stdexcept>
 
 #ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <unistd.h>
 #endif
 
@@ -113,9 +114,11 @@ QString GetUserFromWindows()
     if (name.isEmpty())
         name = qEnvironmentVariable("USERNAME");
 #ifdef Q_OS_UNIX
+    // A desktop launcher or a service may start us without either variable;
+    // the account still has its name in the user database.
     if (name.isEmpty()) {
-        if (const char *login = getlogin())
-            name = QString::fromLocal8Bit(login);
+        if (const passwd *account = getpwuid(getuid()))
+            name = QString::fromLocal8Bit(account->pw_name);
     }
 #endif
     return name;

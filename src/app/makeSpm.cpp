@@ -2,6 +2,7 @@
 
 #include "action.h"
 #include "billedfelt.h"
+#include "dataroot.h"
 #include "errors.h"
 #include "groupfolders.h"
 #include "hintline.h"
@@ -11,6 +12,7 @@
 #include "radiogroup.h"
 #include "spmUnit.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -442,7 +444,7 @@ void Tspmform::gruppelisteDblClick()
 
 void Tspmform::godkendGruppeExecute()
 {
-    const QString navn = gruppeEdit->text();
+    const QString navn = cleanEnteredLine(gruppeEdit->text());
     for (int row = 0; row < gruppeliste->count(); ++row) {
         if (gruppeliste->item(row)->text().compare(navn, Qt::CaseInsensitive) == 0) {
             visInfo(kNavnFindes);
@@ -454,10 +456,14 @@ void Tspmform::godkendGruppeExecute()
         visInfo(kNavnIkkeMappe);
         return;
     }
+    // A group without its folder could hold no questions: no folder, no row.
+    if (!opretGruppeMapper(mainform->gruppeDir, navn)) {
+        showDefaultError(QStringLiteral("Mappen til gruppen \"%1\" kan ikke oprettes i \"%2\".")
+                             .arg(navn, QDir::toNativeSeparators(mainform->gruppeDir)));
+        return;
+    }
     listrows::tilfoej(gruppeliste, navn);
     mainform->SaveGrupper();
-    // A folder that cannot be made is not reported: the row stays in the list.
-    opretGruppeMapper(mainform->gruppeDir, navn);
     gruppeEdit->clear();
 }
 

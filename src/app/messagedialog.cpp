@@ -96,7 +96,7 @@ void MessageDialog::FormShow()
     const int labelHeight = m_label->heightForWidth(kTextWidth);
     m_label->setFixedHeight(labelHeight);
     setFixedHeight(labelHeight + kExtraHeight);
-    centreOn(this, mainform);
+    centreOn(this, windowInUse(this));
 }
 
 void MessageDialog::done(int result)

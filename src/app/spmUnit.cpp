@@ -26,18 +26,33 @@ Tspform::Tspform(QWidget *parent) : MessageDialog(QStringLiteral("Spørgsmål"),
     BitBtn1 = new QPushButton(QStringLiteral("Ja"), buttonRow());
     BitBtn1->setIcon(dialogpictures::checkMarkPicture());
     BitBtn1->setGeometry(kFirstButtonLeft + kButtonWidth + kButtonGap, 3, kButtonWidth, 25);
-    BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { done(1); });
 
     setPictures(dialogpictures::questionPicture());
     resetValues(); // FormCreate
+    setStandardsvar(Standardsvar::Nej);
 }
 
-bool spoerg(const QString &tekst)
+void Tspform::setStandardsvar(Standardsvar standard)
+{
+    m_standard = standard;
+    BitBtn1->setDefault(standard == Standardsvar::Ja);
+    annullerButton->setDefault(standard == Standardsvar::Nej);
+}
+
+void Tspform::showEvent(QShowEvent *event)
+{
+    MessageDialog::showEvent(event);
+    // The focused button answers Enter; it must be the harmless one.
+    (m_standard == Standardsvar::Ja ? BitBtn1 : annullerButton)->setFocus();
+}
+
+bool spoerg(const QString &tekst, Standardsvar standard)
 {
     if (!spform)
         return false;
     spform->insertTekst(tekst);
+    spform->setStandardsvar(standard);
     return spform->exec() == 1;
 }
 

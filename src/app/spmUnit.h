@@ -4,20 +4,34 @@
 
 namespace kvidrel {
 
+// The answer Enter gives: the one that destroys nothing.
+enum class Standardsvar
+{
+    Nej, // the question asks to delete something
+    Ja
+};
+
 // The yes/no dialog: "Ja" gives 1; "Nej", Escape and the close box give 2.
 class Tspform : public MessageDialog
 {
     Q_OBJECT
 public:
     explicit Tspform(QWidget *parent = nullptr);
+    void setStandardsvar(Standardsvar standard);
     QLabel *textLabel = nullptr;
     QPushButton *annullerButton = nullptr;
     QPushButton *BitBtn1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    Standardsvar m_standard = Standardsvar::Nej;
 };
 
 extern Tspform *spform;
 
 // Asks modally; true exactly when the answer is "Ja".
-bool spoerg(const QString &tekst);
+bool spoerg(const QString &tekst, Standardsvar standard = Standardsvar::Nej);
 
 } // namespace kvidrel

@@ -443,8 +443,7 @@ std::int32_t TFeltBit::HentAntal(const QString &FNavn)
         return 0;
     QFile file(navn);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(
-            QStringLiteral("Kan ikke åbne filen \"%1\". %2").arg(navn, file.errorString()));
+        throw FileError(fileErrorText(QStringLiteral("åbne"), navn, file.error()));
     const QByteArray bytes = file.read(4);
     if (bytes.size() < 4)
         throw FileError(QStringLiteral("Filen \"%1\" er for kort til et antal.").arg(navn));

@@ -170,8 +170,7 @@ QImage readFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(
-            QStringLiteral("Kan ikke åbne filen \"%1\". %2").arg(path, file.errorString()));
+        throw FileError(fileErrorText(QStringLiteral("åbne"), path, file.error()));
     try {
         return decode(file.readAll());
     } catch (const FileError &e) {

@@ -71,14 +71,27 @@ bool isReservedDeviceName(const QString &name)
            base.at(3).isDigit();
 }
 
-constexpr qsizetype kMaxNameLength = 200; // leaves room for the extension and a path
+// Measured in the bytes the file system stores (255 a name on Linux), leaving
+// room for an extension and a " (2)" that makes a name free.
+constexpr qsizetype kMaxNameBytes = 240;
+
+QString leftBytes(const QString &name, qsizetype maxBytes)
+{
+    QString result = name;
+    while (result.toUtf8().size() > maxBytes) {
+        result.chop(1);
+        if (!result.isEmpty() && result.back().isHighSurrogate())
+            result.chop(1);
+    }
+    return result;
+}
 
 } // namespace
 
 bool isSafeFileName(const QString &name)
 {
     if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..") ||
-        name.size() > kMaxNameLength)
+        name.toUtf8().size() > kMaxNameBytes)
         return false;
     // Trailing dots and spaces are dropped by some file systems: the name would change.
     if (name.endsWith(u'.') || name.endsWith(u' '))
@@ -103,7 +116,7 @@ QString cleanEnteredLine(const QString &text)
 
 QString safeFileName(const QString &name)
 {
-    QString result = name.left(kMaxNameLength);
+    QString result = leftBytes(name, kMaxNameBytes);
     for (QChar &c : result) {
         if (isRefusedChar(c))
             c = u'_';

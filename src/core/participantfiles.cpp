@@ -1,6 +1,7 @@
 #include "participantfiles.h"
 
 #include "dataroot.h"
+#include "storedpath.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -32,7 +33,7 @@ bool sammeSti(const QString &a, const QString &b)
 bool andenEjer(const QString &sti, const TDel &Del, std::int32_t ejer)
 {
     for (qsizetype i = 0; i < Del.size(); ++i) {
-        if (i != ejer && sammeSti(Del.at(i).Filnavn, sti))
+        if (i != ejer && sammeSti(storedpath::resolve(Del.at(i).Filnavn), sti))
             return true;
     }
     return false;
@@ -120,14 +121,14 @@ void kopierBillede(const QString &kilde, const QString &maal, const QString &del
         return;
 
     QFile in(kilde);
-    if (!in.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Kan ikke åbne \"%1\": %2")
-                            .arg(QDir::toNativeSeparators(kilde), in.errorString()));
+    if (!kildeInfo.isFile() || !in.open(QIODevice::ReadOnly))
+        throw FileError(
+            fileErrorText(QStringLiteral("åbne"), QDir::toNativeSeparators(kilde), in.error()));
     // Written beside the target and renamed over it at the end.
     QSaveFile out(maal);
     if (!out.open(QIODevice::WriteOnly))
-        throw FileError(QStringLiteral("Kan ikke skrive \"%1\": %2")
-                            .arg(QDir::toNativeSeparators(maal), out.errorString()));
+        throw FileError(
+            fileErrorText(QStringLiteral("skrive"), QDir::toNativeSeparators(maal), out.error()));
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(1 << 16);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
@@ -143,9 +144,10 @@ void kopierBillede(const QString &kilde, const QString &maal, const QString &del
     }
 }
 
-bool billedeKanSlettes(const QString &sti, const QString &deltagerDir, const TDel &Del,
+bool billedeKanSlettes(const QString &gemtSti, const QString &deltagerDir, const TDel &Del,
                        std::int32_t ejer)
 {
+    const QString sti = storedpath::resolve(gemtSti);
     if (sti.isEmpty() || !iDeltagerMappe(sti, deltagerDir) || erRegister(sti, deltagerDir))
         return false;
     // A link goes as a link; a folder is never a picture.
@@ -160,7 +162,7 @@ bool sletBilledeHvisFrit(const QString &sti, const QString &deltagerDir, const T
 {
     if (!billedeKanSlettes(sti, deltagerDir, Del, ejer))
         return false;
-    return QFile::remove(sti);
+    return QFile::remove(storedpath::resolve(sti));
 }
 
 } // namespace kvidrel

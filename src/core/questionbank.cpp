@@ -2,6 +2,7 @@
 
 #include "dataroot.h"
 #include "options.h"
+#include "storedpath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -102,8 +103,9 @@ void addFil(const QString &folder, SpmListe &liste)
 {
     liste.antalSpm = 0;
     const QDir dir(folder);
-    QFileInfoList entries = dir.entryInfoList(
-        {QStringLiteral("*txt")}, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    // Pipes, sockets and devices are left out: reading one would block for good.
+    QFileInfoList entries =
+        dir.entryInfoList({QStringLiteral("*txt")}, QDir::Files | QDir::Hidden, QDir::NoSort);
     std::sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
         return spmFilFoer(a.fileName(), b.fileName());
     });
@@ -126,28 +128,42 @@ void addFil(const QString &folder, SpmListe &liste)
 SpmListe LoadSpmListen(const QString &gruppeDir, const QString &gruppeNavn)
 {
     SpmListe liste;
-    addFil(gruppeDir + gruppeNavn + separator(), liste);
+    // A group list from Windows may name "sport" for the folder "Sport".
+    addFil(storedpath::matchLetterCase(gruppeDir + gruppeNavn) + separator(), liste);
     liste.antalTekst = QString::number(liste.rows.size()) + QStringLiteral(" spørgsmål");
     return liste;
 }
 
-QString spmSkrivSti(const SpmRec &spm, const QString &gruppeDir)
+QString spmSkrivSti(const SpmRec &spm, const QString &)
 {
-    // A copied file must not make us overwrite whatever path its first line names.
-    const bool trusted = liesInside(spm.Filnavn, gruppeDir) &&
-                         spm.Filnavn.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive);
-    if (trusted || spm.kildeFil.isEmpty())
-        return spm.Filnavn;
-    return spm.kildeFil;
+    // A listed question is written where it was listed from, whatever its first
+    // line says: a hand copy must not overwrite the file it was copied from.
+    if (!spm.kildeFil.isEmpty())
+        return spm.kildeFil;
+    return storedpath::resolve(spm.Filnavn);
 }
 
 void SaveSpm(const SpmRec &spm, const QString &gruppeDir)
 {
     const QString sti = spmSkrivSti(spm, gruppeDir);
-    if (!liesInside(sti, gruppeDir) && sti != spm.kildeFil)
+    if (spm.kildeFil.isEmpty() && !erSpmFilSti(sti, gruppeDir))
         throw FileError(
             QStringLiteral("Spørgsmålet kan ikke gemmes uden for gruppemappen: \"%1\"").arg(sti));
-    writeLines(sti, spmLinjer(spm));
+    SpmRec skrevet = spm;
+    if (!storedpath::same(spm.Filnavn, sti))
+        skrevet.Filnavn = storedpath::toStored(sti);
+    writeLines(sti, spmLinjer(skrevet));
+}
+
+bool erSpmFilSti(const QString &sti, const QString &gruppeDir)
+{
+    // Directly in a group's folder: never the group list, never a comment file.
+    const QFileInfo info(QDir::cleanPath(QDir::fromNativeSeparators(sti)));
+    const QString gruppeMappe = info.absolutePath();
+    return info.fileName().endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) &&
+           liesInside(gruppeMappe, gruppeDir) &&
+           storedpath::same(QFileInfo(gruppeMappe).absolutePath(),
+                            QDir::cleanPath(QDir::fromNativeSeparators(gruppeDir)));
 }
 
 } // namespace kvidrel

@@ -73,9 +73,14 @@ QStringList spmLinjer(const SpmRec &spm);
 // Parses 12 to 15 lines; false for a file that cannot be a question.
 bool spmFraLinjer(const QStringList &lines, SpmRec &spm);
 
-// The path SaveSpm writes to: the stored path when it lies inside the groups
-// folder and names a .txt file, otherwise the file the question was listed from.
+// The path SaveSpm writes to: the file the question was listed from; for a new
+// question the path its first line names.
 QString spmSkrivSti(const SpmRec &spm, const QString &gruppeDir);
+// Writes the question there. When the first line names another place it is
+// rewritten to name that file. A new question must go directly into a group's
+// folder as a .txt file; anything else throws FileError.
 void SaveSpm(const SpmRec &spm, const QString &gruppeDir);
+// Whether sti is a .txt file directly in one group's folder below gruppeDir.
+bool erSpmFilSti(const QString &sti, const QString &gruppeDir);
 
 } // namespace kvidrel

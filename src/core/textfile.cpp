@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <array>
 
@@ -14,12 +15,76 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString fileErrorText(const QString &verb, const QString &path, const QString &reason)
+QString reasonText(QFileDevice::FileError error)
 {
-    return QStringLiteral("Kan ikke %1 filen \"%2\". %3").arg(verb, path, reason);
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("Adgang nægtet.");
+    case QFileDevice::ResourceError:
+        return QStringLiteral("Der er ikke plads nok, eller for mange filer er åbne.");
+    case QFileDevice::ReadError:
+        return QStringLiteral("Filen kunne ikke læses.");
+    case QFileDevice::WriteError:
+        return QStringLiteral("Filen kunne ikke skrives.");
+    case QFileDevice::RenameError:
+        return QStringLiteral("Filen kunne ikke omdøbes.");
+    case QFileDevice::CopyError:
+        return QStringLiteral("Filen kunne ikke kopieres.");
+    case QFileDevice::RemoveError:
+        return QStringLiteral("Filen kunne ikke slettes.");
+    default:
+        return QStringLiteral("Filen findes ikke eller kan ikke åbnes.");
+    }
+}
+
+bool isValidUtf8WithMultiByte(const QByteArray &bytes)
+{
+    bool multiByte = false;
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char b = p[i];
+        int follow = 0;
+        char32_t code = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            follow = 1;
+            code = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            follow = 2;
+            code = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            follow = 3;
+            code = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + follow >= n) // cut off at the end
+            return false;
+        for (int k = 1; k <= follow; ++k) {
+            const unsigned char c = p[i + k];
+            if ((c & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (c & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        if ((follow == 2 && code < 0x800) || (follow == 3 && (code < 0x10000 || code > 0x10FFFF)) ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += follow + 1;
+    }
+    return multiByte;
 }
 
 } // namespace
+
+QString fileErrorText(const QString &verb, const QString &path, QFileDevice::FileError error)
+{
+    return QStringLiteral("Kan ikke %1 filen \"%2\". %3").arg(verb, path, reasonText(error));
+}
 
 namespace ansi {
 
@@ -84,8 +149,21 @@ QString decodeText(const QByteArray &bytes, TextEncoding *encoding)
         }
         return text;
     }
+    if (isValidUtf8WithMultiByte(bytes)) {
+        setEncoding(TextEncoding::Utf8NoMark);
+        return QString::fromUtf8(bytes);
+    }
     setEncoding(TextEncoding::Ansi);
     return ansi::decode(bytes);
+}
+
+bool fitsAnsi(const QString &text)
+{
+    for (QChar c : text) {
+        if (ansi::encodeChar(c) == '?' && c != u'?')
+            return false;
+    }
+    return true;
 }
 
 QByteArray encodeText(const QString &text, TextEncoding encoding)
@@ -93,6 +171,8 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
     switch (encoding) {
     case TextEncoding::Utf8:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf8NoMark:
+        return text.toUtf8();
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE: {
         const bool little = encoding == TextEncoding::Utf16LE;
@@ -109,6 +189,8 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
     case TextEncoding::Ansi:
         break;
     }
+    if (!fitsAnsi(text))
+        return encodeText(text, TextEncoding::Utf8);
     return ansi::encode(text);
 }
 
@@ -133,9 +215,11 @@ QStringList splitLines(const QString &text)
 
 static QByteArray readBytes(const QString &path)
 {
+    if (!QFileInfo(path).isFile())
+        throw FileError(fileErrorText(QStringLiteral("åbne"), path, QFileDevice::OpenError));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(fileErrorText(QStringLiteral("åbne"), path, file.errorString()));
+        throw FileError(fileErrorText(QStringLiteral("åbne"), path, file.error()));
     return file.readAll();
 }
 
@@ -154,10 +238,11 @@ QStringList readLineList(const QString &path)
 void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        throw FileError(fileErrorText(QStringLiteral("oprette"), path, file.errorString()));
+        throw FileError(fileErrorText(QStringLiteral("oprette"), path, file.error()));
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(fileErrorText(QStringLiteral("skrive"), path, file.errorString()));
+        throw FileError(fileErrorText(QStringLiteral("skrive"), path, file.error()));
 }
 
 void writeLines(const QString &path, const QStringList &lines, TextEncoding encoding)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -18,7 +19,8 @@ public:
 enum class TextEncoding
 {
     Ansi,
-    Utf8,
+    Utf8,       // with its byte-order mark
+    Utf8NoMark, // as current editors save it
     Utf16LE,
     Utf16BE
 };
@@ -39,14 +41,24 @@ QByteArray encode(const QString &text);
 char encodeChar(QChar c); // '?' when not representable
 } // namespace ansi
 
-// Decodes bytes by their byte-order mark, the ANSI code page otherwise.
+// Decodes bytes by their byte-order mark; without one, bytes that are valid
+// UTF-8 and hold a multi-byte sequence are UTF-8, anything else the ANSI code page.
 QString decodeText(const QByteArray &bytes, TextEncoding *encoding = nullptr);
-QByteArray encodeText(const QString &text, TextEncoding encoding); // mark included
+// Mark included. Text the ANSI code page cannot hold is written as UTF-8 with
+// its mark rather than lose characters.
+QByteArray encodeText(const QString &text, TextEncoding encoding);
+
+// Whether every character of text has a place in the ANSI code page.
+bool fitsAnsi(const QString &text);
+
+// Our own Danish words for why a file operation failed, with the file's name.
+QString fileErrorText(const QString &verb, const QString &path, QFileDevice::FileError error);
 
 // Cuts at CR LF, lone CR and lone LF; a final break adds no empty line.
 QStringList splitLines(const QString &text);
 
-// Throws FileError when the file cannot be opened.
+// Throws FileError when the file cannot be opened. Only regular files (and
+// links to them) are read: a pipe or a device would block for good.
 TextLines readLines(const QString &path);
 QStringList readLineList(const QString &path);
 
@@ -62,7 +74,8 @@ QString readComment(const QString &path, TextEncoding *encoding = nullptr);
 void writeComment(const QString &path, const QString &text,
                   TextEncoding encoding = TextEncoding::Ansi);
 
-// Writes bytes through a temporary file in the same folder; throws FileError.
+// Writes bytes through a temporary file in the same folder, or in place when the
+// folder allows no new file but the file may be written; throws FileError.
 void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace kvidrel

@@ -1,5 +1,7 @@
 #include "errors.h"
 
+#include "placement.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -24,7 +26,14 @@ void showDefaultError(const QString &message)
         sink()(message);
         return;
     }
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
+    // Over the window in use; never the active window, which is empty right after
+    // a dialog closed. The box's closing must not count as the last window
+    // closing while the game keeps the main window hidden.
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message,
+                    QMessageBox::Ok, windowInUse());
+    box.setTextFormat(Qt::PlainText);
+    box.setAttribute(Qt::WA_QuitOnClose, false);
+    box.exec();
 }
 
 void showDefaultError(const std::exception &error)

@@ -1,6 +1,8 @@
 #include "placement.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -55,6 +57,33 @@ void placeWindow(QWidget *window, int left, int top)
         top = clampInto(top, frame.height(), area.top(), area.height());
     }
     window->move(left, top);
+}
+
+namespace {
+QPointer<QWidget> &mainWindow()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+} // namespace
+
+void setMainWindow(QWidget *window)
+{
+    mainWindow() = window;
+}
+
+QWidget *windowInUse(const QWidget *exclude)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != exclude)
+        return modal;
+    // The excluded dialog may be the active one; look for a modal window below it.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != exclude && window->isVisible() && window->isModal())
+            return window;
+    }
+    return mainWindow();
 }
 
 void centreOn(QWidget *window, const QWidget *on)

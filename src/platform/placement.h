@@ -12,4 +12,10 @@ void placeWindow(QWidget *window, int left, int top);
 // Centres window on another window (placed by placeWindow).
 void centreOn(QWidget *window, const QWidget *on);
 
+// The host's main window, which notices stand over when no modal window is open.
+void setMainWindow(QWidget *window);
+// The window the host is working in: the open modal window (other than
+// exclude), or else the main window. May be null before the main window exists.
+QWidget *windowInUse(const QWidget *exclude = nullptr);
+
 } // namespace kvidrel

@@ -1,6 +1,7 @@
 #include "billedfelt.h"
 #include "dataroot.h"
 #include "deltagere.h"
+#include "storedpath.h"
 #include "textfile.h"
 #include "windowfixture.h"
 
@@ -50,6 +51,8 @@ protected:
     {
         return QDir::toNativeSeparators(root.file("Deltagere/" + name));
     }
+    // How the register stores a picture in the participants folder.
+    static QString stored(const QString &name) { return "C:\\Kvidrel\\Deltagere\\" + name; }
 
     // The register before start: name, picture, ticked for each participant.
     void registerFile(const QList<std::tuple<QString, QString, bool>> &entries)
@@ -123,7 +126,7 @@ TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
     EXPECT_EQ(readAllBytes(inFolder("X.png")), readAllBytes(y));
     EXPECT_EQ(rows(w->deltagerliste), QStringList({"Anna", "X"}));
     EXPECT_EQ(checks(w->deltagerliste), QList<bool>({false, true}));
-    EXPECT_EQ(registerLines(), QStringList({"Anna", "", "0", "X", inFolder("X.png"), "1"}));
+    EXPECT_EQ(registerLines(), QStringList({"Anna", "", "0", "X", stored("X.png"), "1"}));
     EXPECT_TRUE(w->navnEdit->text().isEmpty());
     EXPECT_TRUE(w->deltagerBillede->isEmpty());
     EXPECT_FALSE(w->godkendKnap->isEnabled());
@@ -331,20 +334,20 @@ TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
     clickRow(w->deltagerliste, 0);
     type(w->navnEditR, "X");
     click(w->godkendKnapR);
-    EXPECT_EQ(registerLines(), QStringList({"X", inFolder("Ole.png"), "1"}));
+    EXPECT_EQ(registerLines(), QStringList({"X", stored("Ole.png"), "1"}));
 
     // A new Ole gets a free name instead of X's picture.
     add("Ole", blue);
     EXPECT_EQ(readAllBytes(inFolder("Ole.png")), readAllBytes(red));
     EXPECT_EQ(readAllBytes(inFolder("Ole (2).png")), readAllBytes(blue));
-    EXPECT_EQ(registerLines().mid(3), QStringList({"Ole", inFolder("Ole (2).png"), "1"}));
+    EXPECT_EQ(registerLines().mid(3), QStringList({"Ole", stored("Ole (2).png"), "1"}));
 
     // A new picture for X on the edit page: copied as X.png, the old one goes.
     clickRow(w->deltagerliste, 0);
     valgtBillede = blue;
     click(w->billedKnapR);
     click(w->godkendKnapR);
-    EXPECT_EQ(registerLines().mid(0, 3), QStringList({"X", inFolder("X.png"), "1"}));
+    EXPECT_EQ(registerLines().mid(0, 3), QStringList({"X", stored("X.png"), "1"}));
     EXPECT_FALSE(QFile::exists(inFolder("Ole.png")));
     EXPECT_TRUE(QFile::exists(inFolder("Ole (2).png")));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
@@ -366,8 +369,8 @@ TEST_F(DeltagerformTest, AFailedCopyOnTheEditPageKeepsTheOldPicture)
     EXPECT_EQ(errors.size(), 1);
     EXPECT_EQ(readAllBytes(inFolder("Ole.png")), old);
     EXPECT_EQ(main->Del.at(0).Navn, "Ole");
-    EXPECT_EQ(main->Del.at(0).Filnavn, inFolder("Ole.png"));
-    EXPECT_EQ(registerLines(), QStringList({"Ole", inFolder("Ole.png"), "1"}));
+    EXPECT_EQ(main->Del.at(0).Filnavn, stored("Ole.png"));
+    EXPECT_EQ(registerLines(), QStringList({"Ole", stored("Ole.png"), "1"}));
 }
 
 TEST_F(DeltagerformTest, APicturePickedForANewParticipantStaysWithIt)
@@ -398,14 +401,14 @@ TEST_F(DeltagerformTest, BadNamesGiveSanitisedPictureNamesInsideTheFolder)
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     EXPECT_EQ(rows(w->deltagerliste), names); // the participants keep their names
     for (int i = 0; i < names.size(); ++i) {
-        const QFileInfo file(main->Del.at(i).Filnavn);
+        const QFileInfo file(storedpath::resolve(main->Del.at(i).Filnavn));
         EXPECT_TRUE(file.isFile()) << i;
         EXPECT_EQ(QDir::toNativeSeparators(file.path()), inFolder("").chopped(1)) << i;
         EXPECT_EQ(readAllBytes(file.filePath()), readAllBytes(y)) << i;
     }
-    EXPECT_EQ(QFileInfo(main->Del.at(1).Filnavn).fileName(), "a_b.png");
-    EXPECT_EQ(QFileInfo(main->Del.at(2).Filnavn).fileName(), "a_b (2).png");
-    EXPECT_EQ(QFileInfo(main->Del.at(3).Filnavn).fileName(), "con_x.png");
+    EXPECT_EQ(QFileInfo(storedpath::resolve(main->Del.at(1).Filnavn)).fileName(), "a_b.png");
+    EXPECT_EQ(QFileInfo(storedpath::resolve(main->Del.at(2).Filnavn)).fileName(), "a_b (2).png");
+    EXPECT_EQ(QFileInfo(storedpath::resolve(main->Del.at(3).Filnavn)).fileName(), "con_x.png");
     EXPECT_EQ(outsideDataRoot(), outside);
     EXPECT_EQ(readAllBytes(root.file("a")), "in the data root");
 

@@ -1,5 +1,6 @@
 #include "dataroot.h"
 #include "questionbank.h"
+#include "storedpath.h"
 #include "testroot.h"
 #include "textfile.h"
 
@@ -158,18 +159,24 @@ TEST_F(QuestionBank, MissingOrEmptyGroupsListNothing)
     EXPECT_EQ(missing.antalSpm, 0);
 }
 
-TEST_F(QuestionBank, AQuestionSavesBackToTheFolderItsFirstLineNames)
+TEST_F(QuestionBank, AHandCopySavesToItselfAndLeavesTheOriginalAlone)
 {
-    // Moved by hand within the bank: it still saves where it was written.
+    // Copied by hand from group H: saving it must not rewrite H's question.
     QDir().mkpath(gruppeDir + "H");
     const QString original = gruppeDir + "H" + separator() + "001 a.txt";
-    write("001 a.txt", question("001 a", 15)
-                           .replace((folder + "001 a.txt").toLocal8Bit(), original.toLocal8Bit()));
+    writeAllBytes(original, "H's own");
+    const QString copy = write(
+        "001 a.txt", question("001 a", 15)
+                         .replace((folder + "001 a.txt").toLocal8Bit(), original.toLocal8Bit()));
     SpmListe l = LoadSpmListen(gruppeDir, "G");
     ASSERT_EQ(l.Spm.size(), 1);
     l.Spm[0].Tekst = "Ny";
     SaveSpm(l.Spm[0], gruppeDir);
-    EXPECT_TRUE(QFile::exists(original));
+    EXPECT_EQ(readAllBytes(original), "H's own");
+    const QStringList saved = readLineList(copy);
+    EXPECT_EQ(saved.value(3), "Ny");
+    EXPECT_TRUE(storedpath::same(saved.value(0), copy)) << saved.value(0).toStdString();
+    EXPECT_TRUE(saved.value(0).startsWith("C:\\Kvidrel\\Grupper\\G\\"));
 }
 
 TEST_F(QuestionBank, AFileNamingAPathOutsideTheBankIsSavedWhereItWasListed)

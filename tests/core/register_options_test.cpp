@@ -57,21 +57,26 @@ TEST(Register, OnlyTheLowByteOfTheActivityCounts)
               QByteArray("A\r\n\r\n0\r\nB\r\n\r\n1\r\nC\r\n\r\n0\r\nD\r\n\r\n1\r\n"));
 }
 
-TEST(Register, NamesRoundTripInTheCodePage)
+TEST(Register, NamesRoundTripWholeInTheCodePageOrUtf8)
 {
     TestRoot root;
     const QString fil = root.tempPath() + "/Deltagere.txt";
     DeltagerRegister reg;
-    reg.Del = {{"Søren Ærø", "/p/Søren Ærø.png", true, 40}, {"Ωmega", "", false, 0}};
+    reg.Del = {{"Søren Ærø", "/p/Søren Ærø.png", true, 40}};
+    reg.maxIndex = 0;
+    SaveDeltagerRecord(fil, reg);
+    EXPECT_EQ(readAllBytes(fil),
+              QByteArray("S\xF8ren \xC6r\xF8\r\n/p/S\xF8ren \xC6r\xF8.png\r\n1\r\n"));
+
+    // A name the code page cannot hold turns the file into UTF-8 with its mark.
+    reg.Del.append({"Ωmega 😀", "", false, 0});
     reg.maxIndex = 1;
     SaveDeltagerRecord(fil, reg);
-    EXPECT_EQ(
-        readAllBytes(fil),
-        QByteArray("S\xF8ren \xC6r\xF8\r\n/p/S\xF8ren \xC6r\xF8.png\r\n1\r\n?mega\r\n\r\n0\r\n"));
+    EXPECT_TRUE(readAllBytes(fil).startsWith("\xEF\xBB\xBF"));
     DeltagerRegister back;
     LoadDeltagerRecord(fil, back);
     EXPECT_EQ(back.Del[0].Navn, QStringLiteral("Søren Ærø"));
-    EXPECT_EQ(back.Del[1].Navn, QStringLiteral("?mega"));
+    EXPECT_EQ(back.Del[1].Navn, QStringLiteral("Ωmega 😀"));
 
     reg.maxIndex = -1; // the last one deleted: an empty file
     SaveDeltagerRecord(fil, reg);
