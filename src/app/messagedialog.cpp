@@ -20,6 +20,7 @@ constexpr int kExtraHeight = 80; // button row, margins and spacing below the la
 constexpr int kPointsAtRest = 8;
 constexpr int kPointsShown = 10;
 constexpr int kCancelResult = 2; // what Escape and the close box give
+constexpr int kAccentRoom = 3;
 
 } // namespace
 
@@ -35,6 +36,9 @@ MessageDialog::MessageDialog(const QString &caption, int fontPixels, QWidget *pa
     m_label->setTextFormat(Qt::PlainText); // messages may hold '<' and '&'
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Rings and accents of capitals reach above the font's ascent: room for
+    // them above the first line and below the last.
+    m_label->setContentsMargins(0, kAccentRoom, 0, kAccentRoom);
 
     m_row = new QWidget(this);
     m_row->setFixedSize(kWidth - 2 * kRowMargin, kRowHeight);
@@ -93,9 +97,16 @@ void MessageDialog::FormShow()
     QFont font = m_label->font();
     font.setPointSize(kPointsShown);
     m_label->setFont(font);
+    // The height of the last message is let go first, or a short message after
+    // a long one would keep the long one's height.
+    m_label->setMinimumHeight(0);
+    m_label->setMaximumHeight(QWIDGETSIZE_MAX);
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
     const int labelHeight = m_label->heightForWidth(kTextWidth);
     m_label->setFixedHeight(labelHeight);
     setFixedHeight(labelHeight + kExtraHeight);
+    resize(width(), labelHeight + kExtraHeight);
     centreOn(this, windowInUse(this));
 }
 

@@ -10,8 +10,9 @@ void TFelter::RammeChange()
 {
     FelterBeregnet = false;
     // A frame with its own outline needs no outline per state.
+    // Through the setter, so a switch left on by the last drawn field goes too.
     if (FFeltRamme.Omrids())
-        FBrugOmrids = false;
+        SetBrugOmrids(false);
     Invalidate();
 }
 

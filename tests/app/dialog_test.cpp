@@ -89,10 +89,14 @@ TEST_F(DialogTest, HeightFollowsTheText)
                             "højere end en besked på to linjer."),
              ok);
 
+    // After a long message a short one gets its own height back.
+    const Seen again = show(notice, QStringLiteral("Gemt."), ok);
+
     EXPECT_EQ(two.text, QStringLiteral("Fejl information:\nDer er opstået en ukendt fejl."));
     EXPECT_LT(one.height, two.height);
     EXPECT_LT(two.height, wrapped.height);
-    for (const Seen &seen : {one, two, wrapped}) {
+    EXPECT_EQ(again.height, one.height);
+    for (const Seen &seen : {one, two, wrapped, again}) {
         EXPECT_EQ(seen.width, 339);
         EXPECT_EQ(seen.height, seen.labelHeight + 80);
         EXPECT_EQ(seen.pointSize, 10);
@@ -124,6 +128,49 @@ TEST_F(DialogTest, OnlyJaIsYes)
     EXPECT_FALSE(spoerg(QStringLiteral("Fortsæt?")));
     answerModal(closeBox);
     EXPECT_FALSE(spoerg(QStringLiteral("Fortsæt?")));
+}
+
+// The topmost row of the label that holds a dark pixel, in label coordinates.
+static int topInk(QWidget *dialog)
+{
+    auto *label = static_cast<MessageDialog *>(dialog)->label();
+    const QImage image = label->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                return y;
+        }
+    }
+    return -1;
+}
+
+TEST_F(DialogTest, AccentsOnTheFirstLineAreWhole)
+{
+    int plain = -1;
+    int accented = -1;
+    for (auto [tekst, top] : {std::pair{QStringLiteral("AEAEAE\rAE"), &plain},
+                              std::pair{QStringLiteral("ÅÉÅÉÅÉ\rÅÉ"), &accented}}) {
+        answerModal([top = top](QWidget *d) {
+            *top = topInk(d);
+            clickButton(d, QStringLiteral("OK"));
+        });
+        visInfo(tekst);
+    }
+    // The ring and the accent stand above the capitals, inside the label.
+    EXPECT_GT(accented, 0);
+    EXPECT_LT(accented, plain - 1);
+}
+
+TEST_F(DialogTest, EnterGivesTheAnswerThatDestroysNothing)
+{
+    const Answer enter = [](QWidget *d) { QTest::keyClick(d, Qt::Key_Return); };
+    answerModal(enter);
+    EXPECT_FALSE(spoerg(QStringLiteral("Skal gruppen A\rslettes?")));
+    answerModal(enter);
+    EXPECT_TRUE(spoerg(QStringLiteral("\rSkal spillet forsætte med de opnåede point?"),
+                       Standardsvar::Ja));
+    answerModal(enter);
+    EXPECT_FALSE(spoerg(QStringLiteral("Skal gruppen B\rslettes?")));
 }
 
 TEST_F(DialogTest, SecondUseShowsOnlyTheSecondMessage)
