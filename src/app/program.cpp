@@ -2,6 +2,7 @@
 #include "hintline.h"
 #include "main.h"
 #include "stylemanager.h"
+#include "translation.h"
 #include "appwindows.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Kvidrel"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     registerTahoma();
+    installDanishTranslation();
     hintline::install();
     stylemanager::TrySetStyle(QStringLiteral("Sky"));
 

@@ -1,3 +1,4 @@
+#include "appwindows.h"
 #include "deltagere.h"
 #include "dialoghelper.h"
 #include "display.h"
@@ -9,7 +10,6 @@
 #include "shellfixture.h"
 #include "spmUnit.h"
 #include "url.h"
-#include "appwindows.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 #include "textfile.h"
 #include "windowfixture.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -434,4 +435,72 @@ TEST_F(DeltagerformTest, ShownModallyItReturnsOneThroughItsButton)
     EXPECT_EQ(deltagerform->exec(), 1);
     QTimer::singleShot(0, [] { deltagerform->close(); });
     EXPECT_NE(deltagerform->exec(), 1);
+}
+
+// The game hides the main window behind the participants window. The real error
+// box, shown right after the file dialog closed, must not end the program.
+TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
+{
+    kvidrel::setErrorSink({});
+    start();
+    const QString junk = root.tempPath() + "/billeder/ødelagt.png";
+    writeAllBytes(junk, "not a picture");
+    Tdeltagerform::setBilledVaelger([junk](QWidget *parent, const QString &) {
+        // As the file dialog does: a modal window opens and closes first.
+        QDialog fileDialog(parent);
+        QTimer::singleShot(0, &fileDialog, &QDialog::accept);
+        fileDialog.exec();
+        return junk;
+    });
+    bool lastClosed = false;
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed,
+                     [&lastClosed] { lastClosed = true; });
+    main->hide();
+    deltagerform->setWindowModality(Qt::ApplicationModal);
+    show(deltagerform);
+
+    QWidget *over = nullptr;
+    QString shown;
+    dialoghelper::answerModal([&](QWidget *box) {
+        over = box->parentWidget();
+        shown = box->findChild<QLabel *>("qt_msgbox_label")->text();
+        dialoghelper::clickButton(box, "OK");
+    });
+    QTest::mouseClick(deltagerform->billedKnap, Qt::LeftButton);
+    QTest::qWait(50);
+    EXPECT_FALSE(lastClosed);
+    EXPECT_TRUE(deltagerform->isVisible());
+    EXPECT_EQ(over, deltagerform);
+    EXPECT_TRUE(shown.contains("ødelagt.png")) << shown.toStdString();
+    deltagerform->hide();
+}
+
+// Pasted names lose their line breaks; names the code page cannot hold and
+// pictures survive a restart on a data root moved to another folder.
+TEST_F(DeltagerformTest, PastedAndForeignNamesSurviveARestartInAMovedRoot)
+{
+    Tdeltagerform *w = open();
+    w->navnEdit->setText("  Eva\r\n"); // as pasted from a spreadsheet cell
+    idle();
+    click(w->godkendKnap);
+    w->navnEdit->setText("Zoë 😀");
+    valgtBillede = picture("zoe.png");
+    click(w->billedKnap);
+    click(w->godkendKnap);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    destroyWindows();
+
+    TestRoot moved;
+    ASSERT_TRUE(QDir().mkpath(moved.file("Deltagere")));
+    for (const QString &name : QDir(root.file("Deltagere")).entryList(QDir::Files))
+        QFile::copy(root.file("Deltagere/" + name), moved.file("Deltagere/" + name));
+    start();
+    show(deltagerform);
+    EXPECT_EQ(rows(deltagerform->deltagerliste), QStringList({"Eva", "Zoë 😀"}));
+    clickRow(deltagerform->deltagerliste, 1);
+    EXPECT_EQ(deltagerform->navnEditR->text(), "Zoë 😀");
+    EXPECT_FALSE(deltagerform->deltagerBilledeR->isEmpty());
+    EXPECT_TRUE(QFileInfo(storedpath::resolve(main->Del.at(1).Filnavn)).isFile());
+    EXPECT_TRUE(storedpath::resolve(main->Del.at(1).Filnavn).startsWith(moved.path()));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }

@@ -3,6 +3,8 @@
 #include "infUnit.h"
 #include "spmUnit.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -167,8 +169,8 @@ TEST_F(DialogTest, EnterGivesTheAnswerThatDestroysNothing)
     answerModal(enter);
     EXPECT_FALSE(spoerg(QStringLiteral("Skal gruppen A\rslettes?")));
     answerModal(enter);
-    EXPECT_TRUE(spoerg(QStringLiteral("\rSkal spillet forsætte med de opnåede point?"),
-                       Standardsvar::Ja));
+    EXPECT_TRUE(
+        spoerg(QStringLiteral("\rSkal spillet forsætte med de opnåede point?"), Standardsvar::Ja));
     answerModal(enter);
     EXPECT_FALSE(spoerg(QStringLiteral("Skal gruppen B\rslettes?")));
 }
@@ -197,4 +199,23 @@ TEST(DialogWithoutWindows, NoticeFallsBackToTheDefaultError)
     EXPECT_EQ(errors, QStringList{QStringLiteral("Besked")});
     EXPECT_FALSE(spoerg(QStringLiteral("Ja?")));
     setErrorSink({});
+}
+
+// Qt's own dialogs speak Danish like the rest of the program.
+TEST(QtDialogs, TheFileDialogIsInDanish)
+{
+    QFileDialog dialog(nullptr, QStringLiteral("Åbn billede"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    QStringList texts;
+    for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+        texts << button->text().remove(u'&');
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        texts << label->text().remove(u'&');
+    EXPECT_TRUE(texts.contains(QStringLiteral("Annuller"))) << texts.join(u'|').toStdString();
+    EXPECT_FALSE(texts.contains(QStringLiteral("Cancel")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("Look in:")));
+    const QString folder = QDir::temp().filePath(QStringLiteral("kvidrel-skaermbilleder"));
+    QDir().mkpath(folder);
+    dialog.grab().save(folder + QStringLiteral("/fildialog.png"));
 }

@@ -334,3 +334,31 @@ TEST_F(SpmformTest, ShownModallyItReturnsOneThroughTheStartButton)
     });
     EXPECT_NE(spmform->exec(), 1);
 }
+
+// A pasted name loses its line break and blanks; a name the code page cannot
+// hold keeps its folder after a restart; a name too long for the file system
+// adds nothing.
+TEST_F(SpmformTest, PastedLongAndForeignGroupNames)
+{
+    groups({"Sport"});
+    Tspmform *w = open();
+    w->gruppeEdit->setText("  Fest 🎉\r\n"); // as pasted
+    click(w->SpeedButton5);
+    EXPECT_EQ(rows(w->gruppeliste), QStringList({"Sport", "Fest 🎉"}));
+    EXPECT_TRUE(QFileInfo(root.file("Grupper/Fest 🎉/Kommentarer")).isDir());
+
+    const QStringList before = treeListing(root.tempPath());
+    answer("OK");
+    addGroup(QString(130, u'ø')); // 260 bytes: more than one name may hold
+    EXPECT_EQ(messages, QStringList({kIkkeMappe}));
+    EXPECT_EQ(treeListing(root.tempPath()), before);
+
+    destroyWindows();
+    start();
+    show(spmform);
+    EXPECT_EQ(rows(spmform->gruppeliste), QStringList({"Sport", "Fest 🎉"}));
+    question("Fest 🎉", "001 Skål", true);
+    clickRow(spmform->gruppeliste, 1);
+    EXPECT_EQ(spmform->spmliste->count(), 1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}

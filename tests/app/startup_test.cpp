@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QStatusBar>
 #include <QtTest/QTest>
+#include <sys/stat.h>
 
 using namespace kvidrel;
 
@@ -200,4 +201,19 @@ TEST(Placement, KeepsPositionsOnScreenAndPullsOthersInside)
 
     placeWindow(&window, area.left() - 30, 40);
     EXPECT_EQ(window.pos(), QPoint(area.left(), 40));
+}
+
+// A pipe in place of a data file would block its read for good.
+TEST_F(ShellTest, PipesInPlaceOfTheDataFilesDoNotHangStartUp)
+{
+    for (const char *folder : {"Egenskaber", "Deltagere", "Grupper"})
+        QDir().mkpath(root.file(QString::fromLatin1(folder)));
+    for (const char *file :
+         {"Egenskaber/Egenskaber.txt", "Deltagere/Deltagere.txt", "Grupper/Grupper.txt"})
+        ASSERT_EQ(mkfifo(QFile::encodeName(root.file(QString::fromLatin1(file))).constData(), 0600),
+                  0);
+    Tmainform *w = start();
+    EXPECT_EQ(w->Del.size(), 0);
+    EXPECT_EQ(w->minPoint, 10);
+    EXPECT_EQ(w->maxPoint, 100);
 }
