@@ -3,5 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
+# Every source file keeps the project's format (.clang-format).
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 export QT_QPA_PLATFORM=offscreen
 cd build && ctest --output-on-failure -j"$(nproc)"

@@ -318,7 +318,7 @@ void Tdeltagerform::LoadListeFraDel()
 
 bool Tdeltagerform::NavnExists(const QString &Navn) const
 {
-    return navnFindes(mainform->Del, mainform->maxIndex, Navn);
+    return mainform->deltagerRegister.find(Navn) >= 0;
 }
 
 std::int32_t Tdeltagerform::antalValgteDeltagere()
@@ -415,9 +415,7 @@ void Tdeltagerform::nyDeltager()
         billede = storedpath::toStored(maal);
     }
 
-    ++mainform->maxIndex;
-    mainform->Del.resize(mainform->maxIndex + 1);
-    mainform->Del.last() = Deltagere{delNavn, billede, true, 0};
+    mainform->deltagerRegister.tilfoej(Deltagere{delNavn, billede, true, 0});
     listrows::tilfoejCheck(deltagerliste, delNavn, true);
 
     mainform->SaveDeltagerRecord();
@@ -539,19 +537,13 @@ void Tdeltagerform::flytOpExecute()
 
 void Tdeltagerform::flyt(int fra, int til)
 {
-    TDel &del = mainform->Del;
-    if (fra < 0 || til < 0 || fra >= del.size() || til >= del.size())
+    // The register keeps the participant on the edit page with its entry.
+    if (!mainform->deltagerRegister.flyt(fra, til))
         return;
-    std::swap(del[fra], del[til]);
+    const TDel &del = mainform->Del;
     listrows::saetRaekke(deltagerliste, fra, del.at(fra).Navn, del.at(fra).Aktiv);
     listrows::saetRaekke(deltagerliste, til, del.at(til).Navn, del.at(til).Aktiv);
     listrows::vaelg(deltagerliste, til);
-    // The participant on the edit page moves with its entry.
-    std::int32_t &index = mainform->Index;
-    if (index == fra)
-        index = til;
-    else if (index == til)
-        index = fra;
     modificeret = true;
 }
 
@@ -582,9 +574,8 @@ void Tdeltagerform::sletPersonExecute()
 
     navnEditR->clear();
     deltagerBilledeR->Clear();
-    del.remove(i);
-    mainform->maxIndex = static_cast<std::int32_t>(del.size()) - 1;
-    mainform->Index = -1;
+    mainform->deltagerRegister.fjern(i);
+    mainform->Index = -1; // the edit page was emptied above
     LoadListeFraDel();
     // The picture goes only once the register without the entry is saved.
     mainform->SaveDeltagerRecord();

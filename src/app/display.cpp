@@ -28,9 +28,9 @@ Tdisplayform::Tdisplayform(QWidget *parent)
 
     // Bottom of the point panel, left and right.
     const int top = kClientHeight - kEditHeight - 4;
-    LowEdit = new QLineEdit(QStringLiteral("10"), this);
+    LowEdit = new QLineEdit(QString::number(Options::standardMinPoint), this);
     LowEdit->setGeometry(kLeftPanelWidth + 4, top, kEditWidth, kEditHeight);
-    HighEdit = new QLineEdit(QStringLiteral("100"), this);
+    HighEdit = new QLineEdit(QString::number(Options::standardMaxPoint), this);
     HighEdit->setGeometry(kLeftPanelWidth + kPointPanelWidth - kEditWidth - 4, top, kEditWidth,
                           kEditHeight);
     for (QLineEdit *edit : {LowEdit, HighEdit}) {

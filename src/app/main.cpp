@@ -43,7 +43,6 @@ constexpr int kClientHeight = 409;
 constexpr int kPanelHeight = 46;
 constexpr int kPointEditWidth = 40;
 
-const QString kDefaultDesign = QStringLiteral("Sky");
 const QString kPointLowHint = QStringLiteral("Laveste pointværdi");
 const QString kPointHighHint = QStringLiteral("Højeste pointværdi");
 
@@ -98,14 +97,6 @@ void fillQuestionList(QListWidget *list, const QVector<SpmRow> &rows)
     }
 }
 
-QStringList rowsOf(const QListWidget *list)
-{
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
 } // namespace
 
 QString GetUserFromWindows()
@@ -152,8 +143,8 @@ void Tmainform::buildControls()
         edit->setFont(tahoma(16));
         edit->setFixedWidth(kPointEditWidth);
     }
-    LowEdit->setText(QStringLiteral("10"));
-    HighEdit->setText(QStringLiteral("100"));
+    LowEdit->setText(QString::number(Options::standardMinPoint));
+    HighEdit->setText(QString::number(Options::standardMaxPoint));
     auto *panelBox = new QHBoxLayout(Panel4);
     panelBox->setContentsMargins(4, 4, 4, 4);
     panelBox->addStretch(1);
@@ -306,24 +297,14 @@ void Tmainform::SaveDeltagerRecord()
 
 void Tmainform::LoadGrupper()
 {
-    if (!spmform || !spmform->gruppeliste)
-        return;
-    GruppeListe liste;
-    liste.navne = rowsOf(spmform->gruppeliste); // kept when there is no file
-    liste.encoding = gruppeFilKodning;
-    kvidrel::LoadGrupper(gruppeFil, liste);
-    gruppeFilKodning = liste.encoding;
-    fillGroupList(spmform->gruppeliste, liste.navne);
+    kvidrel::LoadGrupper(gruppeFil, grupper); // kept when there is no file
+    if (spmform && spmform->gruppeliste)
+        fillGroupList(spmform->gruppeliste, grupper.navne);
 }
 
 void Tmainform::SaveGrupper()
 {
-    if (!spmform || !spmform->gruppeliste)
-        return;
-    GruppeListe liste;
-    liste.navne = rowsOf(spmform->gruppeliste);
-    liste.encoding = gruppeFilKodning;
-    kvidrel::SaveGrupper(gruppeFil, liste);
+    kvidrel::SaveGrupper(gruppeFil, grupper);
 }
 
 void Tmainform::LoadSpmListen()
@@ -350,10 +331,10 @@ void Tmainform::SaveSpm(std::int32_t aIndex)
 
 void Tmainform::defaultOpt()
 {
-    designName = kDefaultDesign;
+    designName = Options::standardDesign;
     stylemanager::TrySetStyle(designName);
-    minPoint = 10;
-    maxPoint = 100;
+    minPoint = Options::standardMinPoint;
+    maxPoint = Options::standardMaxPoint;
     editModified = false;
 }
 
@@ -390,7 +371,7 @@ void Tmainform::GemOpt()
 void Tmainform::loadDesign()
 {
     if (designName.isEmpty())
-        designName = kDefaultDesign;
+        designName = Options::standardDesign;
     designBox->clear();
     const QStringList names = stylemanager::StyleNames();
     for (const QString &name : names) {

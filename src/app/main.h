@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options.h"
 #include "participants.h"
 #include "questionbank.h"
 
@@ -58,9 +59,9 @@ public:
     bool SvarTilladt = false;
     bool DerErSvaret = false;
     std::int32_t spmNummer = 0;
-    std::int32_t minPoint = 10;
-    std::int32_t maxPoint = 100;
-    TextEncoding gruppeFilKodning = TextEncoding::Ansi; // kept for writing back
+    std::int32_t minPoint = Options::standardMinPoint;
+    std::int32_t maxPoint = Options::standardMaxPoint;
+    GruppeListe grupper; // the question window's group list only shows it
 
     // Controls of the two pages that hold the options.
     QTabWidget *sider = nullptr;

@@ -445,12 +445,11 @@ void Tspmform::gruppelisteDblClick()
 void Tspmform::godkendGruppeExecute()
 {
     const QString navn = cleanEnteredLine(gruppeEdit->text());
-    for (int row = 0; row < gruppeliste->count(); ++row) {
-        if (gruppeliste->item(row)->text().compare(navn, Qt::CaseInsensitive) == 0) {
-            visInfo(kNavnFindes);
-            gruppeEdit->clear();
-            return;
-        }
+    GruppeListe &grupper = mainform->grupper;
+    if (grupper.find(navn) >= 0) {
+        visInfo(kNavnFindes);
+        gruppeEdit->clear();
+        return;
     }
     if (!gruppeNavnBrugbart(navn)) {
         visInfo(kNavnIkkeMappe);
@@ -462,6 +461,7 @@ void Tspmform::godkendGruppeExecute()
                              .arg(navn, QDir::toNativeSeparators(mainform->gruppeDir)));
         return;
     }
+    grupper.tilfoej(navn);
     listrows::tilfoej(gruppeliste, navn);
     mainform->SaveGrupper();
     gruppeEdit->clear();
@@ -477,13 +477,14 @@ void Tspmform::sletGruppeExecute()
     const int i = listrows::valgt(gruppeliste);
     if (i < 0)
         return;
-    const QString navn = gruppeliste->item(i)->text();
+    const QString navn = mainform->grupper.navne.value(i);
     if (!spoerg(QStringLiteral("Skal gruppen ") + navn + u'\r' +
                 QStringLiteral("slettes permanent?") + u'\r' +
                 QStringLiteral("Alle spørgsmål i gruppen vil også blive slettet.")))
         return;
     // Throws when part of the folder would not go; the row then stays.
     sletGruppeMappe(mainform->gruppeDir, navn);
+    mainform->grupper.fjern(i);
     {
         const QSignalBlocker blocker(gruppeliste);
         delete gruppeliste->takeItem(i);
@@ -509,19 +510,17 @@ void Tspmform::flytNedGruppeExecute()
 // The order of groups lives only in the list file: folders keep their names.
 void Tspmform::flytGruppe(int fra, int til)
 {
-    if (fra < 0 || til < 0 || fra >= gruppeliste->count() || til >= gruppeliste->count())
+    GruppeListe &grupper = mainform->grupper;
+    if (!grupper.flyt(fra, til))
         return;
     {
         const QSignalBlocker blocker(spmliste);
         spmliste->clear();
     }
-    QListWidgetItem *a = gruppeliste->item(fra);
-    QListWidgetItem *b = gruppeliste->item(til);
-    const QString tekst = a->text();
     {
         const QSignalBlocker blocker(gruppeliste);
-        a->setText(b->text());
-        b->setText(tekst);
+        gruppeliste->item(fra)->setText(grupper.navne.at(fra));
+        gruppeliste->item(til)->setText(grupper.navne.at(til));
     }
     listrows::vaelg(gruppeliste, til);
     mainform->SaveGrupper();

@@ -1,9 +1,11 @@
 #include "appfont.h"
+#include "appwindows.h"
 #include "hintline.h"
 #include "main.h"
+#include "options.h"
 #include "stylemanager.h"
 #include "translation.h"
-#include "appwindows.h"
+#include "version.h"
 
 #include <QApplication>
 
@@ -13,11 +15,11 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvidrel"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationVersion(programVersion());
     registerTahoma();
     installDanishTranslation();
     hintline::install();
-    stylemanager::TrySetStyle(QStringLiteral("Sky"));
+    stylemanager::TrySetStyle(Options::standardDesign);
 
     createWindows();
     mainform->show();

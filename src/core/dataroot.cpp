@@ -1,5 +1,7 @@
 #include "dataroot.h"
 
+#include "logging.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,7 +37,10 @@ bool ensureFolder(const QString &path)
     if (info.isDir())
         return true;
     // One level only: a missing parent is not created.
-    return QDir().mkdir(path);
+    if (QDir().mkdir(path))
+        return true;
+    qCWarning(lcKvidrel) << "folder cannot be made:" << path;
+    return false;
 }
 
 bool liesInside(const QString &path, const QString &folder)

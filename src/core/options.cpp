@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "logging.h"
 #include "textfile.h"
 
 #include <QFileInfo>
@@ -27,15 +28,16 @@ std::optional<Options> readOptions(const QString &optFil)
     QStringList lines;
     try {
         lines = readLineList(optFil);
-    } catch (const FileError &) {
+    } catch (const FileError &error) {
+        qCWarning(lcKvidrel) << "options not read, defaults used:" << error.message();
         return std::nullopt;
     }
-    if (lines.size() < 3)
+    const auto low = parseDecimal(lines.value(1));
+    const auto high = parseDecimal(lines.value(2));
+    if (lines.size() < 3 || !low || !high) {
+        qCWarning(lcKvidrel) << "options file malformed, defaults used:" << optFil;
         return std::nullopt;
-    const auto low = parseDecimal(lines[1]);
-    const auto high = parseDecimal(lines[2]);
-    if (!low || !high)
-        return std::nullopt;
+    }
     return Options{lines[0], *low, *high};
 }
 

@@ -8,11 +8,16 @@
 
 namespace kvidrel {
 
+// The options and their defaults, which hold wherever the file gives none.
 struct Options
 {
-    QString designName = QStringLiteral("Sky");
-    std::int32_t minPoint = 10;
-    std::int32_t maxPoint = 100;
+    static inline const QString standardDesign = QStringLiteral("Sky");
+    static constexpr std::int32_t standardMinPoint = 10;
+    static constexpr std::int32_t standardMaxPoint = 100;
+
+    QString designName = standardDesign;
+    std::int32_t minPoint = standardMinPoint;
+    std::int32_t maxPoint = standardMaxPoint;
 };
 
 // Missing, short or malformed file: nullopt (the caller falls back to defaults).

@@ -76,15 +76,6 @@ bool sammeNavnAZ(const QString &a, const QString &b)
     return true;
 }
 
-bool navnFindes(const TDel &Del, std::int32_t maxIndex, const QString &navn)
-{
-    for (std::int32_t i = 0; i <= maxIndex && i < Del.size(); ++i) {
-        if (sammeNavnAZ(Del.at(i).Navn, navn))
-            return true;
-    }
-    return false;
-}
-
 QString deltagerFilNavn()
 {
     return QStringLiteral("Deltagere.txt");

@@ -10,8 +10,6 @@ namespace kvidrel {
 // Names compared with the letters a to z folded to one case; every other
 // character, æ, ø and å included, must match exactly.
 bool sammeNavnAZ(const QString &a, const QString &b);
-// Whether one of the entries 0 to maxIndex is called navn in that sense.
-bool navnFindes(const TDel &Del, std::int32_t maxIndex, const QString &navn);
 
 // The name of the register file in the participants folder.
 QString deltagerFilNavn();

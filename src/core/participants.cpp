@@ -1,6 +1,7 @@
 #include "participants.h"
 
 #include "options.h"
+#include "participantfiles.h"
 #include "textfile.h"
 
 #include <QFileInfo>
@@ -26,6 +27,47 @@ void LoadDeltagerRecord(const QString &deltagerFil, DeltagerRegister &reg)
     }
     reg.maxIndex = static_cast<std::int32_t>(reg.Del.size()) - 1;
     reg.Index = reg.maxIndex;
+}
+
+std::int32_t DeltagerRegister::tilfoej(const Deltagere &entry)
+{
+    Del.append(entry);
+    maxIndex = static_cast<std::int32_t>(Del.size()) - 1;
+    return maxIndex;
+}
+
+bool DeltagerRegister::fjern(std::int32_t i)
+{
+    if (i < 0 || i >= Del.size())
+        return false;
+    Del.remove(i);
+    maxIndex = static_cast<std::int32_t>(Del.size()) - 1;
+    if (Index == i)
+        Index = -1;
+    else if (Index > i)
+        --Index;
+    return true;
+}
+
+bool DeltagerRegister::flyt(std::int32_t fra, std::int32_t til)
+{
+    if (fra < 0 || til < 0 || fra >= Del.size() || til >= Del.size())
+        return false;
+    std::swap(Del[fra], Del[til]);
+    if (Index == fra)
+        Index = til;
+    else if (Index == til)
+        Index = fra;
+    return true;
+}
+
+std::int32_t DeltagerRegister::find(const QString &navn) const
+{
+    for (std::int32_t i = 0; i <= maxIndex && i < Del.size(); ++i) {
+        if (sammeNavnAZ(Del.at(i).Navn, navn))
+            return i;
+    }
+    return -1;
 }
 
 void SaveDeltagerRecord(const QString &deltagerFil, const DeltagerRegister &reg)

@@ -16,12 +16,24 @@ struct Deltagere
 
 using TDel = QVector<Deltagere>;
 
-// The register in memory; maxIndex + 1 == Del.size() always.
+// The register in memory. Its operations keep maxIndex + 1 == Del.size() and
+// keep Index (the entry on the participants window's edit page) on its entry.
 struct DeltagerRegister
 {
     TDel Del;
     std::int32_t maxIndex = -1;
     std::int32_t Index = -1;
+
+    // Appends the entry; its index.
+    std::int32_t tilfoej(const Deltagere &entry);
+    // Removes entry i; an Index on it becomes -1. False for no such entry.
+    bool fjern(std::int32_t i);
+    // Swaps entries fra and til (neighbours when moved one step); Index follows
+    // its entry. False when either is no entry.
+    bool flyt(std::int32_t fra, std::int32_t til);
+    // The first entry called navn with the letters a to z in either case (every
+    // other letter must match exactly); -1 when none.
+    std::int32_t find(const QString &navn) const;
 };
 
 // A missing file is an empty register. A non-numeric activity line loads that

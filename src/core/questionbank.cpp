@@ -1,6 +1,7 @@
 #include "questionbank.h"
 
 #include "dataroot.h"
+#include "logging.h"
 #include "options.h"
 #include "storedpath.h"
 
@@ -31,6 +32,39 @@ bool spmFilFoer(const QString &a, const QString &b)
     const QString ub = upperUnits(b);
     // QString's operator< compares UTF-16 code units.
     return ua < ub;
+}
+
+qsizetype GruppeListe::find(const QString &navn) const
+{
+    for (qsizetype i = 0; i < navne.size(); ++i) {
+        if (navne.at(i).compare(navn, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+bool GruppeListe::tilfoej(const QString &navn)
+{
+    if (find(navn) >= 0)
+        return false;
+    navne.append(navn);
+    return true;
+}
+
+bool GruppeListe::fjern(qsizetype i)
+{
+    if (i < 0 || i >= navne.size())
+        return false;
+    navne.removeAt(i);
+    return true;
+}
+
+bool GruppeListe::flyt(qsizetype fra, qsizetype til)
+{
+    if (fra < 0 || til < 0 || fra >= navne.size() || til >= navne.size())
+        return false;
+    navne.swapItemsAt(fra, til);
+    return true;
 }
 
 void LoadGrupper(const QString &gruppeFil, GruppeListe &liste)
@@ -112,9 +146,13 @@ void addFil(const QString &folder, SpmListe &liste)
     for (const QFileInfo &entry : std::as_const(entries)) {
         SpmRec spm;
         try {
-            if (!spmFraLinjer(readLineList(entry.filePath()), spm))
-                return; // a bad file ends the listing; the ones before it stay
-        } catch (const FileError &) {
+            if (!spmFraLinjer(readLineList(entry.filePath()), spm)) {
+                // A bad file ends the listing; the ones before it stay.
+                qCWarning(lcKvidrel) << "not a question file, listing ends:" << entry.filePath();
+                return;
+            }
+        } catch (const FileError &error) {
+            qCWarning(lcKvidrel) << "listing ends:" << error.message();
             return;
         }
         spm.kildeFil = entry.filePath();

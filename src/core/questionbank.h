@@ -50,11 +50,20 @@ struct SpmListe
     QString antalTekst;
 };
 
-// The group list with the encoding it was read in.
+// The group list with the encoding it was read in. Names compare without
+// regard to letter case, as the group folders do on Windows.
 struct GruppeListe
 {
     QStringList navne;
     TextEncoding encoding = TextEncoding::Ansi;
+
+    // The row of navn in any letter case; -1 when none.
+    qsizetype find(const QString &navn) const;
+    // Appends navn unless a row has that name; false when it has.
+    bool tilfoej(const QString &navn);
+    bool fjern(qsizetype i);
+    // Swaps rows fra and til; false when either is no row.
+    bool flyt(qsizetype fra, qsizetype til);
 };
 
 // Order of question files: upper case per UTF-16 unit, then unit by unit.

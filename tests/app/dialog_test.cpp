@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using namespace kvidrel;
@@ -218,4 +219,14 @@ TEST(QtDialogs, TheFileDialogIsInDanish)
     const QString folder = QDir::temp().filePath(QStringLiteral("kvidrel-skaermbilleder"));
     QDir().mkpath(folder);
     dialog.grab().save(folder + QStringLiteral("/fildialog.png"));
+}
+
+// A notice no test arranged an answer for fails the test with its text instead
+// of blocking the whole run.
+TEST(DialogHelper, AStrayNoticeFailsTheTestWithItsText)
+{
+    infform = new Tinfform;
+    EXPECT_NONFATAL_FAILURE(visInfo(QStringLiteral("Uventet besked")), "Uventet besked");
+    delete infform;
+    infform = nullptr;
 }

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -23,6 +24,13 @@ namespace dialoghelper {
 
 using Answer = std::function<void(QWidget *dialog)>;
 
+// Answers arranged and not yet given.
+inline int &pendingAnswers()
+{
+    static int count = 0;
+    return count;
+}
+
 // Runs answer on the next modal widget that is shown, not on one already open
 // (a modal window under test); a test failure when none appears in timeoutMs.
 inline void answerModal(Answer answer, int timeoutMs = 5000)
@@ -31,18 +39,21 @@ inline void answerModal(Answer answer, int timeoutMs = 5000)
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     const QPointer<QWidget> openBefore = QApplication::activeModalWidget();
+    ++pendingAnswers();
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, answer, timeoutMs, openBefore] {
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal != openBefore && modal->isVisible()) {
             timer->stop();
             timer->deleteLater();
+            --pendingAnswers();
             answer(modal);
             return;
         }
         if (clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
+            --pendingAnswers();
             ADD_FAILURE() << "no modal dialog appeared";
         }
     });
@@ -80,6 +91,47 @@ inline void pressEscape(QWidget *dialog)
 inline void closeBox(QWidget *dialog)
 {
     dialog->close();
+}
+
+// Everything a dialog says, its labels joined.
+inline QString textOf(const QWidget *dialog)
+{
+    QStringList texts;
+    for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (!label->text().isEmpty())
+            texts << label->text();
+    }
+    return texts.join(u' ');
+}
+
+// A notice or question that no test arranged an answer for fails the running
+// test with its text and is closed, instead of blocking until the test times out.
+// Modal windows under test (those without a button box of OK or Ja) are left.
+inline void installStrayDialogGuard(int graceMs = 1500)
+{
+    auto *timer = new QTimer(qApp);
+    auto since = std::make_shared<QElapsedTimer>();
+    timer->setInterval(50);
+    QObject::connect(timer, &QTimer::timeout, [since, graceMs] {
+        QWidget *modal = QApplication::activeModalWidget();
+        const bool message =
+            modal && modal->isVisible() &&
+            (findButton(modal, QStringLiteral("OK")) || findButton(modal, QStringLiteral("Ja")));
+        if (!message || pendingAnswers() > 0) {
+            since->invalidate();
+            return;
+        }
+        if (!since->isValid()) {
+            since->start();
+            return;
+        }
+        if (since->elapsed() < graceMs)
+            return;
+        since->invalidate();
+        ADD_FAILURE() << "a dialog nobody expected: " << textOf(modal).toStdString();
+        modal->close();
+    });
+    timer->start();
 }
 
 } // namespace dialoghelper

@@ -1,3 +1,4 @@
+#include "dialoghelper.h"
 #include "translation.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     kvidrel::installDanishTranslation(); // as the program does
+    dialoghelper::installStrayDialogGuard();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

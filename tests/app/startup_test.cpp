@@ -152,7 +152,7 @@ TEST_F(ShellTest, GroupListKeepsItsEncodingAndQuestionRowsCarryTheirMarks)
     ASSERT_EQ(spmform, &questions);
     ASSERT_EQ(questions.gruppeliste->count(), 2);
     EXPECT_EQ(questions.gruppeliste->item(0)->text(), QStringLiteral("Æbler"));
-    EXPECT_EQ(w->gruppeFilKodning, TextEncoding::Utf8);
+    EXPECT_EQ(w->grupper.encoding, TextEncoding::Utf8);
 
     w->SaveGrupper();
     EXPECT_EQ(readAllBytes(w->gruppeFil), groups);

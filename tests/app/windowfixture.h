@@ -4,12 +4,12 @@
 // clicks, typed text, and the notice and yes/no dialogs answered by the test.
 
 #include "action.h"
+#include "appwindows.h"
 #include "dialoghelper.h"
 #include "errors.h"
 #include "main.h"
 #include "messagedialog.h"
 #include "testroot.h"
-#include "appwindows.h"
 
 #include <QAbstractButton>
 #include <QLabel>

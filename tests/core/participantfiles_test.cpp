@@ -44,11 +44,35 @@ TEST(ParticipantNames, OnlyAToZIgnoreCase)
     EXPECT_FALSE(sammeNavnAZ("Åse", "åse"));
     EXPECT_FALSE(sammeNavnAZ("Ærø", "ærø"));
     EXPECT_FALSE(sammeNavnAZ("Anna", "Anna "));
-    const TDel d = del({{"Ole", ""}, {"Åse", ""}, {"Bo", ""}});
-    EXPECT_TRUE(navnFindes(d, 2, "OLE"));
-    EXPECT_TRUE(navnFindes(d, 2, "ÅSE"));
-    EXPECT_FALSE(navnFindes(d, 2, "åse"));
-    EXPECT_FALSE(navnFindes(d, 1, "bo")); // beyond maxIndex
+}
+
+// The register keeps its own rules: maxIndex follows the size, and Index (the
+// entry on the edit page) stays on its entry through moves and deletions.
+TEST(ParticipantRegister, AddRemoveMoveAndFindKeepTheRegisterWhole)
+{
+    DeltagerRegister reg;
+    for (const Deltagere &d : del({{"Ole", ""}, {"Åse", ""}, {"Bo", ""}, {"Eva", ""}}))
+        reg.tilfoej(d);
+    EXPECT_EQ(reg.maxIndex, 3);
+    EXPECT_EQ(reg.find("OLE"), 0);
+    EXPECT_EQ(reg.find("ÅSE"), 1);
+    EXPECT_EQ(reg.find("åse"), -1); // only a to z ignore case
+
+    reg.Index = 1; // Åse on the edit page
+    EXPECT_TRUE(reg.flyt(1, 2));
+    EXPECT_EQ(reg.Index, 2);
+    EXPECT_EQ(reg.Del.at(reg.Index).Navn, "Åse");
+    EXPECT_TRUE(reg.flyt(3, 2)); // Eva moves up past her
+    EXPECT_EQ(reg.Del.at(reg.Index).Navn, "Åse");
+    EXPECT_FALSE(reg.flyt(3, 4));
+
+    EXPECT_TRUE(reg.fjern(0)); // an entry before her
+    EXPECT_EQ(reg.Del.at(reg.Index).Navn, "Åse");
+    EXPECT_EQ(reg.maxIndex + 1, reg.Del.size());
+    EXPECT_TRUE(reg.fjern(reg.Index));
+    EXPECT_EQ(reg.Index, -1);
+    EXPECT_FALSE(reg.fjern(5));
+    EXPECT_EQ(reg.maxIndex, 1);
 }
 
 TEST(ParticipantPictures, NamedAfterTheParticipantWithThePickedExtension)

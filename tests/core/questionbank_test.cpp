@@ -240,3 +240,19 @@ TEST(FileNames, InsideTestResolvesDotDot)
     EXPECT_FALSE(liesInside("/r/Grupper", "/r/Grupper/"));
     EXPECT_FALSE(liesInside("/r/GrupperX/a.txt", "/r/Grupper"));
 }
+
+TEST(GroupList, NamesAreUniqueInAnyLetterCase)
+{
+    GruppeListe liste;
+    EXPECT_TRUE(liste.tilfoej("Sport"));
+    EXPECT_TRUE(liste.tilfoej("Æbler"));
+    EXPECT_FALSE(liste.tilfoej("SPORT"));
+    EXPECT_FALSE(liste.tilfoej("æBLER")); // every letter, not only a to z
+    EXPECT_EQ(liste.find("sport"), 0);
+    EXPECT_TRUE(liste.flyt(0, 1));
+    EXPECT_EQ(liste.navne, QStringList({"Æbler", "Sport"}));
+    EXPECT_FALSE(liste.flyt(1, 2));
+    EXPECT_TRUE(liste.fjern(0));
+    EXPECT_FALSE(liste.fjern(1));
+    EXPECT_EQ(liste.navne, QStringList({"Sport"}));
+}

@@ -1,0 +1,7 @@
+#include "logging.h"
+
+namespace kvidrel {
+
+Q_LOGGING_CATEGORY(lcKvidrel, "kvidrel")
+
+} // namespace kvidrel
