@@ -101,8 +101,8 @@ void Tdeltagerform::FormCreate()
 
 QString Tdeltagerform::billedMappeTekst() const
 {
-    QString mappe = mainform ? QDir::toNativeSeparators(mainform->billedDir)
-                             : QStringLiteral("C:\\Kvidrel\\Billeder");
+    QString mappe = QDir::toNativeSeparators(mainform ? mainform->billedDir
+                                                      : DataLayout::under(dataRoot()).billedDir);
     if (mappe.size() > 1 && mappe.endsWith(separator()))
         mappe.chop(1);
     return QStringLiteral("Tegningerne ligger i følgende mappe: ") + mappe;

@@ -204,26 +204,20 @@ void Tmainform::FormCreate()
         user = QStringLiteral("Bruger");
     setWindowTitle(QStringLiteral("Kvidrel: ") + user);
 
-    // A folder that cannot be made is not reported here: the loads below then
-    // find nothing, and a later save into it reports its own failure.
-    mainDir = dataRoot();
-    ensureFolder(mainDir);
-    billedDir = joinPath(mainDir, QStringLiteral("Billeder"));
-    optDir = joinPath(mainDir, QStringLiteral("Egenskaber"));
-    ensureFolder(optDir);
-    optFil = joinPath(optDir, QStringLiteral("Egenskaber.txt"));
-    strukturDir = joinPath(mainDir, QStringLiteral("Struktur"));
-    ensureFolder(strukturDir);
-    deltagerDir = joinPath(mainDir, QStringLiteral("Deltagere"));
-    ensureFolder(deltagerDir);
-    deltagerFil = joinPath(deltagerDir, QStringLiteral("Deltagere.txt"));
+    const DataLayout layout = DataLayout::under(dataRoot());
+    layout.makeFolders();
+    mainDir = layout.mainDir;
+    billedDir = layout.billedDir;
+    optDir = layout.optDir;
+    optFil = layout.optFil;
+    strukturDir = layout.strukturDir;
+    deltagerDir = layout.deltagerDir;
+    deltagerFil = layout.deltagerFil;
+    gruppeDir = layout.gruppeDir;
+    gruppeFil = layout.gruppeFil;
     // An unreadable register must not stop the start: it is reported and the
     // register stays empty.
     guarded([this] { LoadDeltagerRecord(); });
-    gruppeDir = joinPath(mainDir, QStringLiteral("Grupper"));
-    ensureFolder(gruppeDir);
-    gruppeDir += separator();
-    gruppeFil = gruppeDir + QStringLiteral("Grupper.txt");
     opstart = true;
     placeWindow(this, 100, 100);
     HentOpt();
@@ -278,7 +272,7 @@ void Tmainform::HintInfo()
 
 void Tmainform::FormClose()
 {
-    const QString versionFile = joinPath(mainDir, QStringLiteral("Kvidrel.txt"));
+    const QString versionFile = DataLayout::under(mainDir).versionFil;
     if (QFile::exists(versionFile))
         QFile::remove(versionFile);
 }

@@ -24,6 +24,31 @@ QString dataRoot()
 #endif
 }
 
+DataLayout DataLayout::under(const QString &root)
+{
+    DataLayout l;
+    l.mainDir = root;
+    l.billedDir = joinPath(root, QStringLiteral("Billeder"));
+    l.optDir = joinPath(root, QStringLiteral("Egenskaber"));
+    l.optFil = joinPath(l.optDir, QStringLiteral("Egenskaber.txt"));
+    l.infoOptFil = joinPath(l.optDir, QStringLiteral("information.txt"));
+    l.strukturDir = joinPath(root, QStringLiteral("Struktur"));
+    l.deltagerDir = joinPath(root, QStringLiteral("Deltagere"));
+    l.deltagerFil = joinPath(l.deltagerDir, QStringLiteral("Deltagere.txt"));
+    l.gruppeDir = joinPath(root, QStringLiteral("Grupper")) + separator();
+    l.gruppeFil = l.gruppeDir + QStringLiteral("Grupper.txt");
+    l.versionFil = joinPath(root, QStringLiteral("Kvidrel.txt"));
+    return l;
+}
+
+void DataLayout::makeFolders() const
+{
+    // A folder that cannot be made is logged, not reported: the loads then find
+    // nothing, and a later save into it reports its own failure.
+    for (const QString &folder : {mainDir, optDir, strukturDir, deltagerDir, gruppeDir})
+        ensureFolder(folder.endsWith(separator()) ? folder.chopped(1) : folder);
+}
+
 QString joinPath(const QString &folder, const QString &name)
 {
     if (folder.endsWith(separator()))

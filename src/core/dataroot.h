@@ -8,6 +8,27 @@ namespace kvidrel {
 // $HOME/Kvidrel elsewhere.
 QString dataRoot();
 
+// Every folder and file of the data root that the windows use.
+struct DataLayout
+{
+    QString mainDir;
+    QString billedDir; // drawings offered for participant pictures; never made
+    QString optDir;
+    QString optFil;
+    QString strukturDir;
+    QString deltagerDir;
+    QString deltagerFil;
+    QString gruppeDir; // ends with the separator
+    QString gruppeFil;
+    QString versionFil; // the downloaded version file
+    QString infoOptFil; // the information window's position file
+
+    static DataLayout under(const QString &root);
+    // Makes the folders that are missing, one level each, in order; the
+    // pictures folder is left alone.
+    void makeFolders() const;
+};
+
 // Joins folder and name with the platform's separator.
 QString joinPath(const QString &folder, const QString &name);
 QString separator();
