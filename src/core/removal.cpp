@@ -82,7 +82,8 @@ bool sletningTilladt(const QString &folder)
     const QString rod = dataRoot();
     const QString rodKanonisk = QFileInfo(rod).canonicalFilePath();
     const QString kanonisk = info.canonicalFilePath();
-    if (rodKanonisk.isEmpty() || kanonisk.isEmpty() || erRodEllerOverHjem(kanonisk))
+    // A root set too wide would open the home folder or everything: then nothing goes.
+    if (rodKanonisk.isEmpty() || kanonisk.isEmpty() || erRodEllerOverHjem(rodKanonisk))
         return false;
     // Both the path as given and the place it really names must be inside.
     return liesInside(info.absoluteFilePath(), rod) && liesInside(kanonisk, rodKanonisk);

@@ -20,9 +20,9 @@ bool fjernIndgang(const QFileInfo &entry);
 QString fjernMappe(const QString &folder);
 
 // Whether the program may delete in folder: it must lie strictly inside the
-// data root, before and after resolving links, be no link itself, and be
-// neither a file system root nor the home folder or one above it. A bad
-// path or an empty data root would otherwise make a pattern delete anywhere.
+// data root, before and after resolving links, and be no link itself; a data
+// root that is a file system root, the home folder or one above it allows
+// nothing. A bad path would otherwise make a pattern delete anywhere.
 bool sletningTilladt(const QString &folder);
 
 } // namespace kvidrel

@@ -274,6 +274,9 @@ TEST(AlmenX, DeletionsStayStrictlyInsideTheDataRoot)
     TAlmenX almen;
     // Files, the hidden-free plain folder Sub not counted, the link counted.
     EXPECT_EQ(almen.CountFiles(grupper), 4);
+    EXPECT_EQ(almen.GetBibliotek("C:\\Kvidrel\\Grupper\\x.txt"), "Grupper");
+    EXPECT_EQ(almen.GetBibliotek(grupper + "/"), "Grupper");
+    EXPECT_EQ(almen.GetBibliotek(root.file("Mangler/x.txt")), "");
 
     const QStringList foer = treeListing(root.tempPath());
     EXPECT_FALSE(almen.DeleteDir(""));
@@ -283,6 +286,8 @@ TEST(AlmenX, DeletionsStayStrictlyInsideTheDataRoot)
     EXPECT_FALSE(almen.DeleteDir(root.file("Udelink")));
     EXPECT_FALSE(almen.DeleteDir(grupper + "/link"));
     EXPECT_FALSE(almen.DeleteDir(ude));
+    EXPECT_FALSE(almen.DeleteDir(root.file("Udelink/under")));
+    EXPECT_FALSE(almen.DeleteFiles(root.file("Udelink/under"), "*", false));
     EXPECT_FALSE(almen.DeleteFiles("", "*", false));
     EXPECT_FALSE(almen.DeleteFiles(root.file("Udelink"), "*", true));
     EXPECT_FALSE(almen.DeleteFiles(grupper + "/..", "*", false));
@@ -318,4 +323,15 @@ TEST(AlmenX, DeletionsStayStrictlyInsideTheDataRoot)
     EXPECT_TRUE(almen.DeleteFiles(grupper, "*.*", true));
     EXPECT_FALSE(QFileInfo::exists(grupper));
     EXPECT_EQ(readAllBytes(hjem + "/privat.txt"), "behold");
+
+    // A data root set too wide (above home, or the file system root) allows nothing.
+    {
+        Miljoe bred("KVIDREL_ROOT", root.tempPath());
+        EXPECT_FALSE(almen.DeleteDir(hjem));
+        EXPECT_FALSE(almen.DeleteFiles(hjem, "*", false));
+        Miljoe rod("KVIDREL_ROOT", "/");
+        EXPECT_FALSE(almen.DeleteDir(ude));
+    }
+    EXPECT_EQ(readAllBytes(hjem + "/privat.txt"), "behold");
+    EXPECT_EQ(readAllBytes(ude + "/under/mere.txt"), "behold");
 }
