@@ -1,6 +1,7 @@
 #include "groupfolders.h"
 
 #include "dataroot.h"
+#include "removal.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -12,50 +13,6 @@ namespace kvidrel {
 namespace {
 
 const QString kKommentarer = QStringLiteral("Kommentarer");
-
-bool erLink(const QFileInfo &info)
-{
-    return info.isSymLink() || info.isJunction();
-}
-
-// Removes a link itself; a directory link on Windows needs rmdir.
-bool fjernLink(const QString &path)
-{
-    return QFile::remove(path) || QDir().rmdir(path);
-}
-
-bool fjernFil(const QString &path)
-{
-    if (QFile::remove(path))
-        return true;
-    // A read-only file: make it writable and try once more.
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteUser);
-    return QFile::remove(path);
-}
-
-// Empties and removes folder; returns the first path that would not go.
-QString fjernMappe(const QString &folder)
-{
-    QString fejl;
-    const QDir dir(folder);
-    const QFileInfoList entries =
-        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        const QString path = entry.absoluteFilePath();
-        QString entryFejl;
-        if (erLink(entry))
-            entryFejl = fjernLink(path) ? QString() : path;
-        else if (entry.isDir())
-            entryFejl = fjernMappe(path);
-        else
-            entryFejl = fjernFil(path) ? QString() : path;
-        if (fejl.isEmpty())
-            fejl = entryFejl;
-    }
-    if (fejl.isEmpty() && !QDir().rmdir(folder))
-        fejl = folder;
-    return fejl;
-}
 
 } // namespace
 
