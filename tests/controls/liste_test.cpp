@@ -1,3 +1,4 @@
+#include "rulbar.h"
 #include "vinduesfelter.h"
 
 #include <QTest>
@@ -359,6 +360,33 @@ TEST_F(InfoRaekke, RightAtTheLastFieldScrollsByOneItem)
         QTest::keyClick(&L, Qt::Key_Left);
     EXPECT_EQ(L.GetOverNr(), 0);
     EXPECT_EQ(L.StartNr(), 0);
+}
+
+TEST(ListeRul, ScrolledListReportsTheItemUnderThePointer)
+{
+    // Ten items in four fields, with the scroll bar drawn inside the list.
+    Liste L;
+    L.resize(200, 110);
+    TRulBar Bar;
+    L.SetRulBar(&Bar);
+    L.SetAntalIalt(10);
+    Optager O;
+    O.Lyt(L);
+    Vis(L);
+
+    for (int I = 0; I < 3; ++I)
+        QTest::mouseClick(&L, Qt::LeftButton, {}, Midt(Bar.Maal().NedR));
+    ASSERT_EQ(L.StartNr(), 3);
+    ASSERT_TRUE(O.Klikket.empty());
+
+    // Fields 1 and 3 now hold items 4 and 6.
+    QTest::mouseMove(&L, L.Midt(1));
+    QTest::mouseMove(&L, L.Midt(3));
+    EXPECT_EQ(L.GetOverNr(), 3);
+    EXPECT_EQ(L.Tilstand(3), sOver);
+    EXPECT_EQ(O.Over, (std::vector<std::int32_t>{4, 6}));
+    QTest::mouseClick(&L, Qt::LeftButton, {}, L.Midt(0));
+    EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 3}}));
 }
 
 TEST(ListeEmner, NewItemComesIntoViewSelected)

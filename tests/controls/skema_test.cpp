@@ -251,6 +251,26 @@ TEST_F(KlikSkema, TabStopHighlightsTheFirstAnsweringFieldAndKeysItCannotUseGoOn)
     EXPECT_EQ(S.GetOverNr(), -1);
 }
 
+TEST(SkemaKlik, HeaderRowAndHeaderColumnBothAnswer)
+{
+    Skema S;
+    S.resize(300, 120);
+    S.SetAntalVandret(3);
+    S.SetAntalLodret(3);
+    S.SetAntalFelter(9);
+    S.SkemaRamme().SetRetning(reBegge);
+    S.SkemaRamme().SetKlikType(ktBegge);
+    Optager O;
+    O.Lyt(S);
+    Vis(S);
+
+    // Row, inner, column, inner, row, column: the inner cells stay silent.
+    for (int Nr : {1, 4, 3, 8, 2, 6})
+        QTest::mouseClick(&S, Qt::LeftButton, {}, S.Midt(Nr));
+    EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 1}, {mbLeft, 3}, {mbLeft, 2}, {mbLeft, 6}}));
+    EXPECT_EQ(S.Tilstand(4), sNormal);
+}
+
 TEST(SkemaLayout, HeadersFollowTheDirection)
 {
     Skema S;
