@@ -11,11 +11,6 @@ const QString Ampersand = QStringLiteral("&");
 const QString BogstavA = QStringLiteral("A");
 constexpr QChar Mellemrum = QLatin1Char(' ');
 
-bool ErAktiv(TFeltSit FeltSit)
-{
-    return FeltSit == 1 || FeltSit == 3;
-}
-
 void Flyt(TRect &R, std::int32_t Vandret, std::int32_t Lodret)
 {
     R.Left += Vandret;
@@ -143,12 +138,12 @@ void TCompoTekst::SetFontOver(const TFont &Value)
 const TFont &TCompoTekst::FontEfterRegelA(TFeltSit FeltSit, const TFont &CTFont) const
 {
     switch (FeltSit) {
-    case 1:
-    case 3:
+    case sAktiv:
+    case sOverAktiv:
         return FFontAktiv;
-    case 2:
+    case sOver:
         return FFontOver;
-    case 4:
+    case sInaktiv:
         return FFontInAktiv;
     default:
         return CTFont;
@@ -160,11 +155,11 @@ const TFont &TCompoTekst::FontEfterRegelA(TFeltSit FeltSit, const TFont &CTFont)
 const TFont &TCompoTekst::FontEfterRegelB(TFeltSit FeltSit, const TFont &CTFont) const
 {
     switch (FeltSit) {
-    case 1:
-    case 2:
-    case 3:
+    case sAktiv:
+    case sOver:
+    case sOverAktiv:
         return FFontAktiv;
-    case 4:
+    case sInaktiv:
         return FFontInAktiv;
     default:
         return CTFont;
@@ -174,13 +169,13 @@ const TFont &TCompoTekst::FontEfterRegelB(TFeltSit FeltSit, const TFont &CTFont)
 TTekstType TCompoTekst::TekstTyp(TFeltSit FeltSit) const
 {
     switch (FeltSit) {
-    case 1:
+    case sAktiv:
         return FAktiv;
-    case 2:
+    case sOver:
         return FOver;
-    case 3:
+    case sOverAktiv:
         return FOverAktiv;
-    case 4:
+    case sInaktiv:
         return FInaktiv;
     default:
         return FNormal;
@@ -225,7 +220,7 @@ void TCompoTekst::SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QStr
     Rekt.Bottom -= FMargenNede;
 
     // The pressed look.
-    if (ErAktiv(FeltSit))
+    if (ErValgt(FeltSit))
         Flyt(Rekt, FAktivVandret, FAktivLodret);
 
     TArbejde A{Can, Rekt, Rekt.Right - Rekt.Left, Rekt.Bottom - Rekt.Top};

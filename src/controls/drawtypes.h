@@ -55,7 +55,13 @@ struct TPoint
     friend bool operator==(const TPoint &, const TPoint &) = default;
 };
 
-enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+enum TFontStyle : std::uint8_t
+{
+    fsBold = 1,
+    fsItalic = 2,
+    fsUnderline = 4,
+    fsStrikeOut = 8
+};
 using TFontStyles = std::uint8_t;
 
 // A font description; assigning copies the settings. Height is in pixels.
@@ -69,17 +75,60 @@ struct TFont
     friend bool operator==(const TFont &, const TFont &) = default;
 };
 
-enum class TBrushStyle { bsSolid, bsClear };
+enum class TBrushStyle
+{
+    bsSolid,
+    bsClear
+};
 using enum TBrushStyle;
 
-// Cell state: 0 normal, 1 active, 2 over, 3 over and active, 4 inactive.
+// Cell state: normal, selected, under the pointer, both, disabled.
 using TFeltSit = std::uint8_t;
+enum : TFeltSit
+{
+    sNormal,
+    sAktiv,
+    sOver,
+    sOverAktiv,
+    sInaktiv
+};
 
-enum TOrientering : std::uint8_t { orVandret, orLodret };
-enum TAlignVandret : std::uint8_t { tvCenter, tvVenstre, tvHojre };
-enum TAlignLodret : std::uint8_t { tlCenter, tlOppe, tlNede };
-enum TTekstType : std::uint8_t { ttNormal, ttUd, ttInd };
-enum TBitType : std::uint8_t {
+// Selected, with or without the pointer over it.
+constexpr bool ErValgt(TFeltSit s)
+{
+    return s == sAktiv || s == sOverAktiv;
+}
+// Under the pointer (or the keyboard's highlight), selected or not.
+constexpr bool ErUnderMus(TFeltSit s)
+{
+    return s == sOver || s == sOverAktiv;
+}
+
+enum TOrientering : std::uint8_t
+{
+    orVandret,
+    orLodret
+};
+enum TAlignVandret : std::uint8_t
+{
+    tvCenter,
+    tvVenstre,
+    tvHojre
+};
+enum TAlignLodret : std::uint8_t
+{
+    tlCenter,
+    tlOppe,
+    tlNede
+};
+enum TTekstType : std::uint8_t
+{
+    ttNormal,
+    ttUd,
+    ttInd
+};
+enum TBitType : std::uint8_t
+{
     btIngen,
     btSimpel,
     btDual,
@@ -89,12 +138,43 @@ enum TBitType : std::uint8_t {
     btUnikDual,
     btAniOver
 };
-enum TSkemaBitType : std::uint8_t { sbIngen, sbAlle, sbKun };
-enum TRammeType : std::uint8_t { rtIngen, rtUd, rtInd, rtRiflet };
-enum TRammeRetning : std::uint8_t { rrUd, rrInd, rrIngen };
-enum TRetning : std::uint8_t { reLodret, reVandret, reBegge, reIngen };
-enum TKlikType : std::uint8_t { ktLodret, ktVandret, ktBegge, ktIndre, ktAlle, ktIngen };
-enum TRulBarType : std::uint8_t {
+enum TSkemaBitType : std::uint8_t
+{
+    sbIngen,
+    sbAlle,
+    sbKun
+};
+enum TRammeType : std::uint8_t
+{
+    rtIngen,
+    rtUd,
+    rtInd,
+    rtRiflet
+};
+enum TRammeRetning : std::uint8_t
+{
+    rrUd,
+    rrInd,
+    rrIngen
+};
+enum TRetning : std::uint8_t
+{
+    reLodret,
+    reVandret,
+    reBegge,
+    reIngen
+};
+enum TKlikType : std::uint8_t
+{
+    ktLodret,
+    ktVandret,
+    ktBegge,
+    ktIndre,
+    ktAlle,
+    ktIngen
+};
+enum TRulBarType : std::uint8_t
+{
     rbSelvDef,
     rbType1,
     rbType2,
@@ -104,7 +184,11 @@ enum TRulBarType : std::uint8_t {
     rbType6,
     rbType7
 };
-enum TCheckPlads : std::uint8_t { cpVenstre, cpHojre };
+enum TCheckPlads : std::uint8_t
+{
+    cpVenstre,
+    cpHojre
+};
 
 using TNotifyEvent = std::function<void()>;
 using TNoParam = std::function<void()>;

@@ -40,11 +40,6 @@ TRect sized(std::int32_t left, std::int32_t top, std::int64_t width, std::int64_
     return {left, top, plus(left, width), plus(top, height)};
 }
 
-bool isActive(TFeltSit FeltSit)
-{
-    return FeltSit == 1 || FeltSit == 3;
-}
-
 // Pixels that have the transparent colour in the unstyled image are left out of
 // the drawn one, so a picture keeps its see-through parts in the selected look.
 void makeTransparent(QImage &bitmap, const QImage &original, const QColor &key)
@@ -105,8 +100,8 @@ std::optional<std::int64_t> BilledIndex(TBitType BitType, std::int32_t Nr, TFelt
     const std::int64_t S = Valg.StartIndex;
     const std::int64_t A = Valg.Antal;
     const std::int64_t T = Valg.TimerNr;
-    // Columns: state 0, 1, 2, 3, and 4 for every other value.
-    const int column = FeltSit <= 3 ? FeltSit : 4;
+    // One column per state; a value past them takes sInaktiv's column.
+    const int column = FeltSit <= sOverAktiv ? FeltSit : sInaktiv;
     auto pick = [column](std::int64_t s0, std::int64_t s1, std::int64_t s2, std::int64_t s3,
                          std::int64_t s4) {
         const std::int64_t values[] = {s0, s1, s2, s3, s4};
@@ -332,11 +327,11 @@ bool TFeltBit::PutBitmapListe(std::int32_t Nr, TCanvas &Can, TRect FeltR, TFeltS
             Can.Brush = brush;
         }
     }
-    if (isActive(FeltSit))
+    if (ErValgt(FeltSit))
         R = {plus(R.Left, FAktivVandret), plus(R.Top, FAktivLodret), plus(R.Right, FAktivVandret),
              plus(R.Bottom, FAktivLodret)};
 
-    liste.SetDrawingStyle(FeltSit == 4 ? dsSelected : dsNormal);
+    liste.SetDrawingStyle(FeltSit == sInaktiv ? dsSelected : dsNormal);
     QImage bitmap;
     liste.GetBitmap(billedNr, bitmap);
     if (FGennemsigtig)

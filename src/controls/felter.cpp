@@ -121,26 +121,26 @@ void TFelter::MakeRamme(std::int32_t Nr)
     TXFeltRamme &F = FFeltRamme;
     const TFelt &T = FFelt[std::size_t(Nr)];
     const TFeltSit s = T.FSit;
-    const bool Over = s == 2 || s == 3;
+    const bool Over = ErUnderMus(s);
 
     if (FRulFunktion) {
         TegnRulFelt(Can, F, T.YR, s, FEnFunktionel, FBrugOverFarve);
         return;
     }
 
-    SaetSitFarver(F, s == 1 || s == 3, FToolFunktion && !FAlleOppe ? s == 2 : Over, Over);
+    SaetSitFarver(F, ErValgt(s), FToolFunktion && !FAlleOppe ? s == sOver : Over, Over);
     switch (s) {
-    case 0:
-    case 4:
+    case sNormal:
+    case sInaktiv:
         F.MakeRamme(Can, T.YR);
         break;
-    case 1:
+    case sAktiv:
         F.MakeRammeArt(Can, T.YR, FReaktion);
         break;
-    case 2:
+    case sOver:
         F.MakeRammeArt(Can, T.YR, FOverReaktion);
         break;
-    case 3:
+    case sOverAktiv:
         F.MakeRammeArt(Can, T.YR, FToolFunktion || MouseNede ? FReaktion : FOverReaktion);
         break;
     default:
@@ -173,13 +173,13 @@ void TFelter::SetStartNr(std::int32_t Value)
         return;
     // The selection belongs to an item that scrolls away.
     if (GyldigtFelt(NewNr))
-        FFelt[std::size_t(NewNr)].FSit = 0;
+        FFelt[std::size_t(NewNr)].FSit = sNormal;
     NewNr = -1;
     OldNr = -1;
     FStartNr = V;
     // The highlight is no longer drawn, but the field keeps it for the keys.
     if (GyldigtFelt(OverNr))
-        FFelt[std::size_t(OverNr)].FSit = 0;
+        FFelt[std::size_t(OverNr)].FSit = sNormal;
     if (CompoMade && FOnStartNr)
         FOnStartNr();
     else
@@ -196,7 +196,7 @@ void TFelter::InitNormal(std::int32_t FeltNr)
     NewNr = -1;
     OldNr = -1;
     TFelt &T = FFelt[std::size_t(FeltNr)];
-    T.FSit = 0;
+    T.FSit = sNormal;
     if (FCheckFelt)
         T.Checked = false;
 }
@@ -207,7 +207,7 @@ void TFelter::InitAktiv(std::int32_t FeltNr)
         return;
     SikrFelt(FeltNr);
     TFelt &T = FFelt[std::size_t(FeltNr)];
-    T.FSit = 1;
+    T.FSit = sAktiv;
     NewNr = FeltNr;
     OldNr = FeltNr;
     if (FCheckFelt)
@@ -225,19 +225,19 @@ void TFelter::EnabledAll(bool Aktiv)
         TFelt &T = FFelt[I];
         if (!Aktiv) {
             // A selected field that is also highlighted is still the selection.
-            if ((T.FSit == 1 || T.FSit == 3) && !FCheckFelt)
+            if (ErValgt(T.FSit) && !FCheckFelt)
                 T.Checked = true;
-            T.FSit = 4;
+            T.FSit = sInaktiv;
             NewNr = -1;
             OldNr = -1;
         } else if (T.Checked) {
-            T.FSit = 1;
+            T.FSit = sAktiv;
             NewNr = std::int32_t(I);
             OldNr = std::int32_t(I);
             if (!FCheckFelt)
                 T.Checked = false;
         } else {
-            T.FSit = 0;
+            T.FSit = sNormal;
         }
     }
     if (CompoMade)

@@ -6,12 +6,6 @@ namespace kvidrel {
 
 namespace {
 
-constexpr TFeltSit sNormal = 0;
-constexpr TFeltSit sAktiv = 1;
-constexpr TFeltSit sOver = 2;
-constexpr TFeltSit sOverAktiv = 3;
-constexpr TFeltSit sInaktiv = 4;
-
 bool AlleBlokeret(std::int32_t AntalFelter, const TBlokeret &Blokeret)
 {
     for (std::int32_t I = 0; I < AntalFelter; ++I)

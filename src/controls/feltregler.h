@@ -16,19 +16,19 @@ namespace kvidrel {
 // Where the two controls differ in the state transitions.
 struct TSitRegel
 {
-    // A highlighted field that becomes active keeps its highlight (state 3);
-    // otherwise it becomes plain active (state 1).
+    // A highlighted field that becomes active keeps its highlight
+    // (sOverAktiv); otherwise it becomes plain sAktiv.
     bool AktivBeholderOver = true;
-    // An active field takes the highlight (state 3); otherwise it stays active
+    // An active field takes the highlight (sOverAktiv); otherwise it stays active
     // and is only repainted.
     bool AktivTagerOver = true;
 };
 
 // The new state of a field in state s; nullopt when nothing changes and
-// nothing is to be repainted. A state above 4 is repainted unchanged.
+// nothing is to be repainted. A state above sInaktiv is repainted unchanged.
 std::optional<TFeltSit> SitEfterAktiv(TFeltSit s, bool Aktiv, const TSitRegel &Regel);
 std::optional<TFeltSit> SitEfterOver(TFeltSit s, bool Over, const TSitRegel &Regel);
-// Enabling gives state 1 when GenAktiv (a check box field that was checked).
+// Enabling gives sAktiv when GenAktiv (a check box field that was checked).
 std::optional<TFeltSit> SitEfterInaktiv(TFeltSit s, bool Inaktiv, bool GenAktiv);
 
 // Key codes of the keys the fields react to.

@@ -26,7 +26,7 @@ TSitRegel TMusOver::Regel() const
 bool TMusOver::Blokeret(std::int32_t Nr) const
 {
     const TFeltSit s = Sit(Nr);
-    return s == 4 || (FToolFunktion && !FAlleOppe && s == 1);
+    return s == sInaktiv || (FToolFunktion && !FAlleOppe && s == sAktiv);
 }
 
 void TMusOver::GenTegn(std::int32_t Nr)
@@ -86,7 +86,7 @@ void TMusOver::InAktivFelt(std::int32_t FeltNr, bool InAktiv)
         return;
     SikrFelt(FeltNr);
     TFelt &T = FFelt[std::size_t(FeltNr)];
-    T.FSit = InAktiv ? 4 : (FCheckFelt && T.Checked ? 1 : 0);
+    T.FSit = InAktiv ? sInaktiv : (FCheckFelt && T.Checked ? sAktiv : sNormal);
 }
 
 void TMusOver::FjernAktiv()
@@ -125,10 +125,10 @@ void TMusOver::NytFelt(bool Aktiv)
     if (Aktiv) {
         SikrFelt(FAntalIalt - 1);
         if (GyldigtFelt(OldNr))
-            FFelt[std::size_t(OldNr)].FSit = 0;
+            FFelt[std::size_t(OldNr)].FSit = sNormal;
         const std::int32_t Sidste = FAntalFelter - 1;
         if (GyldigtFelt(Sidste)) {
-            FFelt[std::size_t(Sidste)].FSit = 1;
+            FFelt[std::size_t(Sidste)].FSit = sAktiv;
             NewNr = Sidste;
             OldNr = Sidste;
         }
@@ -149,7 +149,7 @@ void TMusOver::FjernFelt()
     if (FStartNr > 0)
         --FStartNr;
     if (GyldigtFelt(NewNr))
-        FFelt[std::size_t(NewNr)].FSit = 0;
+        FFelt[std::size_t(NewNr)].FSit = sNormal;
     NewNr = -1;
     OldNr = -1;
     FelterBeregnet = false;
@@ -195,9 +195,9 @@ void TMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
         OverNr = -1;
         return;
     }
-    if (Sit(I) == 4 || I == OverNr)
+    if (Sit(I) == sInaktiv || I == OverNr)
         return;
-    if (FToolFunktion && !FAlleOppe && Sit(I) == 1) {
+    if (FToolFunktion && !FAlleOppe && Sit(I) == sAktiv) {
         // The selection does not take the highlight.
         if (FOnMusOver)
             FOnMusOver(this, I + FStartNr);

@@ -12,24 +12,23 @@ void TegnRulFelt(TCanvas &Can, const TXRamme &F, const TRect &YR, TFeltSit s, bo
                  bool BrugOverFarve)
 {
     switch (s) {
-    case 0:
+    case sNormal:
         Can.Brush.Color = F.FeltFarve();
         break;
-    case 1:
-    case 3:
+    case sAktiv:
+    case sOverAktiv:
         Can.Brush.Color = F.AktivFarve();
         break;
-    case 2:
+    case sOver:
         Can.Brush.Color = EnFunktionel ? F.AktivFarve() : F.FeltFarve();
         break;
-    case 4:
+    case sInaktiv:
         Can.Brush.Color = F.OverFarve();
         break;
     default:
         break;
     }
-    const bool Over = s == 2 || s == 3;
-    Can.Pen.Color = BrugOverFarve && Over ? F.OverFarve() : Can.Brush.Color;
+    Can.Pen.Color = BrugOverFarve && ErUnderMus(s) ? F.OverFarve() : Can.Brush.Color;
     Can.Rectangle(YR.Left, YR.Top, YR.Right, YR.Bottom);
 }
 
@@ -88,7 +87,7 @@ void TPropVar::SaetSitFarver(TXRamme &R, bool Aktiv, bool OverFarve, bool Omrids
 TFeltSit TPropVar::Sit(std::int32_t Nr) const
 {
     const TFeltGrund *T = FeltGrund(Nr);
-    return T ? T->FSit : TFeltSit(0);
+    return T ? T->FSit : TFeltSit(sNormal);
 }
 
 std::int32_t TPropVar::FeltVed(std::int32_t X, std::int32_t Y) const
@@ -137,8 +136,8 @@ void TPropVar::SlipAktiv()
 void TPropVar::ToolEnter()
 {
     if (FAlleOppe && NewNr == OldNr && OldNr == OverNr) {
-        // A highlighted field that is also selected is in state 3.
-        FeltAktiv(NewNr, Sit(NewNr) != 3);
+        // A highlighted field that is also selected is in sOverAktiv.
+        FeltAktiv(NewNr, Sit(NewNr) != sOverAktiv);
     } else {
         FeltAktiv(NewNr, false);
         NewNr = OverNr;
@@ -190,7 +189,7 @@ void TPropVar::SkiftOver()
     const std::int32_t N = OverNr >= 0 ? OverNr : OverMaal(tkHojre);
     if (N < 0)
         return;
-    const bool Fremhaevet = Sit(N) == 2 || Sit(N) == 3;
+    const bool Fremhaevet = ErUnderMus(Sit(N));
     FeltOver(N, !Fremhaevet);
 }
 
@@ -200,7 +199,7 @@ void TPropVar::TrykNed(std::int32_t I)
     if (FToolFunktion) {
         if (FAlleOppe && NewNr == OldNr) {
             // Pressing the selection again may take it away at the release.
-            KnabDown = Sit(NewNr) == 1 || Sit(NewNr) == 3;
+            KnabDown = ErValgt(Sit(NewNr));
         } else {
             // Without AlleOppe the selection cannot be pressed again.
             if (NewNr == OldNr)
@@ -322,7 +321,7 @@ void TPropVar::InitOver(std::int32_t FeltNr)
     if (FeltNr < 0)
         return;
     if (TFeltGrund *T = SikretFelt(FeltNr))
-        T->FSit = 2;
+        T->FSit = sOver;
     OverNr = FeltNr;
 }
 
@@ -331,7 +330,7 @@ void TPropVar::InitInAktiv(std::int32_t FeltNr)
     if (FeltNr < 0)
         return;
     if (TFeltGrund *T = SikretFelt(FeltNr))
-        T->FSit = 4;
+        T->FSit = sInaktiv;
 }
 
 void TPropVar::StoerrelseAendret()

@@ -28,7 +28,7 @@ struct TFeltGrund
     std::int32_t Y2 = 0;
     TRect YR; // outer rectangle, the frame goes here (inclusive)
     TRect IR; // inside the frame: picture, text and hit tests
-    TFeltSit FSit = 0;
+    TFeltSit FSit = sNormal;
 };
 
 class TPropVar : public TRammeFelt

@@ -6,13 +6,13 @@ TToolKey::TToolKey(QWidget *AOwner) : TToolMus(AOwner) {}
 
 bool TToolKey::Enter()
 {
-    if (OverNr < 0 || (Sit(OverNr) != 2 && Sit(OverNr) != 3))
+    if (OverNr < 0 || !ErUnderMus(Sit(OverNr)))
         return false;
     if (FToolFunktion) {
         ToolEnter();
     } else {
-        // A highlighted field that is also selected is in state 3.
-        const bool ErAktiv = Sit(OverNr) == 3;
+        // A highlighted field that is also selected is in sOverAktiv.
+        const bool ErAktiv = Sit(OverNr) == sOverAktiv;
         NewNr = OverNr;
         if (FCheckFelt)
             FeltAktiv(NewNr, !ErAktiv);

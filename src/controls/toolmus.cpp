@@ -35,7 +35,7 @@ void TToolMus::MouseDown(TMouseButton, TShiftState, std::int32_t X, std::int32_t
             Bar->MusDown(X, Y);
         return;
     }
-    if (Sit(I) == 4)
+    if (Sit(I) == sInaktiv)
         return;
     TrykNed(I);
 }

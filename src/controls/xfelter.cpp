@@ -156,8 +156,8 @@ void TXFelter::MakeRamme(std::int32_t Nr)
     TCanvas &Can = Canvas();
     const TXFelt &T = FFelt[std::size_t(Nr)];
     const TFeltSit s = T.FSit;
-    const bool Aktiv = s == 1 || s == 3;
-    const bool Over = s == 2 || s == 3;
+    const bool Aktiv = ErValgt(s);
+    const bool Over = ErUnderMus(s);
 
     if (!T.SkemaFelt && FRulFunktion) {
         TegnRulFelt(Can, FFeltRamme, T.YR, s, FEnFunktionel, FBrugOverFarve);
@@ -175,11 +175,11 @@ void TXFelter::MakeRamme(std::int32_t Nr)
     }
     SaetSitFarver(*R, Aktiv, Over, Over);
     switch (s) {
-    case 1:
-    case 3:
+    case sAktiv:
+    case sOverAktiv:
         R->MakeRammeArt(Can, Rekt, FReaktion);
         break;
-    case 2:
+    case sOver:
         R->MakeRammeArt(Can, Rekt, FOverReaktion);
         break;
     default:
@@ -204,11 +204,11 @@ void TXFelter::InitNormal(std::int32_t FeltNr)
         return;
     SikrFelt(FeltNr);
     TXFelt &T = FFelt[std::size_t(FeltNr)];
-    if (T.FSit == 1 || T.FSit == 3) {
+    if (ErValgt(T.FSit)) {
         NewNr = -1;
         OldNr = -1;
     }
-    T.FSit = 0;
+    T.FSit = sNormal;
 }
 
 void TXFelter::InitAktiv(std::int32_t FeltNr)
@@ -216,7 +216,7 @@ void TXFelter::InitAktiv(std::int32_t FeltNr)
     if (FeltNr < 0)
         return;
     SikrFelt(FeltNr);
-    FFelt[std::size_t(FeltNr)].FSit = 1;
+    FFelt[std::size_t(FeltNr)].FSit = sAktiv;
     NewNr = FeltNr;
     OldNr = FeltNr;
 }
@@ -225,7 +225,7 @@ void TXFelter::EnabledAll(bool Enabled)
 {
     const std::size_t Antal = std::min(FFelt.size(), std::size_t(std::max(FAntalFelter, 0)));
     for (std::size_t I = 0; I < Antal; ++I)
-        FFelt[I].FSit = Enabled ? 0 : 4;
+        FFelt[I].FSit = Enabled ? sNormal : sInaktiv;
     Invalidate();
 }
 

@@ -6,7 +6,7 @@ TXKey::TXKey(QWidget *AOwner) : TXMus(AOwner) {}
 
 bool TXKey::Enter()
 {
-    if (OverNr < 0 || (Sit(OverNr) != 2 && Sit(OverNr) != 3))
+    if (OverNr < 0 || !ErUnderMus(Sit(OverNr)))
         return false;
     if (FToolFunktion)
         ToolEnter();

@@ -22,7 +22,7 @@ TSitRegel TXMusOver::Regel() const
 
 bool TXMusOver::Svarer(std::int32_t Nr) const
 {
-    return GyldigtFelt(Nr) && !FFelt[std::size_t(Nr)].NoRespons && Sit(Nr) != 4;
+    return GyldigtFelt(Nr) && !FFelt[std::size_t(Nr)].NoRespons && Sit(Nr) != sInaktiv;
 }
 
 bool TXMusOver::Blokeret(std::int32_t Nr) const
@@ -30,7 +30,7 @@ bool TXMusOver::Blokeret(std::int32_t Nr) const
     if (GyldigtFelt(Nr) && FFelt[std::size_t(Nr)].NoRespons)
         return true;
     const TFeltSit s = Sit(Nr);
-    return s == 4 || (FToolFunktion && !FAlleOppe && s == 1);
+    return s == sInaktiv || (FToolFunktion && !FAlleOppe && s == sAktiv);
 }
 
 void TXMusOver::SaetSit(std::int32_t Nr, std::optional<TFeltSit> Ny)
@@ -102,7 +102,7 @@ void TXMusOver::OverMouse(TShiftState, std::int32_t X, std::int32_t Y)
     }
     if (!Svarer(I) || I == OverNr)
         return;
-    if (FToolFunktion && !FAlleOppe && Sit(I) == 1) {
+    if (FToolFunktion && !FAlleOppe && Sit(I) == sAktiv) {
         // The selection does not take the highlight.
         if (FOnMusOver)
             FOnMusOver(this, I);

@@ -50,7 +50,7 @@ protected:
         return Billede;
     }
 
-    QImage Skriv(const TRect &Rekt, const QString &Tekst, TFeltSit FeltSit = 0)
+    QImage Skriv(const TRect &Rekt, const QString &Tekst, TFeltSit FeltSit = sNormal)
     {
         return Tegn([&](TCanvas &Can) { Komp.SkrivTekst(Can, Rekt, Font, Tekst, FeltSit); });
     }
@@ -111,7 +111,7 @@ TEST_F(CompoTekstTest, EmptyTextLeavesTheCanvasAlone)
         Can.Brush.Style = bsClear;
         Can.Brush.Color = Roed;
         Can.Font = TestFont(Groen, 20);
-        Komp.SkrivTekst(Can, Rect(0, 0, 100, 100), Font, QString(), 1);
+        Komp.SkrivTekst(Can, Rect(0, 0, 100, 100), Font, QString(), sAktiv);
         EXPECT_EQ(Can.Brush.Style, bsClear);
         EXPECT_EQ(Can.Brush.Color, Roed);
         EXPECT_EQ(Can.Font, TestFont(Groen, 20));
@@ -125,7 +125,7 @@ TEST_F(CompoTekstTest, DrawingLeavesSolidBrushInEntryColourAndTheChosenFont)
     Tegn([&](TCanvas &Can) {
         Can.Brush.Style = bsClear;
         Can.Brush.Color = Roed;
-        Komp.SkrivTekst(Can, Rect(0, 0, 100, 40), Font, QStringLiteral("abc"), 2);
+        Komp.SkrivTekst(Can, Rect(0, 0, 100, 40), Font, QStringLiteral("abc"), sOver);
         EXPECT_EQ(Can.Brush.Style, bsSolid);
         EXPECT_EQ(Can.Brush.Color, Roed);
         EXPECT_EQ(Can.Font, TestFont(Groen));
@@ -178,15 +178,15 @@ TEST_F(CompoTekstTest, PressedStatesShiftTheText)
     Komp.SetFontInAktiv(TestFont());
     Komp.SetAlignVandret(tvVenstre);
     Komp.SetAlignLodret(tlOppe);
-    for (TFeltSit FeltSit : {0, 1, 2, 3, 4}) {
-        const int Skift = FeltSit == 1 || FeltSit == 3 ? 2 : 0;
+    for (TFeltSit FeltSit : {sNormal, sAktiv, sOver, sOverAktiv, sInaktiv}) {
+        const int Skift = ErValgt(FeltSit) ? 2 : 0;
         EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("abc"), FeltSit),
                   Forventet({{10 + Skift, 10 + Skift, QStringLiteral("abc")}}))
             << int(FeltSit);
     }
     Komp.SetAktivVandret(5);
     Komp.SetAktivLodret(-3);
-    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("abc"), 3),
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("abc"), sOverAktiv),
               Forventet({{15, 7, QStringLiteral("abc")}}));
 }
 
@@ -204,14 +204,14 @@ TEST_F(CompoTekstTest, FontOfEachState)
     Komp.SetFontOver(TestFont(Groen));
     Komp.SetFontInAktiv(TestFont(Blaa));
     const TColor UdenDybde[] = {Sort, Roed, Groen, Roed, Blaa, Sort};
-    for (TFeltSit FeltSit = 0; FeltSit < 6; ++FeltSit)
+    for (TFeltSit FeltSit = sNormal; FeltSit <= sInaktiv + 1; ++FeltSit)
         EXPECT_GT(
             Antal(Skriv(Rect(0, 0, 100, 40), QStringLiteral("x"), FeltSit), UdenDybde[FeltSit]), 0)
             << int(FeltSit);
 
     // With the depth effect on but no depth for the state, mouse-over takes the active font.
     Komp.SetTypeTekst(true);
-    const QImage Over = Skriv(Rect(0, 0, 100, 40), QStringLiteral("x"), 2);
+    const QImage Over = Skriv(Rect(0, 0, 100, 40), QStringLiteral("x"), sOver);
     EXPECT_GT(Antal(Over, Roed), 0);
     EXPECT_EQ(Antal(Over, Groen), 0);
 }
@@ -225,11 +225,11 @@ TEST_F(CompoTekstTest, DepthTextDrawnFirstAndDisplaced)
     Komp.SetFontOver(TestFont(Sort));
     // 'Fil' in (10, 10, 110, 50) sits at (45, 20).
     Komp.SetOver(ttUd);
-    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("Fil"), 2),
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("Fil"), sOver),
               Forventet({{44, 19, QStringLiteral("Fil"), Graa}, {45, 20, QStringLiteral("Fil")}}));
 
     Komp.SetNormal(ttInd);
-    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("Fil"), 0),
+    EXPECT_EQ(Skriv(Rect(10, 10, 110, 50), QStringLiteral("Fil"), sNormal),
               Forventet({{46, 21, QStringLiteral("Fil"), Graa}, {45, 20, QStringLiteral("Fil")}}));
 }
 
@@ -240,7 +240,7 @@ TEST_F(CompoTekstTest, DepthPassCutsInItsOwnFontAndHandsTheCutOn)
     TFont Bred = TestFont(Graa, 20); // 12 pixels a character
     Komp.SetFontDybde(Bred);
     Komp.SetFontOver(TestFont(Sort));
-    const QImage Billede = Skriv(Rect(10, 10, 65, 50), QStringLiteral("abcdefgh"), 2);
+    const QImage Billede = Skriv(Rect(10, 10, 65, 50), QStringLiteral("abcdefgh"), sOver);
     const QImage Ventet = Tegn([&](TCanvas &Can) {
         Can.Brush.Style = bsClear;
         Can.Font = Bred;
@@ -332,7 +332,7 @@ TEST_F(CompoTekstTest, HotKeyLeavesAnUnderlinedFontUnderlined)
     Komp.SetGenkey(true);
     Font.Style = fsBold | fsUnderline;
     Tegn([&](TCanvas &Can) {
-        Komp.SkrivTekst(Can, Rect(10, 10, 110, 50), Font, QStringLiteral("&Fil"), 0);
+        Komp.SkrivTekst(Can, Rect(10, 10, 110, 50), Font, QStringLiteral("&Fil"), sNormal);
         EXPECT_EQ(Can.Font.Style, fsBold | fsUnderline);
     });
 }

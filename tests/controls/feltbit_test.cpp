@@ -68,7 +68,7 @@ TEST(BilledIndex, EverySchemeAndState)
     struct Row
     {
         TBitType type;
-        std::array<std::int64_t, 5> expected; // states 0 to 4
+        std::array<std::int64_t, 5> expected; // sNormal to sInaktiv
     };
     const Row rows[] = {
         {btSimpel, {102, 102, 102, 102, 102}},     {btDual, {100, 101, 101, 101, 100}},
@@ -77,39 +77,39 @@ TEST(BilledIndex, EverySchemeAndState)
         {btAniOver, {3, 113, 125, 113, 3}},
     };
     for (const Row &row : rows) {
-        for (TFeltSit sit = 0; sit <= 4; ++sit)
+        for (TFeltSit sit = sNormal; sit <= sInaktiv; ++sit)
             EXPECT_EQ(BilledIndex(row.type, 3, sit, valg), row.expected[sit])
                 << "scheme " << int(row.type) << " state " << int(sit);
         // Unknown states share the inactive column.
-        EXPECT_EQ(BilledIndex(row.type, 3, 7, valg), row.expected[4]);
+        EXPECT_EQ(BilledIndex(row.type, 3, 7, valg), row.expected[sInaktiv]);
     }
-    for (TFeltSit sit = 0; sit <= 5; ++sit)
+    for (TFeltSit sit = sNormal; sit <= sInaktiv + 1; ++sit)
         EXPECT_FALSE(BilledIndex(btIngen, 3, sit, valg).has_value());
 
     // Only the mouse-over state of btUnikTrio follows the animation.
     const TBilledValg animeret{100, 10, 2, true};
-    EXPECT_EQ(BilledIndex(btUnikTrio, 3, 2, animeret), 135);
-    EXPECT_EQ(BilledIndex(btUnikTrio, 3, 1, animeret), 123);
-    EXPECT_EQ(BilledIndex(btAniOver, 3, 2, animeret), 125);
+    EXPECT_EQ(BilledIndex(btUnikTrio, 3, sOver, animeret), 135);
+    EXPECT_EQ(BilledIndex(btUnikTrio, 3, sAktiv, animeret), 123);
+    EXPECT_EQ(BilledIndex(btAniOver, 3, sOver, animeret), 125);
 }
 
 TEST(BilledIndex, SharedAndPerEntryExamples)
 {
     const TBilledValg trio{5, 0, 0, false};
-    EXPECT_EQ(BilledIndex(btTrio, 9, 0, trio), 5);
-    EXPECT_EQ(BilledIndex(btTrio, 9, 1, trio), 7);
-    EXPECT_EQ(BilledIndex(btTrio, 9, 2, trio), 6);
-    EXPECT_EQ(BilledIndex(btTrio, 9, 3, trio), 7);
-    EXPECT_EQ(BilledIndex(btTrio, 9, 4, trio), 9);
+    EXPECT_EQ(BilledIndex(btTrio, 9, sNormal, trio), 5);
+    EXPECT_EQ(BilledIndex(btTrio, 9, sAktiv, trio), 7);
+    EXPECT_EQ(BilledIndex(btTrio, 9, sOver, trio), 6);
+    EXPECT_EQ(BilledIndex(btTrio, 9, sOverAktiv, trio), 7);
+    EXPECT_EQ(BilledIndex(btTrio, 9, sInaktiv, trio), 9);
 
     const TBilledValg dual{0, 4, 0, false};
-    EXPECT_EQ(BilledIndex(btUnikDual, 2, 0, dual), 2);
-    EXPECT_EQ(BilledIndex(btUnikDual, 2, 1, dual), 6);
-    EXPECT_EQ(BilledIndex(btUnikDual, 2, 2, dual), 6);
+    EXPECT_EQ(BilledIndex(btUnikDual, 2, sNormal, dual), 2);
+    EXPECT_EQ(BilledIndex(btUnikDual, 2, sAktiv, dual), 6);
+    EXPECT_EQ(BilledIndex(btUnikDual, 2, sOver, dual), 6);
 
     // Large counts do not wrap round into a small, valid-looking index.
     const TBilledValg big{0, 0x7FFFFFFF, 0, false};
-    EXPECT_EQ(BilledIndex(btUnikTrio, 1, 1, big), 2 * std::int64_t(0x7FFFFFFF) + 1);
+    EXPECT_EQ(BilledIndex(btUnikTrio, 1, sAktiv, big), 2 * std::int64_t(0x7FFFFFFF) + 1);
 }
 
 TEST(PicRules, ScaleShrinksKeepingProportionsHalvesToEven)
@@ -142,17 +142,17 @@ TEST_F(FeltBitDraw, NothingDrawnWithoutSchemeListOrImage)
 {
     auto list = solidList(3);
     bit.SetBitmapListe(list.get());
-    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), 0)); // btIngen
+    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), sNormal)); // btIngen
 
     bit.SetBitType(btSimpel);
     bit.SetStartIndex(3); // equal to the count
-    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), 0));
+    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), sNormal));
     bit.SetStartIndex(-1);
-    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), 0));
+    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), sNormal));
 
     bit.SetStartIndex(0);
     bit.SetBitmapListe(nullptr);
-    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), 0));
+    EXPECT_FALSE(put(0, Rect(0, 0, 40, 40), sNormal));
     EXPECT_EQ(bounds(image, White), image.rect());
 }
 
@@ -165,23 +165,23 @@ TEST_F(FeltBitDraw, OffsetsLimitsAndPressedShift)
     bit.SetY1(3);
     bit.SetBredde(20);
     bit.SetHojde(12);
-    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), 0));
+    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), sNormal));
     // Right and bottom limits lie one short of the width and height.
     EXPECT_EQ(bounds(image, colourOf(0)), QRect(7, 8, 19, 11));
 
     image.fill(White);
     bit.SetAktivVandret(4);
     bit.SetAktivLodret(1);
-    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), 1));
+    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), sAktiv));
     EXPECT_EQ(bounds(image, colourOf(1)), QRect(11, 9, 19, 11));
 
     image.fill(White);
-    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), 2)); // over: no shift
+    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), sOver)); // over: no shift
     EXPECT_EQ(bounds(image, colourOf(1)), QRect(7, 8, 19, 11));
 
     image.fill(White);
     bit.SetFeltDim(true);
-    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), 0));
+    EXPECT_TRUE(put(0, Rect(5, 5, 45, 45), sNormal));
     EXPECT_EQ(bounds(image, colourOf(0)), QRect(5, 5, 40, 40));
 }
 
@@ -193,7 +193,7 @@ TEST_F(FeltBitDraw, RealDimDrawsSmallPicturesAtOwnSizeAndStretchesLarge)
     bit.SetRealDim(true);
     bit.SetX1(5);
     bit.SetY1(6);
-    EXPECT_TRUE(put(0, Rect(0, 0, 40, 40), 0));
+    EXPECT_TRUE(put(0, Rect(0, 0, 40, 40), sNormal));
     EXPECT_EQ(bounds(image, colourOf(0)), QRect(5, 6, 10, 10));
 
     image.fill(White);
@@ -201,7 +201,7 @@ TEST_F(FeltBitDraw, RealDimDrawsSmallPicturesAtOwnSizeAndStretchesLarge)
     bit.SetBitmapListe(large.get());
     bit.SetX1(0);
     bit.SetY1(0);
-    EXPECT_TRUE(put(0, Rect(0, 0, 40, 40), 0));
+    EXPECT_TRUE(put(0, Rect(0, 0, 40, 40), sNormal));
     EXPECT_EQ(bounds(image, colourOf(0)), QRect(0, 0, 40, 40));
 }
 
@@ -213,14 +213,14 @@ TEST_F(FeltBitDraw, ScaleAndCentreInTheCell)
     bit.SetFeltDim(true);
     bit.SetScale(true);
     bit.SetCentrer(true);
-    EXPECT_TRUE(put(0, Rect(10, 10, 50, 50), 0));
+    EXPECT_TRUE(put(0, Rect(10, 10, 50, 50), sNormal));
     EXPECT_EQ(bounds(image, colourOf(0)), QRect(10, 20, 40, 20));
 
     image.fill(White);
     auto small = solidList(1, 20, 20);
     bit.SetBitmapListe(small.get());
     bit.SetScale(false);
-    EXPECT_TRUE(put(0, Rect(0, 0, 41, 41), 0));
+    EXPECT_TRUE(put(0, Rect(0, 0, 41, 41), sNormal));
     EXPECT_EQ(bounds(image, colourOf(0)), QRect(10, 10, 20, 20));
 }
 
@@ -235,11 +235,11 @@ TEST_F(FeltBitDraw, InactiveLookBlendsAndTheStyleStaysOnTheList)
     bit.SetBitmapListe(&list);
     bit.SetFeltDim(true);
 
-    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), 4));
+    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), sInaktiv));
     EXPECT_EQ(image.pixel(5, 5), qRgb(127, 0, 127));
     EXPECT_EQ(list.DrawingStyle(), dsSelected);
 
-    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), 3));
+    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), sOverAktiv));
     EXPECT_EQ(image.pixel(5, 5), Red);
     EXPECT_EQ(list.DrawingStyle(), dsNormal);
 }
@@ -260,17 +260,17 @@ TEST_F(FeltBitDraw, TransparentColourIsLeftOutAlsoInTheInactiveLook)
     bit.SetFeltDim(true);
     bit.SetTransFarve(0x00FF00);
 
-    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), 0));
+    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), sNormal));
     EXPECT_EQ(image.pixel(5, 5), Green); // not transparent yet
 
     bit.SetGennemsigtig(true);
     image.fill(White);
-    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), 0));
+    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), sNormal));
     EXPECT_EQ(bounds(image.copy(0, 0, 10, 10), White), QRect(3, 3, 4, 4));
     EXPECT_EQ(image.pixel(0, 0), Red);
 
     image.fill(White);
-    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), 4));
+    EXPECT_TRUE(put(0, Rect(0, 0, 10, 10), sInaktiv));
     EXPECT_EQ(bounds(image.copy(0, 0, 10, 10), White), QRect(3, 3, 4, 4));
     EXPECT_EQ(image.pixel(0, 0), qRgb(127, 0, 127));
 }
@@ -296,7 +296,7 @@ TEST_F(FeltBitDraw, TransparentAnimationErasesOneImageWithTheBackground)
     {
         TCanvas canvas(&image);
         canvas.Brush.Color = clWhite;
-        EXPECT_TRUE(bit.PutBitmapListe(0, canvas, Rect(0, 0, 40, 40), 0));
+        EXPECT_TRUE(bit.PutBitmapListe(0, canvas, Rect(0, 0, 40, 40), sNormal));
         EXPECT_EQ(canvas.Brush.Color, clWhite);
     }
     EXPECT_EQ(bounds(image, Blue), QRect(2, 2, 10, 8));

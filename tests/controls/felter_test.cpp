@@ -144,8 +144,8 @@ TEST(FelterLayout, StatesSurviveALayoutAndNewFieldsStartNormal)
     L.SetAntalFelter(4);
     L.Repaint();
     ASSERT_EQ(L.Felt().size(), 4u);
-    EXPECT_EQ(L.Felt()[1].FSit, 1);
-    EXPECT_EQ(L.Felt()[3].FSit, 0);
+    EXPECT_EQ(L.Felt()[1].FSit, sAktiv);
+    EXPECT_EQ(L.Felt()[3].FSit, sNormal);
 }
 
 TEST(FelterLayout, ScrollBarTakesItsWidthFromTheFields)
@@ -198,7 +198,7 @@ protected:
 
     void SaetTilstande()
     {
-        for (TFeltSit s = 0; s < 5; ++s)
+        for (TFeltSit s = sNormal; s <= sInaktiv; ++s)
             L.Felt()[s].FSit = s;
     }
 
@@ -374,8 +374,8 @@ TEST_F(Rulning, ScrollingDropsTheSelectionAndHidesTheHighlight)
     L.SetStartNr(3);
     EXPECT_EQ(L.SlutNr(), 3); // until the next layout
     EXPECT_EQ(Kald, 1);
-    EXPECT_EQ(L.Felt()[1].FSit, 0);
-    EXPECT_EQ(L.Felt()[2].FSit, 0);
+    EXPECT_EQ(L.Felt()[1].FSit, sNormal);
+    EXPECT_EQ(L.Felt()[2].FSit, sNormal);
     EXPECT_EQ(L.NewNr, -1);
     EXPECT_EQ(L.OldNr, -1);
     EXPECT_EQ(L.OverNr, 2);
@@ -391,21 +391,21 @@ TEST(FelterTilstande, InitialisersSetStatesWithoutPainting)
     L.Gitter(1, 4, 4);
     L.InitAktiv(5);
     EXPECT_EQ(L.Felt().size(), 6u);
-    EXPECT_EQ(L.Felt()[5].FSit, 1);
+    EXPECT_EQ(L.Felt()[5].FSit, sAktiv);
     EXPECT_EQ(L.NewNr, 5);
     EXPECT_EQ(L.OldNr, 5);
     // Before the first layout InitNormal only makes room.
     L.InitNormal(5);
-    EXPECT_EQ(L.Felt()[5].FSit, 1);
+    EXPECT_EQ(L.Felt()[5].FSit, sAktiv);
     L.InitInAktiv(0);
-    EXPECT_EQ(L.Felt()[0].FSit, 4);
+    EXPECT_EQ(L.Felt()[0].FSit, sInaktiv);
     L.InitNormal(-1);
 
     L.Repaint();
     EXPECT_FALSE(L.Ugyldig());
     L.InitAktiv(2);
     L.InitNormal(2);
-    EXPECT_EQ(L.Felt()[2].FSit, 0);
+    EXPECT_EQ(L.Felt()[2].FSit, sNormal);
     EXPECT_EQ(L.NewNr, -1);
     EXPECT_FALSE(L.Ugyldig());
 
@@ -426,23 +426,23 @@ TEST(FelterTilstande, DisablingAllRemembersTheSelection)
     L.EnabledAll(false);
     EXPECT_FALSE(L.Enabled());
     for (const TFelt &T : L.Felt())
-        EXPECT_EQ(T.FSit, 4);
+        EXPECT_EQ(T.FSit, sInaktiv);
     EXPECT_EQ(L.NewNr, -1);
     L.EnabledAll(false);
     L.EnabledAll(true);
     EXPECT_TRUE(L.Enabled());
-    EXPECT_EQ(L.Felt()[2].FSit, 1);
+    EXPECT_EQ(L.Felt()[2].FSit, sAktiv);
     EXPECT_FALSE(L.Felt()[2].Checked);
-    EXPECT_EQ(L.Felt()[0].FSit, 0);
+    EXPECT_EQ(L.Felt()[0].FSit, sNormal);
     EXPECT_EQ(L.NewNr, 2);
     EXPECT_EQ(L.OldNr, 2);
 
     // A selected field under the highlight is still the selection.
-    L.Felt()[1].FSit = 3;
-    L.Felt()[2].FSit = 0;
+    L.Felt()[1].FSit = sOverAktiv;
+    L.Felt()[2].FSit = sNormal;
     L.EnabledAll(false);
     L.EnabledAll(true);
-    EXPECT_EQ(L.Felt()[1].FSit, 1);
+    EXPECT_EQ(L.Felt()[1].FSit, sAktiv);
     EXPECT_EQ(L.NewNr, 1);
 }
 
@@ -452,7 +452,7 @@ TEST(FelterTilstande, DisablingBeforeTheFirstLayoutSizesTheFields)
     L.Gitter(1, 3, 3);
     L.EnabledAll(false);
     ASSERT_EQ(L.Felt().size(), 3u);
-    EXPECT_EQ(L.Felt()[2].FSit, 4);
+    EXPECT_EQ(L.Felt()[2].FSit, sInaktiv);
 }
 
 } // namespace

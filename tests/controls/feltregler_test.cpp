@@ -24,40 +24,40 @@ TBlokeret Blokeret(std::set<std::int32_t> Felter)
 
 TEST(FeltSit, SelectingAndDeselecting)
 {
-    EXPECT_EQ(SitEfterAktiv(0, true, ListeFri), 1);
-    EXPECT_EQ(SitEfterAktiv(2, true, ListeFri), 3);
-    EXPECT_EQ(SitEfterAktiv(2, true, ListeTool), 1);
-    EXPECT_EQ(SitEfterAktiv(2, true, SkemaTool), 1);
-    for (TFeltSit s : {1, 3, 4})
+    EXPECT_EQ(SitEfterAktiv(sNormal, true, ListeFri), sAktiv);
+    EXPECT_EQ(SitEfterAktiv(sOver, true, ListeFri), sOverAktiv);
+    EXPECT_EQ(SitEfterAktiv(sOver, true, ListeTool), sAktiv);
+    EXPECT_EQ(SitEfterAktiv(sOver, true, SkemaTool), sAktiv);
+    for (TFeltSit s : {sAktiv, sOverAktiv, sInaktiv})
         EXPECT_EQ(SitEfterAktiv(s, true, ListeFri), Ingen) << int(s);
 
-    EXPECT_EQ(SitEfterAktiv(1, false, ListeFri), 0);
-    EXPECT_EQ(SitEfterAktiv(3, false, ListeFri), 2);
-    for (TFeltSit s : {0, 2, 4})
+    EXPECT_EQ(SitEfterAktiv(sAktiv, false, ListeFri), sNormal);
+    EXPECT_EQ(SitEfterAktiv(sOverAktiv, false, ListeFri), sOver);
+    for (TFeltSit s : {sNormal, sOver, sInaktiv})
         EXPECT_EQ(SitEfterAktiv(s, false, ListeFri), Ingen) << int(s);
 }
 
 TEST(FeltSit, HighlightingAndDisabling)
 {
-    EXPECT_EQ(SitEfterOver(0, true, ListeFri), 2);
-    EXPECT_EQ(SitEfterOver(1, true, ListeFri), 3);
+    EXPECT_EQ(SitEfterOver(sNormal, true, ListeFri), sOver);
+    EXPECT_EQ(SitEfterOver(sAktiv, true, ListeFri), sOverAktiv);
     // The list's selection stays without the highlight but is drawn again.
-    EXPECT_EQ(SitEfterOver(1, true, ListeTool), 1);
-    EXPECT_EQ(SitEfterOver(1, true, SkemaTool), 3);
-    for (TFeltSit s : {2, 3, 4})
+    EXPECT_EQ(SitEfterOver(sAktiv, true, ListeTool), sAktiv);
+    EXPECT_EQ(SitEfterOver(sAktiv, true, SkemaTool), sOverAktiv);
+    for (TFeltSit s : {sOver, sOverAktiv, sInaktiv})
         EXPECT_EQ(SitEfterOver(s, true, ListeFri), Ingen) << int(s);
-    EXPECT_EQ(SitEfterOver(2, false, ListeFri), 0);
-    EXPECT_EQ(SitEfterOver(3, false, ListeFri), 1);
-    for (TFeltSit s : {0, 1, 4})
+    EXPECT_EQ(SitEfterOver(sOver, false, ListeFri), sNormal);
+    EXPECT_EQ(SitEfterOver(sOverAktiv, false, ListeFri), sAktiv);
+    for (TFeltSit s : {sNormal, sAktiv, sInaktiv})
         EXPECT_EQ(SitEfterOver(s, false, ListeFri), Ingen) << int(s);
 
-    for (TFeltSit s : {0, 1, 2, 3})
-        EXPECT_EQ(SitEfterInaktiv(s, true, false), 4) << int(s);
-    EXPECT_EQ(SitEfterInaktiv(4, true, false), Ingen);
-    for (TFeltSit s : {1, 2, 3, 4})
-        EXPECT_EQ(SitEfterInaktiv(s, false, false), 0) << int(s);
-    EXPECT_EQ(SitEfterInaktiv(4, false, true), 1);
-    EXPECT_EQ(SitEfterInaktiv(0, false, true), Ingen);
+    for (TFeltSit s : {sNormal, sAktiv, sOver, sOverAktiv})
+        EXPECT_EQ(SitEfterInaktiv(s, true, false), sInaktiv) << int(s);
+    EXPECT_EQ(SitEfterInaktiv(sInaktiv, true, false), Ingen);
+    for (TFeltSit s : {sAktiv, sOver, sOverAktiv, sInaktiv})
+        EXPECT_EQ(SitEfterInaktiv(s, false, false), sNormal) << int(s);
+    EXPECT_EQ(SitEfterInaktiv(sInaktiv, false, true), sAktiv);
+    EXPECT_EQ(SitEfterInaktiv(sNormal, false, true), Ingen);
 }
 
 TEST(FeltSit, UnknownStateIsRepaintedUnchanged)

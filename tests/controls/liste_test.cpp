@@ -1,3 +1,4 @@
+#include "rulbar.h"
 #include "vinduesfelter.h"
 
 #include <QTest>
@@ -81,13 +82,13 @@ TEST_F(SvarListe, ClickSelectsAndASecondClickDeselects)
     EXPECT_EQ(Hjoerne(2), rgb(clSkyBlue));
     Klik(2);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 2}}));
-    EXPECT_EQ(L.Tilstand(2), 1);
+    EXPECT_EQ(L.Tilstand(2), sAktiv);
     EXPECT_EQ(L.GetAktivNr(), 2);
     EXPECT_EQ(Hjoerne(2), rgb(clBtnShadow));
 
     Klik(2, Qt::RightButton);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 2}, {mbRight, 2}}));
-    EXPECT_EQ(L.Tilstand(2), 0);
+    EXPECT_EQ(L.Tilstand(2), sNormal);
     EXPECT_EQ(Hjoerne(2), rgb(clSkyBlue));
 
     // What is drawn is what the screen shows.
@@ -99,8 +100,8 @@ TEST_F(SvarListe, ClickOnAnotherFieldMovesTheSelection)
     Klik(0);
     Klik(3);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 0}, {mbLeft, 3}}));
-    EXPECT_EQ(L.Tilstand(0), 0);
-    EXPECT_EQ(L.Tilstand(3), 1);
+    EXPECT_EQ(L.Tilstand(0), sNormal);
+    EXPECT_EQ(L.Tilstand(3), sAktiv);
     EXPECT_EQ(L.GetAktivNr(), 3);
 }
 
@@ -110,39 +111,39 @@ TEST_F(SvarListe, PressDraggedOutAndReleasedOutsideRestoresTheSelection)
     O.Klikket.clear();
 
     QTest::mousePress(&L, Qt::LeftButton, {}, L.Midt(1));
-    EXPECT_EQ(L.Tilstand(0), 0);
-    EXPECT_EQ(L.Tilstand(1), 1);
+    EXPECT_EQ(L.Tilstand(0), sNormal);
+    EXPECT_EQ(L.Tilstand(1), sAktiv);
     QTest::mouseMove(&L, Udenfor);
-    EXPECT_EQ(L.Tilstand(0), 1);
-    EXPECT_EQ(L.Tilstand(1), 0);
+    EXPECT_EQ(L.Tilstand(0), sAktiv);
+    EXPECT_EQ(L.Tilstand(1), sNormal);
     EXPECT_EQ(Hjoerne(0), rgb(clBtnShadow));
     QTest::mouseMove(&L, L.Midt(1) + QPoint(3, 3));
-    EXPECT_EQ(L.Tilstand(0), 0);
-    EXPECT_EQ(L.Tilstand(1), 1);
+    EXPECT_EQ(L.Tilstand(0), sNormal);
+    EXPECT_EQ(L.Tilstand(1), sAktiv);
     QTest::mouseMove(&L, Udenfor + QPoint(1, 0));
     QTest::mouseRelease(&L, Qt::LeftButton, {}, Udenfor + QPoint(1, 0));
 
     EXPECT_TRUE(O.Klikket.empty());
-    EXPECT_EQ(L.Tilstand(0), 1);
-    EXPECT_EQ(L.Tilstand(1), 0);
+    EXPECT_EQ(L.Tilstand(0), sAktiv);
+    EXPECT_EQ(L.Tilstand(1), sNormal);
     EXPECT_EQ(L.GetAktivNr(), 0);
 
     // The next click starts from the restored selection.
     Klik(3);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 3}}));
-    EXPECT_EQ(L.Tilstand(0), 0);
-    EXPECT_EQ(L.Tilstand(3), 1);
+    EXPECT_EQ(L.Tilstand(0), sNormal);
+    EXPECT_EQ(L.Tilstand(3), sAktiv);
 }
 
 TEST_F(SvarListe, InactiveFieldIgnoresTheMouse)
 {
     L.InAktivFelt(1, true);
-    EXPECT_EQ(L.Tilstand(1), 4);
+    EXPECT_EQ(L.Tilstand(1), sInaktiv);
     Klik(1);
     QTest::mouseMove(&L, L.Midt(1));
     EXPECT_TRUE(O.Klikket.empty());
     EXPECT_TRUE(O.Over.empty());
-    EXPECT_EQ(L.Tilstand(1), 4);
+    EXPECT_EQ(L.Tilstand(1), sInaktiv);
     EXPECT_EQ(L.GetOverNr(), -1);
 
     L.InAktivFelt(1, false);
@@ -153,24 +154,24 @@ TEST_F(SvarListe, InactiveFieldIgnoresTheMouse)
 TEST_F(SvarListe, HighlightFollowsThePointerWithAHand)
 {
     QTest::mouseMove(&L, L.Midt(0));
-    EXPECT_EQ(L.Tilstand(0), 2);
+    EXPECT_EQ(L.Tilstand(0), sOver);
     EXPECT_EQ(Hjoerne(0), rgb(clBtnFace));
     EXPECT_EQ(L.cursor().shape(), Qt::PointingHandCursor);
 
     QTest::mouseMove(&L, L.Midt(3));
-    EXPECT_EQ(L.Tilstand(0), 0);
-    EXPECT_EQ(L.Tilstand(3), 2);
+    EXPECT_EQ(L.Tilstand(0), sNormal);
+    EXPECT_EQ(L.Tilstand(3), sOver);
     EXPECT_EQ(O.Over, (std::vector<std::int32_t>{0, 3}));
 
     QTest::mouseMove(&L, Udenfor);
-    EXPECT_EQ(L.Tilstand(3), 0);
+    EXPECT_EQ(L.Tilstand(3), sNormal);
     EXPECT_EQ(L.GetOverNr(), -1);
     EXPECT_NE(L.cursor().shape(), Qt::PointingHandCursor);
 
     // A selected field takes the highlight too (AlleOppe).
     Klik(1);
     QTest::mouseMove(&L, L.Midt(1) + QPoint(1, 1));
-    EXPECT_EQ(L.Tilstand(1), 3);
+    EXPECT_EQ(L.Tilstand(1), sOverAktiv);
 }
 
 TEST_F(SvarListe, ArrowKeysSkipBlockedFields)
@@ -179,8 +180,8 @@ TEST_F(SvarListe, ArrowKeysSkipBlockedFields)
     L.OverFelt(3, true);
     QTest::keyClick(&L, Qt::Key_Left);
     EXPECT_EQ(L.GetOverNr(), 1);
-    EXPECT_EQ(L.Tilstand(3), 0);
-    EXPECT_EQ(L.Tilstand(1), 2);
+    EXPECT_EQ(L.Tilstand(3), sNormal);
+    EXPECT_EQ(L.Tilstand(1), sOver);
     // Past the blocked field the scan reaches the last one and starts from the top.
     QTest::keyClick(&L, Qt::Key_Right);
     EXPECT_EQ(L.GetOverNr(), 0);
@@ -206,11 +207,11 @@ TEST_F(SvarListe, WithoutAlleOppeTheSelectionIsBlocked)
     Klik(1);
     Klik(1);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 1}}));
-    EXPECT_EQ(L.Tilstand(1), 1);
+    EXPECT_EQ(L.Tilstand(1), sAktiv);
 
     // Neither the pointer nor the keys put the highlight on it.
     QTest::mouseMove(&L, L.Midt(1));
-    EXPECT_EQ(L.Tilstand(1), 1);
+    EXPECT_EQ(L.Tilstand(1), sAktiv);
     EXPECT_EQ(L.GetOverNr(), -1);
     L.OverFelt(0, true);
     QTest::keyClick(&L, Qt::Key_Right);
@@ -225,17 +226,17 @@ TEST_F(SvarListe, EnterClicksTheHighlightedField)
     QTest::mouseMove(&L, L.Midt(3));
     QTest::keyClick(&L, Qt::Key_Return);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 3}}));
-    EXPECT_EQ(L.Tilstand(3), 3);
+    EXPECT_EQ(L.Tilstand(3), sOverAktiv);
     EXPECT_EQ(L.GetAktivNr(), 3);
 
     // Enter on the selected field takes the selection away again.
     QTest::keyClick(&L, Qt::Key_Enter);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 3}, {mbLeft, 3}}));
-    EXPECT_EQ(L.Tilstand(3), 2);
+    EXPECT_EQ(L.Tilstand(3), sOver);
 
     // Space takes the highlight off; Enter then does nothing.
     QTest::keyClick(&L, Qt::Key_Space);
-    EXPECT_EQ(L.Tilstand(3), 0);
+    EXPECT_EQ(L.Tilstand(3), sNormal);
     QTest::keyClick(&L, Qt::Key_Return);
     EXPECT_EQ(O.Klikket.size(), 2u);
 }
@@ -244,14 +245,14 @@ TEST_F(SvarListe, ButtonModeFieldIsActiveOnlyWhilePressed)
 {
     L.SetToolFunktion(false);
     QTest::mousePress(&L, Qt::LeftButton, {}, L.Midt(1));
-    EXPECT_EQ(L.Tilstand(1), 1);
+    EXPECT_EQ(L.Tilstand(1), sAktiv);
     QTest::mouseRelease(&L, Qt::LeftButton, {}, L.Midt(1));
-    EXPECT_EQ(L.Tilstand(1), 0);
+    EXPECT_EQ(L.Tilstand(1), sNormal);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 1}}));
 
     QTest::mousePress(&L, Qt::LeftButton, {}, L.Midt(2));
     QTest::mouseMove(&L, Udenfor);
-    EXPECT_EQ(L.Tilstand(2), 0);
+    EXPECT_EQ(L.Tilstand(2), sNormal);
     QTest::mouseRelease(&L, Qt::LeftButton, {}, Udenfor);
     EXPECT_EQ(O.Klikket.size(), 1u);
 }
@@ -268,11 +269,11 @@ TEST_F(SvarListe, FieldActionRunsBeforeTheClickEvent)
 
     // A disabled action disables its field.
     L.EnabledFelt(0, false);
-    EXPECT_EQ(L.Tilstand(0), 4);
+    EXPECT_EQ(L.Tilstand(0), sInaktiv);
     Klik(0);
     EXPECT_EQ(Hvad.size(), 2u);
     L.EnabledFelt(0, true);
-    EXPECT_EQ(L.Tilstand(0), 0);
+    EXPECT_EQ(L.Tilstand(0), sNormal);
 }
 
 TEST_F(SvarListe, TabStopHighlightsTheFirstFreeFieldOnEntering)
@@ -284,10 +285,10 @@ TEST_F(SvarListe, TabStopHighlightsTheFirstFreeFieldOnEntering)
     L.InAktivFelt(0, true);
     L.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(L.GetOverNr(), 1);
-    EXPECT_EQ(L.Tilstand(1), 2);
+    EXPECT_EQ(L.Tilstand(1), sOver);
     EXPECT_EQ(O.Over, (std::vector<std::int32_t>{1}));
     L.clearFocus();
-    EXPECT_EQ(L.Tilstand(1), 0);
+    EXPECT_EQ(L.Tilstand(1), sNormal);
     EXPECT_EQ(L.GetOverNr(), -1);
 }
 
@@ -298,8 +299,8 @@ TEST_F(SvarListe, PointerBringsTheFocusWithoutJumpingToTheFirstField)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&L));
     QTest::mouseMove(&L, L.Midt(2));
     EXPECT_TRUE(L.hasFocus());
-    EXPECT_EQ(L.Tilstand(0), 0);
-    EXPECT_EQ(L.Tilstand(2), 2);
+    EXPECT_EQ(L.Tilstand(0), sNormal);
+    EXPECT_EQ(L.Tilstand(2), sOver);
     EXPECT_EQ(O.Over, (std::vector<std::int32_t>{2}));
 }
 
@@ -337,7 +338,7 @@ TEST_F(InfoRaekke, RightAtTheLastFieldScrollsByOneItem)
     EXPECT_EQ(L.StartNr(), 1);
     EXPECT_EQ(L.GetOverNr(), 3);
     // The field keeps the highlight number but is drawn without it.
-    EXPECT_EQ(L.Tilstand(3), 0);
+    EXPECT_EQ(L.Tilstand(3), sNormal);
     EXPECT_EQ(NyeStart, 1);
     EXPECT_NE(Felt(0), Foer);
 
@@ -348,7 +349,7 @@ TEST_F(InfoRaekke, RightAtTheLastFieldScrollsByOneItem)
     QTest::keyClick(&L, Qt::Key_Left);
     EXPECT_EQ(L.StartNr(), 2);
     EXPECT_EQ(L.GetOverNr(), 2);
-    EXPECT_EQ(L.Tilstand(2), 2);
+    EXPECT_EQ(L.Tilstand(2), sOver);
 
     // The window stops at the last four items.
     for (int I = 0; I < 10; ++I)
@@ -361,6 +362,33 @@ TEST_F(InfoRaekke, RightAtTheLastFieldScrollsByOneItem)
     EXPECT_EQ(L.StartNr(), 0);
 }
 
+TEST(ListeRul, ScrolledListReportsTheItemUnderThePointer)
+{
+    // Ten items in four fields, with the scroll bar drawn inside the list.
+    Liste L;
+    L.resize(200, 110);
+    TRulBar Bar;
+    L.SetRulBar(&Bar);
+    L.SetAntalIalt(10);
+    Optager O;
+    O.Lyt(L);
+    Vis(L);
+
+    for (int I = 0; I < 3; ++I)
+        QTest::mouseClick(&L, Qt::LeftButton, {}, Midt(Bar.Maal().NedR));
+    ASSERT_EQ(L.StartNr(), 3);
+    ASSERT_TRUE(O.Klikket.empty());
+
+    // Fields 1 and 3 now hold items 4 and 6.
+    QTest::mouseMove(&L, L.Midt(1));
+    QTest::mouseMove(&L, L.Midt(3));
+    EXPECT_EQ(L.GetOverNr(), 3);
+    EXPECT_EQ(L.Tilstand(3), sOver);
+    EXPECT_EQ(O.Over, (std::vector<std::int32_t>{4, 6}));
+    QTest::mouseClick(&L, Qt::LeftButton, {}, L.Midt(0));
+    EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 3}}));
+}
+
 TEST(ListeEmner, NewItemComesIntoViewSelected)
 {
     Liste L;
@@ -370,14 +398,14 @@ TEST(ListeEmner, NewItemComesIntoViewSelected)
     EXPECT_EQ(L.AntalFelter(), 4);
     EXPECT_EQ(L.StartNr(), 1);
     EXPECT_EQ(L.GetAktivNr(), 3);
-    EXPECT_EQ(L.Tilstand(3), 1);
+    EXPECT_EQ(L.Tilstand(3), sAktiv);
 
     L.FjernFelt();
     EXPECT_EQ(L.AntalIalt(), 4);
     EXPECT_EQ(L.AntalFelter(), 4);
     EXPECT_EQ(L.StartNr(), 0);
     EXPECT_EQ(L.GetAktivNr(), -1);
-    EXPECT_EQ(L.Tilstand(3), 0);
+    EXPECT_EQ(L.Tilstand(3), sNormal);
 
     Liste Kort;
     Kort.SetAntalFelter(2);
@@ -395,12 +423,12 @@ TEST(ListeEmner, SelectionBeforeTheFirstPaintIsShownByIt)
     L.AktivFelt(2, true);
     EXPECT_EQ(L.GetAktivNr(), 2);
     L.Repaint();
-    EXPECT_EQ(L.Tilstand(2), 1);
+    EXPECT_EQ(L.Tilstand(2), sAktiv);
     // A plain rectangle in the active colour.
     EXPECT_EQ(L.Billede().pixel(Midt(L.Felt()[2].IR).x(), Midt(L.Felt()[2].IR).y()), rgb(clBlue));
     L.AktivFelt(0, true);
-    EXPECT_EQ(L.Tilstand(2), 0);
-    EXPECT_EQ(L.Tilstand(0), 1);
+    EXPECT_EQ(L.Tilstand(2), sNormal);
+    EXPECT_EQ(L.Tilstand(0), sAktiv);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ TEST(Skaermbillede, AnswerListInEveryFieldState)
     QImage Alle(L.width(), 5 * L.height() + 4 * Afstand, QImage::Format_RGB32);
     Alle.fill(Qt::darkGray);
     QPainter P(&Alle);
-    for (TFeltSit s = 0; s <= 4; ++s) {
+    for (TFeltSit s = sNormal; s <= sInaktiv; ++s) {
         for (int I = 0; I < 4; ++I)
             L.Felt()[std::size_t(I)].FSit = s;
         L.Repaint();

@@ -133,7 +133,7 @@ TEST_F(PointSkema, NothingAnswersTheMouseOrTheKeys)
     EXPECT_TRUE(O.Klikket.empty());
     EXPECT_TRUE(O.Over.empty());
     for (int I = 0; I < 22; ++I)
-        EXPECT_EQ(S.Tilstand(I), 0) << I;
+        EXPECT_EQ(S.Tilstand(I), sNormal) << I;
     EXPECT_EQ(S.GetNr(-1, tkHome), -1);
 }
 
@@ -175,15 +175,15 @@ TEST_F(KlikSkema, OnlyTheFirstColumnAnswers)
     EXPECT_EQ(S.GetOverNr(), -1);
     QTest::mouseClick(&S, Qt::LeftButton, {}, S.Midt(4));
     EXPECT_TRUE(O.Klikket.empty());
-    EXPECT_EQ(S.Tilstand(4), 0);
+    EXPECT_EQ(S.Tilstand(4), sNormal);
 
     QTest::mouseMove(&S, S.Midt(3));
     EXPECT_EQ(S.GetOverNr(), 3);
-    EXPECT_EQ(S.Tilstand(3), 2);
+    EXPECT_EQ(S.Tilstand(3), sOver);
     QTest::mousePress(&S, Qt::LeftButton, {}, S.Midt(3));
-    EXPECT_EQ(S.Tilstand(3), 3);
+    EXPECT_EQ(S.Tilstand(3), sOverAktiv);
     QTest::mouseRelease(&S, Qt::LeftButton, {}, S.Midt(3));
-    EXPECT_EQ(S.Tilstand(3), 2);
+    EXPECT_EQ(S.Tilstand(3), sOver);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 3}}));
 
     // The arrow keys stay in the first column.
@@ -203,12 +203,12 @@ TEST_F(KlikSkema, EnterTogglesTheSelectionInToolModeWithAlleOppe)
     S.SetToolFunktion(true);
     S.SetAlleOppe(true);
     QTest::mouseClick(&S, Qt::LeftButton, {}, S.Midt(6));
-    EXPECT_EQ(S.Tilstand(6), 1);
+    EXPECT_EQ(S.Tilstand(6), sAktiv);
     // The selection takes the highlight.
     QTest::mouseMove(&S, S.Midt(6) + QPoint(1, 1));
-    EXPECT_EQ(S.Tilstand(6), 3);
+    EXPECT_EQ(S.Tilstand(6), sOverAktiv);
     QTest::keyClick(&S, Qt::Key_Return);
-    EXPECT_EQ(S.Tilstand(6), 2);
+    EXPECT_EQ(S.Tilstand(6), sOver);
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 6}, {mbLeft, 6}}));
 }
 
@@ -216,12 +216,12 @@ TEST_F(KlikSkema, PressDraggedOutRestoresTheSelectionInToolMode)
 {
     S.SetToolFunktion(true);
     QTest::mouseClick(&S, Qt::LeftButton, {}, S.Midt(0));
-    EXPECT_EQ(S.Tilstand(0), 1);
+    EXPECT_EQ(S.Tilstand(0), sAktiv);
     QTest::mousePress(&S, Qt::LeftButton, {}, S.Midt(6));
-    EXPECT_EQ(S.Tilstand(0), 0);
+    EXPECT_EQ(S.Tilstand(0), sNormal);
     QTest::mouseMove(&S, S.Midt(7));
-    EXPECT_EQ(S.Tilstand(0), 1);
-    EXPECT_EQ(S.Tilstand(6), 0);
+    EXPECT_EQ(S.Tilstand(0), sAktiv);
+    EXPECT_EQ(S.Tilstand(6), sNormal);
     QTest::mouseRelease(&S, Qt::LeftButton, {}, S.Midt(7));
     EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 0}}));
     EXPECT_EQ(S.GetAktivNr(), 0);
@@ -235,7 +235,7 @@ TEST_F(KlikSkema, TabStopHighlightsTheFirstAnsweringFieldAndKeysItCannotUseGoOn)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&S));
     S.setFocus(Qt::TabFocusReason);
     EXPECT_EQ(S.GetOverNr(), 0);
-    EXPECT_EQ(S.Tilstand(0), 2);
+    EXPECT_EQ(S.Tilstand(0), sOver);
 
     // Escape belongs to the window (a dialog's cancel); Down is the schema's.
     QKeyEvent Escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -247,8 +247,28 @@ TEST_F(KlikSkema, TabStopHighlightsTheFirstAnsweringFieldAndKeysItCannotUseGoOn)
     EXPECT_EQ(S.GetOverNr(), 3);
 
     S.clearFocus();
-    EXPECT_EQ(S.Tilstand(3), 0);
+    EXPECT_EQ(S.Tilstand(3), sNormal);
     EXPECT_EQ(S.GetOverNr(), -1);
+}
+
+TEST(SkemaKlik, HeaderRowAndHeaderColumnBothAnswer)
+{
+    Skema S;
+    S.resize(300, 120);
+    S.SetAntalVandret(3);
+    S.SetAntalLodret(3);
+    S.SetAntalFelter(9);
+    S.SkemaRamme().SetRetning(reBegge);
+    S.SkemaRamme().SetKlikType(ktBegge);
+    Optager O;
+    O.Lyt(S);
+    Vis(S);
+
+    // Row, inner, column, inner, row, column: the inner cells stay silent.
+    for (int Nr : {1, 4, 3, 8, 2, 6})
+        QTest::mouseClick(&S, Qt::LeftButton, {}, S.Midt(Nr));
+    EXPECT_EQ(O.Klikket, (std::vector<Tryk>{{mbLeft, 1}, {mbLeft, 3}, {mbLeft, 2}, {mbLeft, 6}}));
+    EXPECT_EQ(S.Tilstand(4), sNormal);
 }
 
 TEST(SkemaLayout, HeadersFollowTheDirection)

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace vinduesfelter {
@@ -220,6 +221,11 @@ struct Tryk
     TMouseButton Button;
     std::int32_t FeltNr;
     friend bool operator==(const Tryk &, const Tryk &) = default;
+    // A failed comparison shows the button and the field, not padding bytes.
+    friend void PrintTo(const Tryk &T, std::ostream *Ud)
+    {
+        *Ud << "{knap " << int(T.Button) << ", felt " << T.FeltNr << "}";
+    }
 };
 
 struct Optager
