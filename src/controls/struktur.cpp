@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTreeWidgetItemIterator>
 #include <algorithm>
 
@@ -617,7 +618,19 @@ bool TStruktur::FileDeleteRB(const QString &AFileName)
     const QFileInfo fil(AFileName);
     if (AFileName.isEmpty() || !fil.exists())
         return false;
-    return QFile::moveToTrash(fil.absoluteFilePath());
+    // Without its data folder the desktop trash cannot be set up, and the file
+    // would land in folders relative to the working directory instead.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QString iTrash;
+    if (!QFile::moveToTrash(fil.absoluteFilePath(), &iTrash))
+        return false;
+    if (QDir::isRelativePath(iTrash)) {
+        QFile::rename(iTrash, fil.absoluteFilePath());
+        QFile::remove(QStringLiteral("info/") + QFileInfo(iTrash).fileName() +
+                      QStringLiteral(".trashinfo"));
+        return false;
+    }
+    return true;
 }
 
 } // namespace kvidrel

@@ -131,7 +131,6 @@ TEST_F(StrukturTest, DeletingANodeTrashesOnlyItsOwnPages)
     const QByteArray home = qgetenv("HOME"), data = qgetenv("XDG_DATA_HOME");
     qputenv("HOME", dir.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (dir.path() + QStringLiteral("/data")).toLocal8Bit());
-    QDir().mkpath(dir.path() + QStringLiteral("/data"));
     QDir().mkpath(dir.path() + QStringLiteral("/Dokumenter"));
     writeAllBytes(dir.path() + QStringLiteral("/Dokumenter/rapport.html"), "privat");
     for (const char *navn : {"A", "B", "C", "Faelles"})
