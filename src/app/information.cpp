@@ -338,8 +338,11 @@ bool Tinfoform::goToInfo(const QString &openNodetekst)
     // A structure missing before may have been put in place since.
     if (!foersteVisning && Struktur->topLevelItemCount() == 0)
         hentTrae(strukturnavn);
-    if (Struktur->topLevelItemCount() == 0)
+    if (Struktur->topLevelItemCount() == 0) {
+        Web->visBesked(QStringLiteral("Hjælpen «%1» findes ikke.")
+                           .arg(QFileInfo(strukturnavn).completeBaseName()));
         return false;
+    }
     QTreeWidgetItem *foerste = Struktur->topLevelItem(0);
     QTreeWidgetItem *node = noden(openNodetekst.isEmpty() ? foerste->text(0) : openNodetekst, true);
     aabnNode(node ? node : foerste);

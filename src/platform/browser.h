@@ -33,6 +33,9 @@ public:
     // may not be shown; never hands anything to the shell.
     void aabnSide(const QString &adresse);
 
+    // A short notice in place of a page; it enters no history.
+    void visBesked(const QString &tekst);
+
     // The page file adresse names when the window may show it: a regular
     // .html or .htm file inside the page folder of at most kStoersteSide
     // bytes; empty otherwise.
@@ -55,7 +58,6 @@ protected:
 private:
     QString lokalSti(const QString &adresse) const;
     void visSide(const QString &fil, const QString &fragment);
-    void visBesked(const QString &tekst);
     void hover(const QUrl &link);
 
     QString m_sidemappe;
