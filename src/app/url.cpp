@@ -30,6 +30,7 @@ Turlform::Turlform(QWidget *parent) : QWidget(parent ? parent : infoform, Qt::To
 
     overskriftLabel =
         listrows::named(new QLabel(QStringLiteral("Besøgte sider"), this), "overskriftLabel");
+    overskriftLabel->setIndent(4);
     urlListe = listrows::named(new QListWidget(this), "urlListe");
     knapPanel = listrows::named(new QWidget(this), "knapPanel");
     sletKnap = listrows::named(new QPushButton(knapPanel), "sletKnap");
