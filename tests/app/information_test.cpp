@@ -305,9 +305,10 @@ TEST_F(InformationTest, BrokenStructuresShowWhatTheyCan)
                         QFileInfo(struktur(QStringLiteral("tekstfiler/") + side)).isFile());
         }
         EXPECT_EQ(titler, t.titler);
-        if (titler.isEmpty())
+        if (titler.isEmpty()) {
             EXPECT_EQ(infoform->Web->toPlainText(),
                       QStringLiteral("Hjælpen «kvidrel» findes ikke."));
+        }
         if (t.besked) {
             EXPECT_TRUE(messages.value(0).contains(QStringLiteral("Linje 2")));
             EXPECT_TRUE(messages.value(0).contains(QStringLiteral("struktur.txt")));
