@@ -1,18 +1,463 @@
 #include "information.h"
 
+#include "action.h"
 #include "appfont.h"
+#include "browser.h"
+#include "dataroot.h"
+#include "errors.h"
+#include "hintline.h"
+#include "infUnit.h"
+#include "listrows.h"
+#include "main.h"
+#include "participantfiles.h"
+#include "placement.h"
+#include "shell.h"
+#include "storedpath.h"
+#include "struktur.h"
+#include "textfile.h"
+#include "url.h"
+#include "websearch.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <functional>
 
 namespace kvidrel {
 
 Tinfoform *infoform = nullptr;
 
-Tinfoform::Tinfoform(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+namespace {
+
+constexpr int kDesignBredde = 734;
+constexpr int kDesignHoejde = 451;
+
+QToolButton *knap(QToolBar *bar, const char *navn, QStyle::StandardPixmap billede)
+{
+    auto *k = listrows::named(new QToolButton(bar), navn);
+    k->setIcon(bar->style()->standardIcon(billede));
+    k->setAutoRaise(true);
+    bar->addWidget(k);
+    return k;
+}
+
+} // namespace
+
+Tinfoform::Tinfoform(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Strukturer"));
     setFont(tahoma(11));
-    resize(734, 451);
+    buildControls();
+    makeActions();
+    setMinimumSize(kDesignBredde, kDesignHoejde);
+    resize(kDesignBredde, kDesignHoejde);
+    FormCreate();
+}
+
+void Tinfoform::buildControls()
+{
+    Splitter1 = listrows::named(new QSplitter(Qt::Horizontal, this), "Splitter1");
+    Struktur = listrows::named(new TStruktur(Splitter1), "Struktur");
+    Struktur->DataOn = true;
+    Struktur->Flytmode = TNodeAttachMode::naAdd;
+    Struktur->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Struktur->setAutoScroll(true);
+
+    auto *hoejre = new QWidget(Splitter1);
+    auto *hoejreLayout = new QVBoxLayout(hoejre);
+    hoejreLayout->setContentsMargins(0, 0, 0, 0);
+    hoejreLayout->setSpacing(0);
+    NavigateBar = listrows::named(new QToolBar(hoejre), "NavigateBar");
+    NavigateBar->setIconSize(QSize(16, 16));
+    ToolButton12 = knap(NavigateBar, "ToolButton12", QStyle::SP_MediaSkipBackward);
+    ToolButton13 = knap(NavigateBar, "ToolButton13", QStyle::SP_ArrowBack);
+    ToolButton14 = knap(NavigateBar, "ToolButton14", QStyle::SP_ArrowForward);
+    ToolButton15 = knap(NavigateBar, "ToolButton15", QStyle::SP_MediaSkipForward);
+    NavigateBar->addSeparator();
+    Edit = listrows::named(new QLineEdit(NavigateBar), "Edit");
+    Edit->setMinimumWidth(317);
+    NavigateBar->addWidget(Edit);
+    ToolButton18 = knap(NavigateBar, "ToolButton18", QStyle::SP_BrowserReload);
+    NavigateBar->addSeparator();
+    urlListeKnap = knap(NavigateBar, "urlListeKnap", QStyle::SP_FileDialogDetailedView);
+    hintline::setHint(urlListeKnap, QStringLiteral("Åben urllisten"));
+    Web = listrows::named(new Browser(hoejre), "Web");
+    hoejreLayout->addWidget(NavigateBar);
+    hoejreLayout->addWidget(Web, 1);
+
+    Splitter1->addWidget(Struktur);
+    Splitter1->addWidget(hoejre);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({200, kDesignBredde - 200});
+
+    infoBar = listrows::named(new QStatusBar(this), "infoBar");
+    infoBar->setSizeGripEnabled(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Splitter1, 1);
+    layout->addWidget(infoBar);
+
+    connect(Struktur, &QTreeWidget::itemClicked, this,
+            [this] { guarded([this] { StrukturClick(); }); });
+    connect(Edit, &QLineEdit::returnPressed, this, [this] { Ago->Execute(); });
+    connect(urlListeKnap, &QToolButton::clicked, this, [this] { urlListeKnapClick(); });
+    connect(Web, &Browser::documentComplete, this,
+            [this](const QString &L) { WebDocumentComplete(L); });
+    connect(Web, &Browser::linkOver, this, [this](const QString &U) { Document_OnMouseOver(U); });
+}
+
+void Tinfoform::makeActions()
+{
+    auto lav = [this](Action *&action, const char *hint, QToolButton *knap,
+                      std::function<void()> udfoer, std::function<bool()> tilladt) {
+        action = new Action(this, QString(), QString::fromUtf8(hint));
+        action->OnExecute = std::move(udfoer);
+        action->OnUpdate = [action, tilladt = std::move(tilladt)] {
+            action->setEnabled(tilladt());
+        };
+        action->attach(knap);
+        action->Update();
+    };
+    lav(
+        Afirst, "Gå til første", ToolButton12, [this] { AfirstExecute(); },
+        [this] { return antalRaekker() >= 2 && urlIndex >= 1; });
+    lav(
+        Aback, "Tilbage", ToolButton13, [this] { AbackExecute(); },
+        [this] { return urlIndex > 0; });
+    lav(
+        Aforward, "Frem", ToolButton14, [this] { AforwardExecute(); },
+        [this] { return urlIndex < antalRaekker() - 1; });
+    lav(
+        Alast, "Gå til sidste", ToolButton15, [this] { AlastExecute(); },
+        [this] { return antalRaekker() >= 2 && urlIndex < antalRaekker() - 1; });
+    lav(
+        Ago, "Opdater/Gå", ToolButton18, [this] { AgoExecute(); },
+        [this] { return !Edit->text().isEmpty(); });
+}
+
+void Tinfoform::FormCreate()
+{
+    strukturnavn = QStringLiteral("kvidrel");
+    optDir = mainform ? mainform->optDir : joinPath(dataRoot(), QStringLiteral("Egenskaber"));
+    strukturdir =
+        mainform ? mainform->strukturDir : joinPath(dataRoot(), QStringLiteral("Struktur"));
+    optFilnavn = joinPath(optDir, QStringLiteral("information.txt"));
+    hentOpt();
+    opstart = true;
+}
+
+QListWidget *Tinfoform::historik() const
+{
+    return urlform ? urlform->urlListe : nullptr;
+}
+
+int Tinfoform::antalRaekker() const
+{
+    return historik() ? historik()->count() : 0;
+}
+
+void Tinfoform::centrer()
+{
+    const QScreen *skaerm = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!skaerm)
+        return;
+    const QRect omraade = skaerm->availableGeometry();
+    const QRect ramme = frameGeometry();
+    placeWindow(this, omraade.left() + (omraade.width() - ramme.width()) / 2,
+                omraade.top() + (omraade.height() - ramme.height()) / 2);
+}
+
+// The saved size is the outer size; the frame around the client area is only
+// known once the window is shown, so it is applied again then.
+void Tinfoform::tilpasStoerrelse()
+{
+    if (!m_ydreStoerrelse.isValid())
+        return;
+    const QSize ramme = frameGeometry().size() - size();
+    resize((m_ydreStoerrelse - ramme).expandedTo(minimumSize()));
+}
+
+void Tinfoform::hentOpt()
+{
+    // A short or garbled file counts as missing: the window is centred.
+    QList<int> tal;
+    if (QFileInfo(optFilnavn).isFile()) {
+        try {
+            const QStringList linjer = readLineList(optFilnavn);
+            for (qsizetype i = 0; i < 4 && i < linjer.size(); ++i) {
+                bool ok = false;
+                const int v = linjer.at(i).trimmed().toInt(&ok);
+                if (!ok)
+                    break;
+                tal << v;
+            }
+        } catch (const FileError &) {
+        }
+    }
+    if (tal.size() < 4) {
+        m_ydreStoerrelse = QSize();
+        centrer();
+        return;
+    }
+    m_ydreStoerrelse = QSize(tal.at(2), tal.at(3));
+    tilpasStoerrelse();
+    placeWindow(this, tal.at(1), tal.at(0));
+}
+
+void Tinfoform::gemOpt()
+{
+    const QRect ramme = frameGeometry();
+    writeLines(optFilnavn, {QString::number(ramme.top()), QString::number(ramme.left()),
+                            QString::number(ramme.width()), QString::number(ramme.height())});
+}
+
+void Tinfoform::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (m_ydreStoerrelse.isValid()) {
+        QTimer::singleShot(0, this, [this] {
+            tilpasStoerrelse();
+            m_ydreStoerrelse = QSize();
+        });
+    }
+    FormShow();
+}
+
+void Tinfoform::FormShow()
+{
+    if (opstart) {
+        opstart = false;
+        // goToInfo opens its own topic; opening the first as well would leave
+        // two rows in the history.
+        if (m_fraGoToInfo)
+            hentTrae(strukturnavn);
+        else
+            LoadStruktur(strukturnavn, QString());
+    }
+    Struktur->expandAll();
+}
+
+void Tinfoform::closeEvent(QCloseEvent *event)
+{
+    guarded([this] { gemOpt(); });
+    QWidget::closeEvent(event);
+}
+
+void Tinfoform::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        hintline::showOn(this, infoBar);
+}
+
+bool Tinfoform::hentTrae(const QString &aStrukturname)
+{
+    if (!sammeNavnAZ(aStrukturname, strukturnavn)) {
+        urlIndex = -1;
+        if (historik())
+            historik()->clear();
+    }
+    strukturnavn = aStrukturname;
+    const QString S = QFileInfo(aStrukturname).completeBaseName();
+    const QString mappe = storedpath::matchLetterCase(joinPath(strukturdir, S));
+    auto i = [&mappe](const QString &navn) {
+        return storedpath::matchLetterCase(joinPath(mappe, navn));
+    };
+    Struktur->Billedmappe = i(QStringLiteral("Billeder")) + separator();
+    Struktur->Strukturfile = i(QStringLiteral("struktur.txt"));
+    Struktur->Datafile = i(QStringLiteral("data.txt"));
+    Struktur->Infomappe = i(QStringLiteral("tekstfiler")) + separator();
+    Struktur->Htmlmappe =
+        storedpath::matchLetterCase(Struktur->Infomappe + QStringLiteral("Design og funktioner")) +
+        separator();
+    Web->setSidemappe(Struktur->Infomappe);
+    Web->setRessourcemappe(mappe);
+    Struktur->HentStruktur();
+    if (!Struktur->Advarsler.isEmpty()) {
+        // Told once the window has settled; the tree is usable meanwhile.
+        const QString besked = Struktur->Advarsler.join(u'\r');
+        QTimer::singleShot(0, this, [besked] { visInfo(besked); });
+    }
+    if (Struktur->topLevelItemCount() == 0)
+        return false;
+    setWindowTitle(S);
+    return true;
+}
+
+void Tinfoform::LoadStruktur(const QString &aStrukturname, const QString &openNodetekst)
+{
+    if (!hentTrae(aStrukturname))
+        return;
+    const QString emne =
+        openNodetekst.isEmpty() ? Struktur->topLevelItem(0)->text(0) : openNodetekst;
+    if (QTreeWidgetItem *node = noden(emne, false))
+        aabnNode(node);
+}
+
+QTreeWidgetItem *Tinfoform::noden(const QString &tekst, bool azUdenStorSmaa) const
+{
+    for (QTreeWidgetItem *node : Struktur->noder()) {
+        if (azUdenStorSmaa ? sammeNavnAZ(node->text(0), tekst) : node->text(0) == tekst)
+            return node;
+    }
+    return nullptr;
+}
+
+void Tinfoform::aabnNode(QTreeWidgetItem *node)
+{
+    Struktur->setCurrentItem(node);
+    Struktur->expandItem(node);
+    StrukturClick();
+}
+
+bool Tinfoform::goToInfo(const QString &openNodetekst)
+{
+    const bool foersteVisning = opstart;
+    if (!isVisible()) {
+        m_fraGoToInfo = true;
+        show();
+        m_fraGoToInfo = false;
+    }
+    raise();
+    activateWindow();
+    // A structure missing before may have been put in place since.
+    if (!foersteVisning && Struktur->topLevelItemCount() == 0)
+        hentTrae(strukturnavn);
+    if (Struktur->topLevelItemCount() == 0) {
+        Web->visBesked(QStringLiteral("Hjælpen «%1» findes ikke.")
+                           .arg(QFileInfo(strukturnavn).completeBaseName()));
+        return false;
+    }
+    QTreeWidgetItem *foerste = Struktur->topLevelItem(0);
+    QTreeWidgetItem *node = noden(openNodetekst.isEmpty() ? foerste->text(0) : openNodetekst, true);
+    aabnNode(node ? node : foerste);
+    return node != nullptr;
+}
+
+void Tinfoform::StrukturClick()
+{
+    const QTreeWidgetItem *node = Struktur->selectedItems().value(0);
+    if (!node)
+        return;
+    naviKlikket = false;
+    const QString side = TStruktur::sidenavn(node);
+    if (!side.isEmpty())
+        Web->aabnSide(Struktur->Infomappe + side + QStringLiteral(".html"));
+}
+
+void Tinfoform::gaaTilRaekke(int raekke)
+{
+    if (!historik() || raekke < 0 || raekke >= historik()->count())
+        return;
+    urlIndex = raekke;
+    naviKlikket = true;
+    Web->aabnSide(Struktur->Infomappe + historik()->item(raekke)->text());
+}
+
+void Tinfoform::AfirstExecute()
+{
+    gaaTilRaekke(0);
+}
+
+void Tinfoform::AbackExecute()
+{
+    gaaTilRaekke(qMax(urlIndex - 1, 0));
+}
+
+void Tinfoform::AforwardExecute()
+{
+    gaaTilRaekke(qMin(urlIndex + 1, antalRaekker() - 1));
+}
+
+void Tinfoform::AlastExecute()
+{
+    gaaTilRaekke(antalRaekker() - 1);
+}
+
+void Tinfoform::WebDocumentComplete(const QString &L)
+{
+    QListWidget *liste = historik();
+    // A notice page or anything outside the page folder enters no history.
+    if (L.isEmpty() || !liste)
+        return;
+    // A history move lands on its own row; so does a page shown again (a
+    // refresh or a second click), which is not added twice. A flag left over
+    // from a history move that showed nothing adds nothing either way.
+    const bool erAktuel =
+        urlIndex >= 0 && urlIndex < liste->count() && liste->item(urlIndex)->text() == L;
+    if (!erAktuel) {
+        if (liste->count() == 0 || urlIndex + 1 >= liste->count()) {
+            listrows::tilfoej(liste, L);
+            urlIndex = liste->count() - 1;
+        } else {
+            // Pages after the current one stay behind the new one.
+            urlIndex = qMax(urlIndex + 1, 0);
+            liste->insertItem(urlIndex, L);
+        }
+    }
+    naviKlikket = false;
+    listrows::vaelg(liste, urlIndex);
+    Edit->setText(L);
+}
+
+void Tinfoform::AgoExecute()
+{
+    const QString tekst = Edit->text();
+    if (tekst.isEmpty())
+        return;
+    naviKlikket = false;
+    // Only a page of this structure opens here; the text is never read as a
+    // path to any other file.
+    const QString adresse = Struktur->Infomappe + tekst;
+    if (!Web->tilladtSide(adresse).isEmpty())
+        Web->aabnSide(adresse);
+    else
+        shell::openUrl(webSearchUrl(tekst));
+}
+
+bool Tinfoform::IsURL(const QString &s)
+{
+    const QUrl url(s, QUrl::StrictMode);
+    if (s.isEmpty() || !url.isValid())
+        return false;
+    const QString skema = url.scheme().toLower();
+    if (skema == u"http" || skema == u"https" || skema == u"ftp")
+        return !url.host().isEmpty();
+    return skema == u"mailto" || skema == u"file";
+}
+
+void Tinfoform::Document_OnMouseOver(const QString &U)
+{
+    infoBar->clearMessage();
+    globalUrl.clear();
+    if (IsURL(U)) {
+        infoBar->showMessage(U);
+        globalUrl = U;
+    }
+}
+
+void Tinfoform::urlListeKnapClick()
+{
+    if (!urlform)
+        return;
+    urlform->show();
+    urlform->raise();
+    urlform->activateWindow();
 }
 
 } // namespace kvidrel

@@ -2,11 +2,14 @@
 
 #include "action.h"
 #include "appfont.h"
+#include "browser.h"
 #include "dataroot.h"
 #include "dialogpictures.h"
 #include "display.h"
 #include "errors.h"
+#include "helpcontent.h"
 #include "hintline.h"
+#include "information.h"
 #include "makeSpm.h"
 #include "options.h"
 #include "placement.h"
@@ -218,9 +221,24 @@ void Tmainform::FormCreate()
     // An unreadable register must not stop the start: it is reported and the
     // register stays empty.
     guarded([this] { LoadDeltagerRecord(); });
+    // The help pages arrive with the program; a structure already there is kept.
+    helpcontent::kopierStruktur(helpcontent::leveretStruktur(), strukturDir);
     opstart = true;
     placeWindow(this, 100, 100);
     HentOpt();
+}
+
+void Tmainform::HelpInfo(const QString &emne)
+{
+    if (!infoform)
+        return;
+    infoform->goToInfo(emne);
+    infoform->Web->setFocus();
+}
+
+void Tmainform::infoButtonClick()
+{
+    HelpInfo(QStringLiteral("Kvidrel"));
 }
 
 void Tmainform::showEvent(QShowEvent *event)

@@ -40,6 +40,10 @@ public:
     void FormCreate();
     void HintInfo();
 
+    // Opens the information window on topic emne with the keyboard on its page.
+    void HelpInfo(const QString &emne);
+    void infoButtonClick();
+
     // Shared state, read and written by the other windows.
     QString optDir;
     QString deltagerDir;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QStatusBar>
 #include <QWidget>
 
 namespace kvidrel::hintline {
@@ -102,6 +103,15 @@ void setHandler(QWidget *owner, Handler handler)
 QWidget *handlerOwner()
 {
     return state().owner;
+}
+
+void showOn(QWidget *owner, QStatusBar *bar)
+{
+    QPointer<QStatusBar> linje = bar;
+    setHandler(owner, [linje] {
+        if (linje)
+            linje->showMessage(longPart(currentHint()));
+    });
 }
 
 void install()

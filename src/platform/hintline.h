@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QStatusBar;
 class QWidget;
 
 namespace kvidrel {
@@ -25,6 +26,8 @@ void setCurrentHint(const QString &hint);
 using Handler = std::function<void()>;
 void setHandler(QWidget *owner, Handler handler);
 QWidget *handlerOwner();
+// The common handler: the long part of the hint shown on the window's status bar.
+void showOn(QWidget *owner, QStatusBar *bar);
 
 // Watches the mouse entering controls; installed once by the program.
 void install();
