@@ -13,6 +13,7 @@
 #include "spmUnit.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,6 +45,7 @@ const QString kNavnFindes = QStringLiteral("Oplysning:\rNavnet eksisterer allere
 const QString kNavnIkkeMappe =
     QStringLiteral("Oplysning:\rNavnet kan ikke bruges som navn på en mappe.");
 const QString kManglerSpm = QStringLiteral("Der mangler spørgsmål.\rVælg eller indfør spørgsmål.");
+const QString kSkiftSide = QStringLiteral("Skal der skiftes side alligevel?");
 
 QLabel *label(const QString &text, const char *name)
 {
@@ -97,7 +99,6 @@ QHBoxLayout *listButtons(QToolButton *slet, QToolButton *ned, QToolButton *op)
     return row;
 }
 
-// The enabled rules shared by the moving buttons of both lists.
 } // namespace
 
 Tspmform::Tspmform(QWidget *parent) : ModalWindow(QStringLiteral("Spørgsmål"), parent)
@@ -137,6 +138,7 @@ void Tspmform::buildWindow()
     spmBog->addTab(side2, QStringLiteral("Spørgsmål"));
     spmBog->addTab(side3, QStringLiteral("Kommentarer"));
     spmBog->setCurrentIndex(0);
+    m_side = side1;
 
     auto *middle = new QHBoxLayout;
     middle->setContentsMargins(6, 6, 6, 0);
@@ -383,42 +385,28 @@ void Tspmform::makeActions()
     startSpm->OnExecute = [this] { startSpmExecute(); };
     startSpm->attach(Button2);
 
-    // The question list's buttons; what they do comes with the list operations.
-    sletSpm = new Action(this, QString(), QStringLiteral("Slet valgte spørgsmål fra listen"));
-    sletSpm->OnUpdate = [this] { sletSpm->setEnabled(listrows::valgt(spmliste) >= 0); };
-    sletSpm->attach(Button6);
-    flytNedSpm = new Action(this, QString(), QStringLiteral("Flyt valgte spørgsmål ned i listen"));
-    flytNedSpm->OnUpdate = [this] { flytNedSpm->setEnabled(listrows::kanFlytteNed(spmliste)); };
-    flytNedSpm->attach(Button7);
-    flytOpSpm = new Action(this, QString(), QStringLiteral("Flyt valgte spørgsmål op i listen"));
-    flytOpSpm->OnUpdate = [this] { flytOpSpm->setEnabled(listrows::kanFlytteOp(spmliste)); };
-    flytOpSpm->attach(Button5);
-
-    spmGodkendt = new Action(this, QStringLiteral("Indfør spørgsmålet"),
-                             QStringLiteral("Indfør spørgsmålet i spørgsmålslisten"));
-    spmGodkendt->attach(spmInsertButton);
-    spmRediger = new Action(this, QStringLiteral("Indfør ændringer"),
-                            QStringLiteral("Indfør forandringer og gem"));
-    spmRediger->OnUpdate = [this] { spmRediger->setEnabled(redigeret); };
-    spmRediger->attach(Button9);
-    gemKommentarer = new Action(this, QStringLiteral("Gem"),
-                                QStringLiteral("Gem kommentarer til valgte spørgsmål"));
-    gemKommentarer->OnUpdate = [this] { gemKommentarer->setEnabled(komModified); };
-    gemKommentarer->attach(Button10);
+    makeQuestionActions();
+    makeSearchActions();
+    connectQuestionPage();
+    connect(spmBog, &QTabWidget::currentChanged, this,
+            [this](int index) { guarded([this, index] { spmBogChange(index); }); });
 
     listrows::onClick(gruppeliste, [this] { guarded([this] { gruppelisteClick(); }); });
     listrows::onDblClick(gruppeliste, [this] { gruppelisteDblClick(); });
     connect(gruppeEdit, &QLineEdit::returnPressed, this, [this] { gruppeEditKeyPress(); });
 
-    for (Action *a : {godkendGruppe, sletGruppe, flytOpGruppe, flytNedGruppe, startSpm, sletSpm,
-                      flytNedSpm, flytOpSpm, spmGodkendt, spmRediger, gemKommentarer})
-        a->Update();
+    Action::updateAll();
 }
 
 // ---- Group page ------------------------------------------------------------------
 
 void Tspmform::gruppelisteClick()
 {
+    if (!maaUgemtGaa(QStringLiteral("Skal der skiftes gruppe alligevel?"))) {
+        const auto forrige = gruppeliste->findItems(mainform->gruppeNavn, Qt::MatchExactly);
+        listrows::vaelg(gruppeliste, forrige.isEmpty() ? -1 : gruppeliste->row(forrige.first()));
+        return;
+    }
     {
         const QSignalBlocker blocker(spmliste);
         spmliste->clear();
@@ -433,6 +421,7 @@ void Tspmform::gruppelisteClick()
         mainform->LoadSpmListen();
     mainform->disGruppenavn = mainform->gruppeNavn;
     gruppenavnEdit->setText(mainform->disGruppenavn);
+    nulstilRedigering(); // the questions it showed are gone
     if (i >= 0 && !brugbar)
         visInfo(kNavnIkkeMappe);
 }
@@ -491,8 +480,15 @@ void Tspmform::sletGruppeExecute()
         listrows::vaelg(gruppeliste, -1);
     }
     mainform->SaveGrupper();
-    const QSignalBlocker blocker(spmliste);
-    spmliste->clear();
+    {
+        const QSignalBlocker blocker(spmliste);
+        spmliste->clear();
+    }
+    // Nothing may be written into the folder that is gone.
+    if (navn == mainform->gruppeNavn) {
+        mainform->gruppeNavn.clear();
+        nulstilRedigering();
+    }
 }
 
 void Tspmform::flytOpGruppeExecute()
@@ -526,6 +522,13 @@ void Tspmform::flytGruppe(int fra, int til)
     mainform->SaveGrupper();
 }
 
+void Tspmform::done(int result)
+{
+    if (!maaUgemtGaa(QStringLiteral("Skal vinduet lukkes alligevel?")))
+        return;
+    ModalWindow::done(result);
+}
+
 void Tspmform::startSpmExecute()
 {
     if (mainform->antalSpm != 0) {
@@ -533,6 +536,98 @@ void Tspmform::startSpmExecute()
         return;
     }
     visInfo(kManglerSpm);
+}
+
+// ---- Pages and unsaved work -------------------------------------------------------
+
+void Tspmform::saetSide(QWidget *side)
+{
+    const QSignalBlocker blocker(spmBog);
+    spmBog->setCurrentWidget(side);
+    m_side = side;
+}
+
+// Only the host's tab clicks come here: pages set from code raise nothing.
+void Tspmform::spmBogChange(int index)
+{
+    QWidget *ny = spmBog->widget(index);
+    QWidget *forrige = m_side;
+    if (forrige == side3 && ny != side3) {
+        if (!maaUgemtGaa(kSkiftSide, false, true)) {
+            saetSide(side3);
+            return;
+        }
+        komModified = false;
+    }
+    m_side = ny;
+    if (ny == side2)
+        spmSideValgt(forrige);
+    else if (ny == side3)
+        kommentarSideValgt();
+}
+
+bool Tspmform::maaUgemtGaa(const QString &handling, bool spmTabes, bool komTabes)
+{
+    const bool spm = spmTabes && redigeret;
+    const bool kom = komTabes && komModified;
+    if (!spm && !kom)
+        return true;
+    const QString hvad = spm && kom ? QStringLiteral("Spørgsmålet og kommentarerne er ikke gemt.")
+                         : kom      ? QStringLiteral("Kommentarer er ikke gemt.")
+                                    : QStringLiteral("Spørgsmålet er ikke gemt.");
+    return spoerg(hvad + u'\r' + handling + u'\r' +
+                      QStringLiteral("Data vil gå tabt, hvis de ikke gemmes."),
+                  Standardsvar::Nej);
+}
+
+bool Tspmform::iRedigering() const
+{
+    return !barRediger->isHidden();
+}
+
+// The question list was read again or emptied: the page may no longer write to
+// the question it showed.
+void Tspmform::nulstilRedigering()
+{
+    spmIndex = -1;
+    redigeret = false;
+    nyTilstand();
+    gruppenavnLabel->setText(mainform->gruppeNavn);
+    tomKommentarSide();
+    if (m_side == side3)
+        saetSide(side1);
+}
+
+void Tspmform::medGenlaesning(const std::function<void()> &skrivning)
+{
+    try {
+        skrivning();
+    } catch (...) {
+        // Whatever was left on disk is what the list shows from now on.
+        mainform->LoadSpmListen();
+        nulstilRedigering();
+        throw;
+    }
+}
+
+namespace {
+Tspmform::FilVaelger &filVaelger()
+{
+    static Tspmform::FilVaelger vaelger;
+    return vaelger;
+}
+} // namespace
+
+void Tspmform::setFilVaelger(FilVaelger vaelger)
+{
+    filVaelger() = std::move(vaelger);
+}
+
+QString Tspmform::vaelgFil(const QString &titel, const QString &filter)
+{
+    if (filVaelger())
+        return filVaelger()(this, titel, filter);
+    return QFileDialog::getOpenFileName(this, titel, QString(), filter);
 }
 
 } // namespace kvidrel

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "modalwindow.h"
+#include "textfile.h"
 
+#include <QString>
 #include <cstdint>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -17,6 +20,7 @@ namespace kvidrel {
 
 class Action;
 class BilledFelt;
+enum class NavnFejl;
 class RadioGroup;
 
 // The question window: the host builds the question bank here and picks the
@@ -115,6 +119,13 @@ public:
     Action *spmGodkendt = nullptr;
     Action *spmRediger = nullptr;
     Action *gemKommentarer = nullptr;
+    // Web searches for the question, the four answers and the right answer.
+    Action *URL1 = nullptr;
+    Action *URL2 = nullptr;
+    Action *URL3 = nullptr;
+    Action *URL4 = nullptr;
+    Action *URL5 = nullptr;
+    Action *URL6 = nullptr;
 
     // Group page handlers.
     void gruppelisteClick();
@@ -126,6 +137,37 @@ public:
     void flytNedGruppeExecute();
     void startSpmExecute();
 
+    // Question page.
+    void ClearToNew();
+    void pointGruppeClick();
+    void spmGodkendtExecute();
+    void spmlisteClick();
+    void spmRedigerExecute();
+    void SpeedButton7Click();
+    void musikTestButtonClick();
+
+    // Comments page.
+    void MemoChange();
+    void pictureKnapClick();
+    void gemKommentarerExecute();
+
+    // Question list.
+    void spmlisteClickCheck(int row);
+    void sletSpmExecute();
+    void flytNedSpmExecute();
+    void flytOpSpmExecute();
+
+    // The file pickers; tests put their own in place. An empty one restores
+    // the dialog. Returns the picked path, empty when cancelled.
+    using FilVaelger =
+        std::function<QString(QWidget *parent, const QString &titel, const QString &filter)>;
+    static void setFilVaelger(FilVaelger vaelger);
+
+    static const QString musikFilter;
+
+protected:
+    void done(int result) override;
+
 private:
     void buildWindow();
     QWidget *buildLeftColumn();
@@ -135,6 +177,40 @@ private:
     QWidget *buildBottomBar();
     void makeActions();
     void flytGruppe(int fra, int til);
+
+    void makeQuestionActions();
+    void makeSearchActions();
+    void connectQuestionPage();
+
+    // Pages set from code raise no page event; only the host's tab clicks do.
+    void saetSide(QWidget *side);
+    void spmBogChange(int index);
+    void spmSideValgt(QWidget *forrige);
+    void kommentarSideValgt();
+
+    // Asks before unsaved work is dropped (the question page's, the comment
+    // page's or both, as the action drops them); true when it may go.
+    bool maaUgemtGaa(const QString &handling, bool spmTabes = true, bool komTabes = true);
+    bool iRedigering() const;
+    void nyTilstand();
+    void nulstilRedigering();
+    // Runs a change of question files; when it fails the list is read again.
+    void medGenlaesning(const std::function<void()> &skrivning);
+    QString vaelgFil(const QString &titel, const QString &filter);
+    void tomKommentarSide();
+    void fyldSide(int i);
+    // The point value of a "Defineret" question, or shows why it is refused.
+    bool pointGyldig(std::int32_t &point);
+    void afvisNavn(NavnFejl fejl, bool flytFokus);
+    bool navnOptaget(const QString &navn, int undtagen1, int undtagen2 = -1);
+    void visNavnFindes(const QString &navn);
+    void gemSpm(int i);
+    void taelAntalSpm();
+    void flytSpm(int i, int j);
+
+    QWidget *m_side = nullptr;
+    bool m_fylder = false; // the program fills the page: no change, no focus
+    TextEncoding m_kommentarKodning = TextEncoding::Ansi;
 };
 
 extern Tspmform *spmform;

@@ -1,19 +1,32 @@
+#include "billedfelt.h"
 #include "dataroot.h"
 #include "hintline.h"
 #include "makeSpm.h"
 #include "questionbank.h"
+#include "radiogroup.h"
+#include "shell.h"
 #include "textfile.h"
 #include "windowfixture.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrlQuery>
+#include <unistd.h>
 
 using namespace kvidrel;
 
@@ -22,6 +35,92 @@ namespace {
 class SpmformTest : public WindowTest
 {
 protected:
+    void TearDown() override
+    {
+        Tspmform::setFilVaelger({});
+        shell::setSink({});
+        WindowTest::TearDown();
+    }
+
+    QString file(const QString &group, const QString &navn) const
+    {
+        return root.file("Grupper/" + group + "/" + navn + ".txt");
+    }
+
+    // The host's click on a page tab, which raises the page events.
+    static void clickTab(Tspmform *w, int index)
+    {
+        QTabBar *bar = w->spmBog->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        idle();
+    }
+
+    // Answers the next question with Enter, as a hurried host would.
+    void answerEnter()
+    {
+        dialoghelper::answerModal([this](QWidget *dialog) {
+            auto *message = qobject_cast<kvidrel::MessageDialog *>(dialog);
+            messages << message->label()->text().replace(u'\n', u'\r');
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus && dialog->isAncestorOf(focus) ? focus : dialog, Qt::Key_Return);
+        });
+    }
+
+    // The pickers hand over the file the test names next; what they were asked for is kept.
+    void pickNext(const QString &path)
+    {
+        Tspmform::setFilVaelger([this, path](QWidget *, const QString &, const QString &filter) {
+            pickerFilters << filter;
+            return path;
+        });
+    }
+
+    // Opens what the shell would open into `opened`.
+    void catchShell()
+    {
+        shell::setSink([this](const QUrl &url) {
+            opened << url;
+            return true;
+        });
+    }
+
+    // Makes a file or folder refuse writes: read-only, and immutable where even
+    // read-only does not stop us (running as root). False when neither works.
+    static bool lock(const QString &path)
+    {
+        QFile::setPermissions(path, QFileInfo(path).isDir() ? QFile::ReadOwner | QFile::ExeOwner
+                                                            : QFile::Permissions(QFile::ReadOwner));
+        if (mayWrite(path))
+            QProcess::execute("chattr", {"+i", path});
+        return !mayWrite(path);
+    }
+    static void unlock(const QString &path)
+    {
+        QProcess::execute("chattr", {"-i", path});
+        QFile::setPermissions(
+            path, QFile::ReadOwner | QFile::WriteOwner |
+                      (QFileInfo(path).isDir() ? QFile::ExeOwner : QFile::Permissions()));
+    }
+    // Whether a file can be made in the folder, or the file replaced as our saves do.
+    static bool mayWrite(const QString &path)
+    {
+        if (QFileInfo(path).isDir()) {
+            QFile probe(path + "/probe");
+            const bool ok = probe.open(QIODevice::WriteOnly);
+            probe.remove();
+            return ok;
+        }
+        try {
+            writeFileAtomically(path, readAllBytes(path));
+            return true;
+        } catch (const FileError &) {
+            return false;
+        }
+    }
+
+    QStringList pickerFilters;
+    QList<QUrl> opened;
+
     // Groups in the list file, each with a folder, before the windows start.
     void groups(const QStringList &names)
     {
@@ -255,7 +354,7 @@ TEST_F(SpmformTest, DeletingAGroupRemovesItsFolderTreeAndLine)
     EXPECT_EQ(w->spmliste->count(), 0);
     EXPECT_EQ(w->gruppeliste->currentRow(), -1);
     EXPECT_FALSE(w->Button2->isEnabled());
-    EXPECT_EQ(main->gruppeNavn, "B"); // left as it was
+    EXPECT_TRUE(main->gruppeNavn.isEmpty()); // nothing may be written into the folder that is gone
     EXPECT_EQ(outsideDataRoot(), outside);
 
     // A group whose folder is already gone still leaves the list.
@@ -360,5 +459,466 @@ TEST_F(SpmformTest, PastedLongAndForeignGroupNames)
     question("Fest 🎉", "001 Skål", true);
     clickRow(spmform->gruppeliste, 1);
     EXPECT_EQ(spmform->spmliste->count(), 1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+namespace {
+const QString kFormat = "Navnet skal begynde med 3 tal, der skal angive rækkefølge.\rDerefter "
+                        "skal der være et mellemrum, som efterfølges af selve navnet.";
+const QString kMellemrum =
+    "Der skal der være et mellemrum efter de 3 tal, som efterfølges af selve navnet.";
+const QString kIkkeFilnavn = "Oplysning:\rNavnet kan ikke bruges som filnavn.";
+const QString kPointOmraade = "Oplysning:\rPoint skal være fra 1 til 100.";
+
+QString findes(const QString &navn)
+{
+    return "Navnet: " + navn + "\reksisterer allerede i valgte gruppe.";
+}
+
+QString stored(const QString &relative)
+{
+    return "C:\\Kvidrel\\" + QString(relative).replace(u'/', u'\\');
+}
+} // namespace
+
+TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
+{
+    groups({"G"});
+    question("G", "001 en", true);
+    // A file that is no question ends the listing, but its name is taken.
+    writeAllBytes(file("G", "002 skjult"), "kun\r\ntre\r\nlinjer\r\n");
+    Tspmform *w = open();
+
+    answer("OK");
+    clickTab(w, 1); // no group chosen yet
+    EXPECT_EQ(messages.takeLast(), "Der skal vælges en gruppe, før der kan indføres spørgsmål.");
+    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    clickRow(w->gruppeliste, 0);
+    clickTab(w, 1);
+    ASSERT_EQ(w->spmBog->currentWidget(), w->side2);
+    EXPECT_EQ(w->gruppenavnLabel->text(), "G");
+    EXPECT_EQ(w->focusWidget(), w->navnEdit);
+    QTest::keyClick(w->navnEdit, Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), w->spmEdit);
+    QTest::keyClick(w->spmEdit, Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), w->EditA);
+
+    const auto insert = [&](const QString &expected, QWidget *focus) {
+        answer("OK");
+        click(w->spmInsertButton);
+        EXPECT_EQ(messages.value(messages.size() - 1), expected);
+        if (focus) {
+            EXPECT_EQ(w->focusWidget(), focus) << expected.toStdString();
+        }
+    };
+    insert("Oplysning:\rDer mangler et navn.", w->navnEdit);
+    const std::pair<QString, QString> names[] = {{"0a1 x", kFormat},
+                                                 {"001 ", kFormat},
+                                                 {"001ab", kMellemrum},
+                                                 {"001 a/b", kIkkeFilnavn},
+                                                 {"001 ..\\x", kIkkeFilnavn}};
+    for (const auto &[navn, expected] : names) {
+        w->navnEdit->setText(navn);
+        insert(expected, w->navnEdit);
+    }
+    w->navnEdit->setText("001 a");
+    const std::pair<QLineEdit *, QString> fields[] = {{w->spmEdit, "et spørgsmål"},
+                                                      {w->EditA, "et svar A"},
+                                                      {w->EditB, "et svar B"},
+                                                      {w->EditC, "et svar C"},
+                                                      {w->EditD, "et svar D"}};
+    for (const auto &[field, what] : fields) {
+        field->setText(" \r\n "); // blanks and a pasted line break are no text
+        insert("Oplysning:\rDer mangler " + what + ".", field);
+        field->setText(what == "et spørgsmål" ? QString("Hvad?") : what.right(1));
+    }
+
+    w->svarGruppe->button(2)->click();
+    w->pointGruppe->button(1)->click(); // "Defineret"
+    EXPECT_EQ(w->focusWidget(), w->pointEdit);
+    QApplication::clipboard()->setText("1x2");
+    w->pointEdit->paste();
+    EXPECT_TRUE(w->pointEdit->text().isEmpty()); // digits only, pasted or typed
+    insert("Oplysning:\rDer mangler angivelse af point.", w->pointEdit);
+    for (const QString point : {"0", "101"}) {
+        w->pointEdit->setText(point);
+        insert(kPointOmraade, w->pointEdit);
+    }
+    const QByteArray hidden = readAllBytes(file("G", "002 skjult"));
+    for (const QString taken : {"001 EN", "002 skjult"}) {
+        w->navnEdit->setText(taken);
+        w->pointEdit->setText("25");
+        insert(findes(taken), nullptr);
+        EXPECT_TRUE(w->navnEdit->text().isEmpty());
+    }
+    EXPECT_EQ(readAllBytes(file("G", "002 skjult")), hidden);
+
+    w->navnEdit->setText("001 a");
+    w->pointEdit->setText("25");
+    const int shown = messages.size();
+    click(w->spmInsertButton);
+    EXPECT_EQ(messages.size(), shown);
+    EXPECT_EQ(readAllBytes(file("G", "001 a")),
+              ansi::encode(stored("Grupper/G/001 a.txt") +
+                           "\r\nG\r\n001 a\r\nHvad?\r\nA\r\nB\r\nC\r\nD\r\n3\r\n2\r\n25\r\n1\r\n"
+                           "\r\n\r\n\r\n"));
+    EXPECT_EQ(rows(w->spmliste), QStringList({"001 a", "001 en"}));
+    EXPECT_EQ(checks(w->spmliste), QList<bool>({true, true}));
+    EXPECT_EQ(w->antalLabel->text(), "2 spørgsmål");
+    EXPECT_EQ(main->antalSpm, 2);
+    // The page stays in new mode with its fields for the next question.
+    EXPECT_EQ(w->infoLabel->text(), "Indfør spørgsmål");
+    EXPECT_EQ(w->EditD->text(), "D");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
+{
+    groups({"G"});
+    question("G", "001 a", true);
+    question("G", "002 b", true);
+    writeAllBytes(root.tempPath() + "/sang.mp3", "musik");
+    Tspmform *w = open();
+    clickRow(w->gruppeliste, 0);
+
+    clickRow(w->spmliste, 0);
+    EXPECT_EQ(w->spmBog->currentWidget(), w->side2);
+    EXPECT_EQ(w->infoLabel->text(), "Rediger spørgsmål");
+    EXPECT_TRUE(w->barNew->isHidden());
+    EXPECT_FALSE(w->Button9->isEnabled());
+    // Filling the page leaves the focus in the list: the arrow keys browse on.
+    EXPECT_EQ(w->focusWidget(), w->spmliste);
+    QTest::keyClick(w->spmliste, Qt::Key_Down);
+    EXPECT_EQ(w->navnEdit->text(), "002 b");
+    QTest::keyClick(w->spmliste, Qt::Key_Up);
+    EXPECT_EQ(w->navnEdit->text(), "001 a");
+
+    const QByteArray a = readAllBytes(file("G", "001 a"));
+    const QByteArray b = readAllBytes(file("G", "002 b"));
+    const auto save = [&](const QString &navn, const QString &expected) {
+        w->navnEdit->setText(navn);
+        answer("OK");
+        click(w->Button9);
+        EXPECT_EQ(messages.value(messages.size() - 1), expected);
+    };
+    save("0a1x5", kMellemrum); // a rename tests the space before the second digit
+    save("002 B", findes("002 B"));
+    EXPECT_TRUE(w->navnEdit->text().isEmpty());
+    w->pointGruppe->button(1)->click();
+    w->pointEdit->setText("500");
+    save("001 a", kPointOmraade);
+    EXPECT_EQ(readAllBytes(file("G", "001 a")), a);
+    EXPECT_EQ(readAllBytes(file("G", "002 b")), b);
+
+    // The real music picker, then the shell plays what it picked.
+    dialoghelper::answerModal([this](QWidget *dialog) {
+        auto *picker = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_TRUE(picker);
+        EXPECT_TRUE(picker->nameFilters().contains("Musikfiler(*.mp3;m4a) (*.mp3 *.m4a)"));
+        picker->setDirectory(root.tempPath());
+        picker->selectFile("sang.mp3");
+        QMetaObject::invokeMethod(picker, "accept");
+    });
+    click(w->SpeedButton7);
+    EXPECT_EQ(w->musikEdit->text(), QDir::toNativeSeparators(root.tempPath() + "/sang.mp3"));
+    catchShell();
+    click(w->musikTestButton);
+    EXPECT_EQ(opened, QList<QUrl>({QUrl::fromLocalFile(root.tempPath() + "/sang.mp3")}));
+
+    w->pointEdit->setText("40");
+    w->navnEdit->setText("005 a");
+    const int shown = messages.size();
+    click(w->Button9);
+    EXPECT_EQ(messages.size(), shown);
+    EXPECT_FALSE(QFile::exists(file("G", "001 a")));
+    const QStringList lines = readLineList(file("G", "005 a"));
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines[0], stored("Grupper/G/005 a.txt"));
+    EXPECT_EQ(lines.mid(2, 1) + lines.mid(9, 3), QStringList({"005 a", "2", "40", "1"}));
+    EXPECT_EQ(lines[14], root.tempPath() + "/sang.mp3");
+    EXPECT_EQ(rows(w->spmliste), QStringList({"005 a", "002 b"})); // its place until relisted
+    EXPECT_EQ(main->antalSpm, 2);
+    EXPECT_FALSE(w->Button9->isEnabled());
+
+    // Unsaved edits are not dropped without asking; Enter answers "Nej".
+    w->spmEdit->setText("Ændret");
+    answerEnter();
+    clickRow(w->spmliste, 1);
+    EXPECT_EQ(messages.takeLast(), "Spørgsmålet er ikke gemt.\rSkal der skiftes spørgsmål "
+                                   "alligevel?\rData vil gå tabt, hvis de ikke gemmes.");
+    EXPECT_EQ(w->spmEdit->text(), "Ændret");
+    EXPECT_EQ(w->spmliste->currentRow(), 0);
+    answerEnter();
+    click(w->newClearButton);
+    EXPECT_EQ(w->spmEdit->text(), "Ændret");
+    answer("Nej");
+    w->close();
+    EXPECT_TRUE(messages.takeLast().contains("Skal vinduet lukkes alligevel?"));
+    EXPECT_TRUE(w->isVisible());
+    answer("Ja");
+    clickRow(w->spmliste, 1);
+    EXPECT_EQ(w->navnEdit->text(), "002 b");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
+{
+    groups({"G"});
+    question("G", "001 a", true);
+    question("G", "002 b", true);
+    question("G", "003 c", true);
+    const QString folder = root.file("Grupper/G");
+    const QString locked = file("G", "003 c");
+    QStringList files;
+    for (const QString navn : {"001 a", "002 b", "003 c"})
+        files << QString::fromLatin1(readAllBytes(file("G", navn)));
+    const auto onDisk = [&] {
+        QStringList now;
+        for (const QString navn : {"001 a", "002 b", "003 c"})
+            now << QString::fromLatin1(readAllBytes(file("G", navn)));
+        return now;
+    };
+    Tspmform *w = open();
+    clickRow(w->gruppeliste, 0);
+
+    // A folder that takes no new file: a rename keeps the old one.
+    if (!lock(folder))
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    auto unlockFolder = qScopeGuard([&] { unlock(folder); });
+    clickRow(w->spmliste, 0);
+    w->navnEdit->setText("004 a");
+    click(w->Button9);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.takeLast().contains("004 a.txt"));
+    EXPECT_EQ(onDisk(), files);
+    EXPECT_FALSE(QFile::exists(file("G", "004 a")));
+    EXPECT_EQ(rows(w->spmliste), QStringList({"001 a", "002 b", "003 c"})); // read again
+    EXPECT_EQ(main->Spm[0].Navn, "001 a");
+    unlockFolder.dismiss();
+    unlock(folder);
+
+    // A question file that cannot be replaced: the move writes the two new files
+    // first and takes them back when the third write fails.
+    if (!lock(locked))
+        GTEST_SKIP() << "no way to make a file read-only here";
+    const auto unlockFile = qScopeGuard([&] { unlock(locked); });
+    clickRow(w->spmliste, 0);
+    click(w->Button7);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("003 c.txt")) << errors[0].toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              QStringList({"001 a.txt", "002 b.txt", "003 c.txt"}));
+    EXPECT_EQ(onDisk(), files);
+    EXPECT_EQ(rows(w->spmliste), QStringList({"001 a", "002 b", "003 c"}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
+{
+    groups({"G"});
+    question("G", "001 Foo", true);
+    question("G", "003 Foo", true);
+    // After a move the comment of 001 Foo still has the name it was saved under.
+    const QString other = root.file("Grupper/G/Kommentarer/003 Foo.txt");
+    writeAllBytes(other, "den andens");
+    QStringList first = readLineList(file("G", "001 Foo"));
+    first[13] = stored("Grupper/G/Kommentarer/003 Foo.txt");
+    writeLines(file("G", "001 Foo"), first);
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    picture.save(root.file("Grupper/G/Kommentarer/foto.png"));
+    QDir().mkpath(root.tempPath() + "/ens");
+    QFile::copy(root.file("Grupper/G/Kommentarer/foto.png"), root.tempPath() + "/ens/foto.png");
+    picture.fill(Qt::blue);
+    QDir().mkpath(root.tempPath() + "/anden");
+    picture.save(root.tempPath() + "/anden/foto.png");
+    writeAllBytes(root.tempPath() + "/ødelagt.png", "no picture");
+    Tspmform *w = open();
+
+    clickRow(w->gruppeliste, 0);
+    answer("OK");
+    clickTab(w, 2);
+    EXPECT_EQ(messages.takeLast(),
+              "Der skal vælges et spørgsmål, før der kan indføres kommentarer.");
+    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    clickRow(w->spmliste, 1);
+    clickTab(w, 2);
+    ASSERT_EQ(w->spmBog->currentWidget(), w->side3);
+    EXPECT_EQ(w->spmLabel->text(), "003 Foo");
+    EXPECT_EQ(w->rigtigtEdit->text(), "x");
+    EXPECT_TRUE(w->Memo->toPlainText().isEmpty());
+    EXPECT_FALSE(w->Button10->isEnabled());
+    QTest::keyClick(w->rigtigtEdit, Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), w->Memo);
+
+    // A picture that cannot be shown is refused; the filter names what can be.
+    pickNext(root.tempPath() + "/ødelagt.png");
+    answer("OK");
+    click(w->pictureKnap);
+    EXPECT_TRUE(messages.takeLast().contains("ødelagt.png"));
+    EXPECT_EQ(pickerFilters.takeLast(), BilledFelt::dialogFilter());
+    EXPECT_FALSE(w->Button10->isEnabled());
+
+    // The same name with the same bytes is the picture already there.
+    pickNext(root.tempPath() + "/ens/foto.png");
+    click(w->pictureKnap);
+    EXPECT_FALSE(w->kommentarImage->isEmpty());
+    QTest::keyClicks(w->Memo, "linje 1");
+    QTest::keyClick(w->Memo, Qt::Key_Return);
+    QTest::keyClicks(w->Memo, "linje 2");
+    click(w->Button10);
+    EXPECT_EQ(readAllBytes(other), "den andens");
+    EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/003 Foo (2).txt")),
+              "linje 1\r\nlinje 2");
+    QStringList lines = readLineList(file("G", "003 Foo"));
+    EXPECT_EQ(lines[12], stored("Grupper/G/Kommentarer/foto.png"));
+    EXPECT_EQ(lines[13], stored("Grupper/G/Kommentarer/003 Foo (2).txt"));
+    EXPECT_FALSE(w->Button10->isEnabled());
+
+    // The same name with other bytes is copied beside it.
+    pickNext(root.tempPath() + "/anden/foto.png");
+    click(w->pictureKnap);
+    click(w->Button10);
+    EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/foto (2).png")),
+              readAllBytes(root.tempPath() + "/anden/foto.png"));
+    EXPECT_EQ(readLineList(file("G", "003 Foo"))[12], stored("Grupper/G/Kommentarer/foto (2).png"));
+
+    // Unsaved comments are not dropped by leaving the page without asking.
+    QTest::keyClicks(w->Memo, "!");
+    answer("Nej");
+    clickTab(w, 0);
+    EXPECT_EQ(messages.takeLast(), "Kommentarer er ikke gemt.\rSkal der skiftes side "
+                                   "alligevel?\rData vil gå tabt, hvis de ikke gemmes.");
+    EXPECT_EQ(w->spmBog->currentWidget(), w->side3);
+    answer("Ja");
+    clickTab(w, 0);
+    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/003 Foo (2).txt")),
+              "linje 1\r\nlinje 2");
+
+    // Each search hands the shell one address whose q carries the field whole.
+    catchShell();
+    clickRow(w->spmliste, 0);
+    w->EditA->clear();
+    idle();
+    EXPECT_FALSE(w->SpeedButton1->isEnabled());
+    for (const QString text : {"to ord", "Rød & grøn?"}) {
+        w->EditA->setText(text);
+        click(w->SpeedButton1);
+        ASSERT_FALSE(opened.isEmpty());
+        const QUrl url = opened.takeLast();
+        EXPECT_EQ(url.scheme() + "://" + url.host(), "https://www.google.com");
+        EXPECT_EQ(url.path(), "/search");
+        EXPECT_EQ(QUrlQuery(url).queryItemValue("q", QUrl::FullyDecoded), text);
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+TEST_F(SpmformTest, ListOperationsRewriteTheFilesAndCountAfresh)
+{
+    groups({"G"});
+    question("G", "001 a", true);
+    question("G", "002 b", true);
+    question("G", "003 c", false);
+    writeAllBytes(root.file("Grupper/G/Kommentarer/002 b.txt"), "kommentar");
+    Tspmform *w = open();
+    clickRow(w->gruppeliste, 0);
+    EXPECT_EQ(main->antalSpm, 2);
+
+    clickCheck(w->spmliste, 2);
+    EXPECT_EQ(readLineList(file("G", "003 c"))[11], "1");
+    EXPECT_EQ(main->antalSpm, 3);
+    clickCheck(w->spmliste, 0);
+    EXPECT_EQ(readLineList(file("G", "001 a"))[11], "0");
+    EXPECT_EQ(main->antalSpm, 2);
+
+    clickRow(w->spmliste, 0);
+    click(w->Button7); // 001 a down
+    EXPECT_EQ(QDir(root.file("Grupper/G")).entryList(QDir::Files),
+              QStringList({"001 b.txt", "002 a.txt", "003 c.txt"}));
+    EXPECT_EQ(readLineList(file("G", "001 b"))[0], stored("Grupper/G/001 b.txt"));
+    EXPECT_EQ(readLineList(file("G", "002 a"))[11], "0");
+    EXPECT_EQ(rows(w->spmliste), QStringList({"001 b", "002 a", "003 c"}));
+    EXPECT_EQ(checks(w->spmliste), QList<bool>({true, false, true}));
+    EXPECT_EQ(w->spmliste->currentRow(), 1);
+    EXPECT_TRUE(w->spmliste->currentItem()->isSelected());
+    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    EXPECT_EQ(main->antalSpm, 2);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    answer("Nej");
+    click(w->Button6);
+    EXPECT_EQ(messages.takeLast(), "Skal 002 a\rslettes permanet fra gruppen?");
+    EXPECT_TRUE(QFile::exists(file("G", "002 a")));
+    answerEnter(); // Enter deletes nothing
+    click(w->Button6);
+    EXPECT_TRUE(QFile::exists(file("G", "002 a")));
+    clickRow(w->spmliste, 0);
+    answer("Ja");
+    click(w->Button6);
+    EXPECT_FALSE(QFile::exists(file("G", "001 b")));
+    EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/002 b.txt")), "kommentar");
+    EXPECT_EQ(rows(w->spmliste), QStringList({"002 a", "003 c"}));
+    EXPECT_EQ(w->spmBog->currentWidget(), w->side2);
+    EXPECT_EQ(w->infoLabel->text(), "Indfør spørgsmål");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+TEST_F(SpmformTest, EveryWriteStaysWithTheListedFilesInsideTheGroup)
+{
+    groups({"Kopi", "Flyt", "Navn", "H"});
+    const QByteArray gruppeListe = readAllBytes(root.file("Grupper/Grupper.txt"));
+    // A hand copy still naming its original, and a copy from group H.
+    question("Kopi", "001 A", true);
+    QFile::copy(file("Kopi", "001 A"), file("Kopi", "001 A - Kopi"));
+    question("H", "002 x", true);
+    QFile::copy(file("H", "002 x"), file("Kopi", "002 x"));
+    const QByteArray original = readAllBytes(file("Kopi", "001 A"));
+    const QByteArray inH = readAllBytes(file("H", "002 x"));
+    // Two questions that differ only in the prefix.
+    question("Flyt", "001 Foo", true);
+    question("Flyt", "002 Bar", true);
+    question("Flyt", "002 Foo", true);
+    // A name line that would lead out of the group.
+    question("Navn", "001 n", true);
+    QStringList bad = readLineList(file("Navn", "001 n"));
+    bad[2] = "../../Grupper";
+    writeLines(file("Navn", "001 n"), bad);
+    Tspmform *w = open();
+
+    clickRow(w->gruppeliste, 0);
+    ASSERT_EQ(rows(w->spmliste), QStringList({"001 A", "001 A", "002 x"}));
+    clickCheck(w->spmliste, 2);
+    EXPECT_EQ(readAllBytes(file("H", "002 x")), inH);
+    answer("Ja");
+    clickRow(w->spmliste, 0); // the copy "001 A - Kopi.txt"
+    click(w->Button6);
+    EXPECT_FALSE(QFile::exists(file("Kopi", "001 A - Kopi")));
+    EXPECT_EQ(readAllBytes(file("Kopi", "001 A")), original);
+    ASSERT_EQ(rows(w->spmliste), QStringList({"001 A", "002 x"}));
+    clickRow(w->spmliste, 0);
+    click(w->Button7); // down past the copy from H
+    EXPECT_EQ(QDir(root.file("Grupper/Kopi")).entryList(QDir::Files),
+              QStringList({"001 x.txt", "002 A.txt"}));
+    EXPECT_EQ(readAllBytes(file("H", "002 x")), inH);
+
+    clickRow(w->gruppeliste, 1);
+    const QStringList flyt = treeListing(root.file("Grupper/Flyt"));
+    clickRow(w->spmliste, 0);
+    answer("OK");
+    click(w->Button7);
+    EXPECT_EQ(messages.takeLast(), findes("002 Foo"));
+    EXPECT_EQ(treeListing(root.file("Grupper/Flyt")), flyt);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    clickRow(w->gruppeliste, 2);
+    clickRow(w->spmliste, 0);
+    clickTab(w, 2);
+    QTest::keyClicks(w->Memo, "over gruppelisten");
+    answer("OK");
+    click(w->Button10);
+    EXPECT_EQ(messages.takeLast(), kIkkeFilnavn);
+    EXPECT_EQ(readAllBytes(root.file("Grupper/Grupper.txt")), gruppeListe);
+    EXPECT_TRUE(QDir(root.file("Grupper/Navn/Kommentarer")).isEmpty());
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
