@@ -1,6 +1,7 @@
 #include "information.h"
 
 #include "action.h"
+#include "almenx.h"
 #include "appfont.h"
 #include "browser.h"
 #include "dataroot.h"
@@ -59,6 +60,9 @@ Tinfoform::Tinfoform(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Strukturer"));
     setFont(tahoma(11));
+    Almen = new TAlmenX(this);
+    Almen->setObjectName(QStringLiteral("Almen"));
+    Almen->SetSprog(Dansk);
     buildControls();
     makeActions();
     setMinimumSize(kDesignBredde, kDesignHoejde);

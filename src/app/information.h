@@ -16,6 +16,7 @@ namespace kvidrel {
 
 class Action;
 class Browser;
+class TAlmenX;
 class TStruktur;
 
 // The information browser: a tree of topics beside the page it opens, a page
@@ -26,6 +27,9 @@ class Tinfoform : public QWidget
     Q_OBJECT
 public:
     explicit Tinfoform(QWidget *parent = nullptr);
+
+    // The general utilities the window carries, in Danish.
+    TAlmenX *Almen = nullptr;
 
     // Shows the window in front and opens the topic whose title equals
     // openNodetekst (letters a to z in any case); the first topic when none
