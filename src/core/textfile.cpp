@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <array>
 
 namespace kvidrel {
@@ -135,7 +136,9 @@ QString decodeText(const QByteArray &bytes, TextEncoding *encoding)
     };
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         setEncoding(TextEncoding::Utf8);
-        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        // One mark is taken off; a second one is text and stays.
+        QStringDecoder toText(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return toText(QByteArrayView(bytes).sliced(3));
     }
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         const bool little = static_cast<unsigned char>(bytes[0]) == 0xFF;
@@ -189,9 +192,12 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
     case TextEncoding::Ansi:
         break;
     }
-    if (!fitsAnsi(text))
+    QByteArray bytes = ansi::encode(text);
+    // Code-page bytes that happen to be UTF-8 would read back as other letters
+    // ("Ã¦" as "æ"); the mark keeps them apart.
+    if (!fitsAnsi(text) || isValidUtf8WithMultiByte(bytes))
         return encodeText(text, TextEncoding::Utf8);
-    return ansi::encode(text);
+    return bytes;
 }
 
 QStringList splitLines(const QString &text)

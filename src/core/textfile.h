@@ -44,8 +44,9 @@ char encodeChar(QChar c); // '?' when not representable
 // Decodes bytes by their byte-order mark; without one, bytes that are valid
 // UTF-8 and hold a multi-byte sequence are UTF-8, anything else the ANSI code page.
 QString decodeText(const QByteArray &bytes, TextEncoding *encoding = nullptr);
-// Mark included. Text the ANSI code page cannot hold is written as UTF-8 with
-// its mark rather than lose characters.
+// Mark included. Text the ANSI code page cannot hold, or whose code-page bytes
+// decodeText would take for UTF-8, is written as UTF-8 with its mark rather than
+// lose or change characters.
 QByteArray encodeText(const QString &text, TextEncoding encoding);
 
 // Whether every character of text has a place in the ANSI code page.

@@ -94,6 +94,24 @@ TEST(TextFile, WritingEndsEveryLineWithCrLfInTheCodePage)
     EXPECT_EQ(readAllBytes(path), QByteArray());
 }
 
+TEST(TextFile, WrittenLinesReadBackUnchangedWhereBytesAloneWouldMislead)
+{
+    TestRoot root;
+    const QString path = tempFile(root, "tvetydig.txt");
+    // In the code page these are the bytes of UTF-8 "æ" and of "ɒ".
+    const QStringList tvetydige[] = {{QStringLiteral("Ã¦")}, {QStringLiteral("CAFÉ’en"), "2"}};
+    for (const QStringList &lines : tvetydige) {
+        writeLines(path, lines);
+        EXPECT_EQ(readLineList(path), lines);
+    }
+    // Only the first mark is the file's; a second one belongs to the text.
+    const QStringList medMaerke{QStringLiteral("\uFEFFa")};
+    writeLines(path, medMaerke, TextEncoding::Utf8);
+    EXPECT_EQ(readAllBytes(path), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                             "a\r\n"));
+    EXPECT_EQ(readLineList(path), medMaerke);
+}
+
 TEST(TextFile, AFailedWriteLeavesTheOldFileAndReportsIt)
 {
     TestRoot root;

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into ./build-fuzz and runs each for the
+# given number of seconds (default 60), starting from the seed files in
+# fuzz/corpus. Prints the inputs each one ran; fails on any crash, hang or
+# sanitizer report (the input is kept under build-fuzz/artifacts).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+compiler="$(command -v clang++-14 || command -v clang++ || true)"
+if [ -z "$compiler" ]; then
+    echo "fuzz.sh: clang++ is missing (Debian: clang-14 libclang-rt-14-dev)" >&2
+    exit 1
+fi
+launcher=()
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$compiler" \
+    -DKVIDREL_FUZZ=ON -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null
+targets=(fuzz_textfile fuzz_spmfil fuzz_deltagere fuzz_options)
+cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"
+
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
+mkdir -p build-fuzz/artifacts
+status=0
+for t in "${targets[@]}"; do
+    mkdir -p "build-fuzz/corpus/$t"
+    log="build-fuzz/$t.log"
+    # New inputs go to the build folder's corpus; the seeds stay untouched.
+    if build-fuzz/fuzz/"$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$t-" \
+        "build-fuzz/corpus/$t" "fuzz/corpus/$t" >"$log" 2>&1; then
+        runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"
+        echo "$t: ${runs:-?} inputs in ${seconds} s, no findings"
+    else
+        echo "$t: FAILED, see $log" >&2
+        tail -n 30 "$log" >&2
+        status=1
+    fi
+done
+exit "$status"
