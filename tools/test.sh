@@ -7,7 +7,3 @@ bash tools/build.sh
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 export QT_QPA_PLATFORM=offscreen
 cd build && ctest --output-on-failure -j"$(nproc)"
-# CI also runs the suite under the sanitizers (a second, slower build).
-if [ -n "${CI:-}" ]; then
-    cd .. && bash tools/sanitized-test.sh
-fi
