@@ -155,12 +155,13 @@ TEST(Spil, MusicIsOnlyARegularMediaFile)
     QByteArray wav("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
     wav += QByteArray(28, '\0');
     writeAllBytes(root.file("Musik/Sang.wav"), wav);
-    writeAllBytes(root.file("Musik/ukendt.mp3"), QByteArray(64, '\x01'));
+    writeAllBytes(root.file("Musik/Med tag.mp3"),
+                  QByteArray("ID3\x03\x00", 5) + QByteArray(64, '\0'));
     writeAllBytes(root.file("Musik/script.mp3"), "#!/bin/sh\nrm -rf ~\n");
     writeAllBytes(root.file("Musik/start.desktop"), "[Desktop Entry]\nExec=xterm\n");
 
     EXPECT_EQ(musikFil("C:\\Kvidrel\\musik\\SANG.wav"), root.file("Musik/Sang.wav"));
-    EXPECT_EQ(musikFil(root.file("Musik/ukendt.mp3")), root.file("Musik/ukendt.mp3"));
+    EXPECT_EQ(musikFil(root.file("Musik/Med tag.mp3")), root.file("Musik/Med tag.mp3"));
     for (const QString &ikke :
          {root.file("Musik/mappe.mp3"), root.file("Musik/script.mp3"),
           root.file("Musik/start.desktop"), root.file("Musik/mangler.mp3"), QString()})
