@@ -208,6 +208,7 @@ QWidget *Tdisplayform::buildPointPanel()
     F.SetFeltFarve(clYellow);
     F.SetAfstandLodret(0);
     F.SetAfstandVandret(0);
+    Liste1->SetFont(Tahoma(13)); // the point panel's font
     Liste1->SetCompoTekst(&SpmTekst);
     Liste1->SetTekstListe({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"});
     Liste1->SetGlatTekst(true);
