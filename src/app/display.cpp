@@ -208,8 +208,12 @@ QWidget *Tdisplayform::buildPointPanel()
     F.SetFeltFarve(clYellow);
     F.SetAfstandLodret(0);
     F.SetAfstandVandret(0);
-    Liste1->SetFont(Tahoma(13)); // the point panel's font
-    Liste1->SetCompoTekst(&SpmTekst);
+    // The scale has its own narrow margins and no word wrap: in the 40-pixel
+    // column the lists' margins would split "100" over two lines.
+    SkalaTekst.SetMargenVenstre(2);
+    SkalaTekst.SetMargenHojre(2);
+    Liste1->SetFont(Tahoma(16));
+    Liste1->SetCompoTekst(&SkalaTekst);
     Liste1->SetTekstListe({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"});
     Liste1->SetGlatTekst(true);
     kunVisning(*Liste1);

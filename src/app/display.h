@@ -65,6 +65,7 @@ public:
 
     TCompoTekst SpmTekst;
     TCompoTekst NavnTekst;
+    TCompoTekst SkalaTekst; // the numbers beside the bar
 
 protected:
     void closeEvent(QCloseEvent *event) override;
