@@ -119,7 +119,6 @@ public:
     void svarDisplayMus(std::int32_t FeltNr);
     void aNextSpmExecute();
     void aNextSpmUpdate();
-    void infoButtonClick();
     // A value drawn from the working range, checked first; a range that
     // cannot be read is reported and the last valid one is used.
     std::int32_t tilfaeldigPoint();

@@ -295,11 +295,6 @@ void Tmainform::aNextSpmExecute()
     nyTur();
 }
 
-void Tmainform::infoButtonClick()
-{
-    // The information window is wired in with the information browser.
-}
-
 std::int32_t Tmainform::tilfaeldigPoint()
 {
     try {
