@@ -1,21 +1,117 @@
 #include "display.h"
 
 #include "appfont.h"
+#include "billedfelt.h"
+#include "canvas.h"
+#include "liste.h"
 #include "main.h"
+#include "pointbar.h"
+#include "skema.h"
+#include "spil.h"
+#include "tavle.h"
+#include "tekstfelt.h"
 
+#include <QCloseEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace kvidrel {
 
 Tdisplayform *displayform = nullptr;
 
+using namespace tavle;
+
 namespace {
+
 constexpr int kClientWidth = 973;
 constexpr int kClientHeight = 654;
+constexpr int kInfoHeight = 42;
+constexpr int kBoardHeight = kClientHeight - kInfoHeight;
 constexpr int kLeftPanelWidth = 313;
 constexpr int kPointPanelWidth = 104;
 constexpr int kEditWidth = 40;
 constexpr int kEditHeight = 26;
+constexpr int kPointFeltHeight = 26;
+constexpr int kScaleWidth = 40;
+constexpr int kPageWidth = kClientWidth - kLeftPanelWidth - kPointPanelWidth;
+
+int &timerInterval()
+{
+    static int ms = 60;
+    return ms;
+}
+
+// The thin line under the comment picture.
+class Streg : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        QLinearGradient g(0, 0, width(), 0);
+        g.setColorAt(0, toQColor(clSkyBlue));
+        g.setColorAt(0.5, toQColor(clBlue));
+        g.setColorAt(1, toQColor(clSkyBlue));
+        p.fillRect(rect(), g);
+    }
+};
+
+// The question field of both pages: white with a raised, outlined money green
+// frame.
+void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
+{
+    saetEtFelt(L, SpmTekst);
+    L.SetColor(clWhite);
+    TXCompoRamme &G = L.GrundRamme();
+    G.SetBredde(2);
+    G.SetDybde(1);
+    G.SetArt(rtUd);
+    G.SetFarve(clMoneyGreen);
+    G.SetOmrids(true);
+    L.FeltRamme().SetFeltFarve(clMoneyGreen);
+    L.SetFont(Tahoma(21));
+    kunVisning(L);
+}
+
+// Fields in a row or a grid, white on white with sky blue cell frames.
+void saetFelter(TListe &L, TCompoTekst &Tekst, int Vandret, int Lodret, const TFont &Font)
+{
+    L.SetColor(clWhite);
+    TXCompoRamme &G = L.GrundRamme();
+    G.SetBredde(1);
+    G.SetDybde(1);
+    G.SetArt(rtUd);
+    L.SetAntalVandret(Vandret);
+    L.SetAntalLodret(Lodret);
+    L.SetAntalFelter(Vandret * Lodret);
+    L.SetNumLodret(false);
+    L.SetRulFunktion(false);
+    L.SetMusOver(false);
+    TXFeltRamme &F = L.FeltRamme();
+    F.SetBredde(2);
+    F.SetFarve(clSkyBlue);
+    F.SetFeltFarve(clWhite);
+    L.SetFont(Font);
+    L.SetCompoTekst(&Tekst);
+    L.SetGlatTekst(true);
+    kunVisning(L);
+}
+
+// Shown to the players, never typed into, and drawn in normal colours.
+template <class Felt> void kunTilAtLaese(Felt *felt)
+{
+    felt->setReadOnly(true);
+    felt->setFocusPolicy(Qt::NoFocus);
+    felt->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
 } // namespace
 
 Tdisplayform::Tdisplayform(QWidget *parent)
@@ -26,28 +122,202 @@ Tdisplayform::Tdisplayform(QWidget *parent)
     setFont(tahoma(11));
     setFixedSize(kClientWidth, kClientHeight);
 
-    // Bottom of the point panel, left and right.
-    const int top = kClientHeight - kEditHeight - 4;
-    LowEdit = new QLineEdit(QString::number(Options::standardMinPoint), this);
-    LowEdit->setGeometry(kLeftPanelWidth + 4, top, kEditWidth, kEditHeight);
-    HighEdit = new QLineEdit(QString::number(Options::standardMaxPoint), this);
-    HighEdit->setGeometry(kLeftPanelWidth + kPointPanelWidth - kEditWidth - 4, top, kEditWidth,
-                          kEditHeight);
+    saetSpmTekst(SpmTekst);
+    saetNavnTekst(NavnTekst);
+
+    buildLeftPanel()->setGeometry(0, 0, kLeftPanelWidth, kBoardHeight);
+    buildPointPanel()->setGeometry(kLeftPanelWidth, 0, kPointPanelWidth, kBoardHeight);
+    buildPages()->setGeometry(kLeftPanelWidth + kPointPanelWidth, 0, kPageWidth, kBoardHeight);
+
+    infoListe = new TListe(this);
+    saetFelter(*infoListe, SpmTekst, 4, 1, Tahoma(19, clGreen));
+    infoListe->SetTekstListe({QStringLiteral("Gruppenavn"), QStringLiteral("Antal spørgsmål"),
+                              QStringLiteral("Spørgsmål tilbage"), QString()});
+    infoListe->setGeometry(0, kBoardHeight, kClientWidth, kInfoHeight);
+
+    Timer = new QTimer(this);
+    Timer->setInterval(timerInterval());
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    FormCreate();
+}
+
+Tdisplayform::~Tdisplayform() = default;
+
+QWidget *Tdisplayform::buildLeftPanel()
+{
+    leftPanel = new QWidget(this);
+    NavneDisplay = new TListe(leftPanel);
+    saetEtFelt(*NavneDisplay, NavnTekst);
+    NavneDisplay->SetColor(clWhite);
+    NavneDisplay->GrundRamme().SetBredde(2);
+    NavneDisplay->GrundRamme().SetDybde(1);
+    NavneDisplay->GrundRamme().SetArt(rtUd);
+    NavneDisplay->FeltRamme().SetFeltFarve(clMaroon);
+    NavneDisplay->SetFont(Tahoma(32, clCream));
+    kunVisning(*NavneDisplay);
+    NavneDisplay->setGeometry(0, 0, kLeftPanelWidth, 94);
+
+    deltagerBillede = new BilledFelt(leftPanel);
+    deltagerBillede->setGeometry(61, 113, 180, 180);
+
+    deltagerSkema = new TSkema(leftPanel);
+    // The main window owns the score tables' text component.
+    TCompoTekst *pointTekst = mainform ? &mainform->PointTekst : nullptr;
+    if (pointTekst)
+        saetDeltagerSkema(*deltagerSkema, *pointTekst);
+    deltagerSkema->setGeometry(0, kBoardHeight - 294, kLeftPanelWidth, 294);
+    return leftPanel;
+}
+
+QWidget *Tdisplayform::buildPointPanel()
+{
+    pointPanel = new QWidget(this);
+    pointPanel->setFont(tahoma(13));
+    auto bg = pointPanel->palette();
+    bg.setColor(QPalette::Window, toQColor(clSkyBlue));
+    pointPanel->setPalette(bg);
+    pointPanel->setAutoFillBackground(true);
+
+    pointFelt = new TTekstFelt(pointPanel);
+    pointFelt->SetColor(clSkyBlue);
+    pointFelt->GrundRamme().SetBredde(1);
+    pointFelt->GrundRamme().SetArt(rtIngen);
+    pointFelt->GrundRamme().SetEkstraVenstre(40);
+    pointFelt->SetFont(Tahoma(16));
+    pointFelt->SetCompoTekst(&NavnTekst);
+    pointFelt->SetTekst(QStringLiteral("0"));
+    pointFelt->SetGlatTekst(true);
+    pointFelt->setGeometry(0, 0, kPointPanelWidth, kPointFeltHeight);
+
+    const int scaleTop = kPointFeltHeight;
+    const int scaleHeight = kBoardHeight - kPointFeltHeight - kEditHeight;
+    Liste1 = new TListe(pointPanel);
+    Liste1->SetColor(clSkyBlue);
+    Liste1->GrundRamme().SetBredde(0);
+    Liste1->GrundRamme().SetAfstandLodret(0);
+    Liste1->GrundRamme().SetAfstandVandret(0);
+    Liste1->SetAntalVandret(1);
+    Liste1->SetAntalLodret(10);
+    Liste1->SetAntalFelter(10);
+    Liste1->SetRulFunktion(false);
+    Liste1->SetMusOver(false);
+    TXFeltRamme &F = Liste1->FeltRamme();
+    F.SetBredde(1);
+    F.SetArt(rtIngen);
+    F.SetFarve(clSkyBlue);
+    F.SetFeltFarve(clYellow);
+    F.SetAfstandLodret(0);
+    F.SetAfstandVandret(0);
+    // The scale has its own narrow margins and no word wrap: in the 40-pixel
+    // column the lists' margins would split "100" over two lines.
+    SkalaTekst.SetMargenVenstre(2);
+    SkalaTekst.SetMargenHojre(2);
+    Liste1->SetFont(Tahoma(16));
+    Liste1->SetCompoTekst(&SkalaTekst);
+    Liste1->SetTekstListe({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"});
+    Liste1->SetGlatTekst(true);
+    kunVisning(*Liste1);
+    Liste1->setGeometry(0, scaleTop, kScaleWidth, scaleHeight);
+
+    pointBar = new TPointBar(pointPanel);
+    pointBar->setGeometry(kScaleWidth, scaleTop, kPointPanelWidth - kScaleWidth, scaleHeight);
+
+    const int editTop = kBoardHeight - kEditHeight;
+    LowEdit = new QLineEdit(QString::number(Options::standardMinPoint), pointPanel);
+    LowEdit->setGeometry(0, editTop, kEditWidth, kEditHeight);
+    HighEdit = new QLineEdit(QString::number(Options::standardMaxPoint), pointPanel);
+    HighEdit->setGeometry(kPointPanelWidth - kEditWidth, editTop, kEditWidth, kEditHeight);
     for (QLineEdit *edit : {LowEdit, HighEdit}) {
         edit->setFont(tahoma(16));
-        edit->setReadOnly(true);
-        edit->setEnabled(false);
+        edit->setMaxLength(3);
+        kunTilAtLaese(edit);
     }
-    FormCreate();
+    return pointPanel;
+}
+
+QWidget *Tdisplayform::buildPages()
+{
+    displayBog = new QTabWidget(this);
+    displayBog->tabBar()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    displayBog->setFocusPolicy(Qt::NoFocus);
+    displayBog->tabBar()->setFocusPolicy(Qt::NoFocus);
+
+    auto *side0 = new QWidget;
+    spmDisplay = new TListe(side0);
+    saetSpmDisplay(*spmDisplay, SpmTekst);
+    spmDisplay->SetTekstListe({QStringLiteral("Velkommen til kvidrellen!")});
+    spmDisplay->setGeometry(0, 120, kPageWidth - 6, 80);
+    svarDisplay = new TListe(side0);
+    saetFelter(*svarDisplay, SpmTekst, 2, 2, Tahoma(21));
+    svarDisplay->GrundRamme().SetAfstandLodret(4);
+    svarDisplay->GrundRamme().SetAfstandVandret(4);
+    svarDisplay->setGeometry(0, 200, kPageWidth - 6, 206);
+    displayBog->addTab(side0, QStringLiteral("Spørgsmål"));
+
+    auto *side1 = new QWidget;
+    spmDisplay2 = new TListe(side1);
+    saetSpmDisplay(*spmDisplay2, SpmTekst);
+    spmDisplay2->setGeometry(0, 0, kPageWidth - 6, 80);
+    auto *billedPanel = new QWidget(side1);
+    billedPanel->setGeometry(0, 80, kPageWidth - 6, 186);
+    komImage = new BilledFelt(billedPanel);
+    komImage->setGeometry(125, 3, 286, 180);
+    Image5 = new Streg(side1);
+    Image5->setGeometry(0, 266, kPageWidth - 6, 3);
+    Memo = new QPlainTextEdit(side1);
+    Memo->setFont(tahoma(19));
+    Memo->setFrameShape(QFrame::NoFrame);
+    kunTilAtLaese(Memo);
+    Memo->setGeometry(0, 269, kPageWidth - 6, kBoardHeight - 269 - 30);
+    displayBog->addTab(side1, QStringLiteral("Svar"));
+    return displayBog;
 }
 
 void Tdisplayform::FormCreate()
 {
     // The main window is created first and has loaded the options by now.
-    if (!mainform)
+    if (mainform) {
+        HighEdit->setText(QString::number(mainform->maxPoint));
+        LowEdit->setText(QString::number(mainform->minPoint));
+    }
+    displayBog->setCurrentIndex(0);
+}
+
+void Tdisplayform::setTimerInterval(int ms)
+{
+    timerInterval() = ms;
+    if (displayform)
+        displayform->Timer->setInterval(ms);
+}
+
+void Tdisplayform::startTimer(std::int32_t aPoint)
+{
+    if (aPoint != 0)
+        ranPoint = begraensPoint(aPoint);
+    else
+        ranPoint = mainform ? mainform->tilfaeldigPoint() : hoejeste;
+    pointBar->SetPosition(0);
+    pointBar->SetTilstand(TPointBar::TTilstand::Normal);
+    Timer->start();
+}
+
+void Tdisplayform::TimerTimer()
+{
+    pointBar->StepIt();
+    pointFelt->SetTekst(QString::number(pointBar->Position()));
+    if (pointBar->Position() != ranPoint)
         return;
-    HighEdit->setText(QString::number(mainform->maxPoint));
-    LowEdit->setText(QString::number(mainform->minPoint));
+    pointBar->SetTilstand(TPointBar::TTilstand::Pause);
+    Timer->stop();
+    spmPoint = ranPoint;
+    if (mainform)
+        mainform->SvarTilladt = true;
+}
+
+void Tdisplayform::closeEvent(QCloseEvent *event)
+{
+    // The players' board ends with the program, never on its own.
+    event->ignore();
 }
 
 } // namespace kvidrel

@@ -1,24 +1,80 @@
 #pragma once
 
+#include "compotekst.h"
+
 #include <QWidget>
+#include <cstdint>
 
 class QLineEdit;
+class QPlainTextEdit;
+class QTabWidget;
+class QTimer;
 
 namespace kvidrel {
 
-// The board the players see. For now it holds the mirror of the host's working
-// point range; the board itself comes with the game.
+class BilledFelt;
+class TListe;
+class TPointBar;
+class TSkema;
+class TTekstFelt;
+
+// The board the players see: whose turn it is, the score table, the question
+// with its answers, and after the answer the comment. Beside it the point bar
+// rises to the question's value; only then may the host register an answer.
+// The board holds no game rules beyond the bar.
 class Tdisplayform : public QWidget
 {
     Q_OBJECT
 public:
     explicit Tdisplayform(QWidget *parent = nullptr);
+    ~Tdisplayform() override;
 
+    // Starts the bar for a new question; aPoint is the question's value, 0 for
+    // a value drawn from the host's range.
+    void startTimer(std::int32_t aPoint);
+    void TimerTimer();
+
+    // The bar's clock; tests make it fast.
+    static void setTimerInterval(int ms);
+
+    std::int32_t ranPoint = 0; // the current question's value
+    std::int32_t spmPoint = 0; // awarded for a right answer, set on arrival
+
+    // Left.
+    QWidget *leftPanel = nullptr;
+    TListe *NavneDisplay = nullptr;
+    BilledFelt *deltagerBillede = nullptr;
+    TSkema *deltagerSkema = nullptr;
+    // The point panel.
+    QWidget *pointPanel = nullptr;
+    TTekstFelt *pointFelt = nullptr;
+    TListe *Liste1 = nullptr;
+    TPointBar *pointBar = nullptr;
     QLineEdit *LowEdit = nullptr; // read-only mirrors of the main window's range
     QLineEdit *HighEdit = nullptr;
+    // The pages.
+    QTabWidget *displayBog = nullptr;
+    TListe *spmDisplay = nullptr;
+    TListe *svarDisplay = nullptr;
+    TListe *spmDisplay2 = nullptr;
+    BilledFelt *komImage = nullptr;
+    QWidget *Image5 = nullptr;
+    QPlainTextEdit *Memo = nullptr;
+    TListe *infoListe = nullptr;
+    QTimer *Timer = nullptr;
+
+    TCompoTekst SpmTekst;
+    TCompoTekst NavnTekst;
+    TCompoTekst SkalaTekst; // the numbers beside the bar
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate();
+    QWidget *buildLeftPanel();
+    QWidget *buildPointPanel();
+    QWidget *buildPages();
 };
 
 extern Tdisplayform *displayform;

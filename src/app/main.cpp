@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,7 +26,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <stdexcept>
 
 #ifdef Q_OS_UNIX
@@ -43,7 +41,6 @@ namespace {
 
 constexpr int kClientWidth = 772;
 constexpr int kClientHeight = 409;
-constexpr int kPanelHeight = 46;
 constexpr int kPointEditWidth = 40;
 
 const QString kPointLowHint = QStringLiteral("Laveste pointværdi");
@@ -136,28 +133,16 @@ void Tmainform::buildControls()
     sider = new QTabWidget(this);
     setCentralWidget(sider);
 
-    // Page "Hjem": the working point range at the right end of the top panel.
-    auto *side1 = new QWidget;
-    auto *Panel4 = new QWidget(side1);
-    Panel4->setFixedHeight(kPanelHeight);
-    LowEdit = pointEdit(Panel4, kPointLowHint);
-    HighEdit = pointEdit(Panel4, kPointHighHint);
+    // Page "Hjem": the working point range sits at the right end of its top panel.
+    LowEdit = pointEdit(nullptr, kPointLowHint);
+    HighEdit = pointEdit(nullptr, kPointHighHint);
     for (QLineEdit *edit : {LowEdit, HighEdit}) {
         edit->setFont(tahoma(16));
         edit->setFixedWidth(kPointEditWidth);
     }
     LowEdit->setText(QString::number(Options::standardMinPoint));
     HighEdit->setText(QString::number(Options::standardMaxPoint));
-    auto *panelBox = new QHBoxLayout(Panel4);
-    panelBox->setContentsMargins(4, 4, 4, 4);
-    panelBox->addStretch(1);
-    panelBox->addWidget(LowEdit);
-    panelBox->addWidget(HighEdit);
-    auto *side1Box = new QVBoxLayout(side1);
-    side1Box->setContentsMargins(0, 0, 0, 0);
-    side1Box->addWidget(Panel4);
-    side1Box->addStretch(1);
-    sider->addTab(side1, QStringLiteral("Hjem"));
+    sider->addTab(buildHjem(), QStringLiteral("Hjem"));
 
     // Page "Egenskaber": the style and the saved point range.
     auto *side2 = new QWidget;

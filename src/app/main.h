@@ -1,14 +1,18 @@
 #pragma once
 
+#include "compotekst.h"
 #include "options.h"
 #include "participants.h"
 #include "questionbank.h"
+#include "spil.h"
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
@@ -16,6 +20,9 @@ class QToolButton;
 namespace kvidrel {
 
 class Action;
+class ModalWindow;
+class TListe;
+class TSkema;
 
 // The log-on name of the current user; empty when the platform has none.
 QString GetUserFromWindows();
@@ -54,15 +61,20 @@ public:
     TDel &Del = deltagerRegister.Del;
     std::int32_t &maxIndex = deltagerRegister.maxIndex;
     std::int32_t &Index = deltagerRegister.Index;
-    TDel Spiller;
+    // The question window's list of the group picked in it.
     TSpm Spm;
+    // The participants taken into the score tables.
     std::int32_t antalDeltagere = 0;
     std::int32_t antalSpm = 0;
     QString gruppeNavn;
     QString disGruppenavn;
-    bool SvarTilladt = false;
-    bool DerErSvaret = false;
-    std::int32_t spmNummer = 0;
+    // The game keeps its own players and questions.
+    Spil spil;
+    TDel &Spiller = spil.Spiller;
+    bool &SvarTilladt = spil.SvarTilladt;
+    bool &DerErSvaret = spil.DerErSvaret;
+    std::int32_t &spmNummer = spil.spmNummer;
+    std::int32_t &Tur = spil.Tur;
     std::int32_t minPoint = Options::standardMinPoint;
     std::int32_t maxPoint = Options::standardMaxPoint;
     GruppeListe grupper; // the question window's group list only shows it
@@ -78,11 +90,43 @@ public:
     QStatusBar *infoBar = nullptr;
     Action *GemPoint = nullptr;
 
+    // Page "Hjem": the steps of a game, the score table and the answers.
+    QWidget *Panel4 = nullptr;
+    QPushButton *infoButton = nullptr;
+    QPushButton *deltagerButton = nullptr;
+    QPushButton *spmKnap = nullptr;
+    QPushButton *kvidrellenButton = nullptr;
+    QPushButton *nextSpmButton = nullptr;
+    TSkema *deltagerSkema = nullptr;
+    TListe *spmDisplay = nullptr;
+    TListe *svarDisplay = nullptr;
+    Action *aStart = nullptr;
+    Action *aNextSpm = nullptr;
+    TCompoTekst SpmTekst;
+    TCompoTekst PointTekst; // both score tables draw with it
+
+    // The game flow.
+    bool loadDeltagerfil();
+    void deltagerButtonClick();
+    void spmKnapClick();
+    void aStartExecute();
+    void aStartUpdate();
+    void startSpil();
+    void continuePoint();
+    void nyTur();
+    void skiftTur();
+    void visSpm();
+    void svarDisplayMus(std::int32_t FeltNr);
+    void aNextSpmExecute();
+    void aNextSpmUpdate();
+    // A value drawn from the working range, checked first; a range that
+    // cannot be read is reported and the last valid one is used.
+    std::int32_t tilfaeldigPoint();
+
     bool opstart = false;
     QString mainDir;
     QString deltagerFil;
     QString gruppeFil;
-    std::int32_t Tur = 0;
     QString optFil;
     QString designName;
     bool editModified = false;
@@ -94,6 +138,13 @@ protected:
 
 private:
     void buildControls();
+    QWidget *buildHjem();
+    // Both score tables get the same text.
+    void skrivSkema(std::int32_t FeltNr, const QString &Tekst);
+    void spilSlut();
+    // Shows window modally with both boards hidden, hands its result to
+    // derefter, and shows the boards again where they stood.
+    void visModal(ModalWindow *window, const std::function<void(int)> &derefter);
     // The update check of the first activation; it runs nothing yet.
     bool checkOpdates();
 
@@ -113,6 +164,10 @@ private:
     void maxEditChange();
     void LowEditChange();
     void HighEditChange();
+
+    std::int32_t naestePoint = 0; // the value of the question being shown
+    std::int32_t gyldigMin = 10;  // the last range that passed the rule
+    std::int32_t gyldigMax = 100;
 };
 
 extern Tmainform *mainform;

@@ -140,6 +140,12 @@ TCanvas::~TCanvas()
     }
 }
 
+void TCanvas::SetGlatTekst(bool glat)
+{
+    FPainter->setRenderHint(QPainter::TextAntialiasing, glat);
+    FMetrics.reset(); // the font carries the choice, so it is made again
+}
+
 void TCanvas::applyPen()
 {
     QPen pen(color(Pen.Color));

@@ -72,6 +72,8 @@ public:
     void CopyRect(const TRect &dest, const QImage &source, const TRect &src);
 
     void SetPixel(std::int32_t x, std::int32_t y, TColor color);
+    // Texts smoothed or with exact pixels; shapes always land on exact pixels.
+    void SetGlatTekst(bool glat);
     QPainter *painter() const { return FPainter; }
     const QPalette &palette() const { return FPalette; }
     void setPalette(const QPalette &palette) { FPalette = palette; }

@@ -70,6 +70,16 @@ void TGrundFelt::SetFont(const TFont &Value)
     Invalidate();
 }
 
+void TGrundFelt::SetGlatTekst(bool Value)
+{
+    if (FGlatTekst == Value)
+        return;
+    FGlatTekst = Value;
+    if (FCanvas)
+        FCanvas->SetGlatTekst(Value);
+    Invalidate();
+}
+
 bool TGrundFelt::Enabled() const
 {
     return !testAttribute(Qt::WA_ForceDisabled);
@@ -91,6 +101,7 @@ void TGrundFelt::SikrStoerrelse()
     FMaler.setRenderHint(QPainter::TextAntialiasing, false);
     if (!FCanvas)
         FCanvas = std::make_unique<TCanvas>(&FMaler);
+    FCanvas->SetGlatTekst(FGlatTekst);
     FUgyldig = true;
     StoerrelseAendret();
 }

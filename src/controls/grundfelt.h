@@ -47,6 +47,11 @@ public:
     bool Enabled() const;
     void SetEnabled(bool Value) { setEnabled(Value); }
 
+    // Texts drawn smoothed, as players across a room read them best; off, text
+    // pixels are exact, which the pixel tests rely on.
+    bool GlatTekst() const { return FGlatTekst; }
+    void SetGlatTekst(bool Value);
+
     // Whether the control's tooltip is shown.
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value) { FShowHint = Value; }
@@ -94,6 +99,7 @@ private:
     std::unique_ptr<TCanvas> FCanvas;
     bool FUgyldig = true;
     bool FShowHint = true;
+    bool FGlatTekst = false;
     bool FTegner = false; // a full paint is under way
 };
 

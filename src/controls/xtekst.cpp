@@ -1,14 +1,16 @@
 #include "xtekst.h"
 
-#include "textfile.h"
-
 #include <algorithm>
 
 namespace kvidrel {
 
 QString KortStreng(const QString &S)
 {
-    return ansi::decode(ansi::encode(S).left(255));
+    // Names are shown whole in any script, as the name field shows them.
+    qsizetype N = std::min<qsizetype>(S.size(), 255);
+    if (N < S.size() && N > 0 && S.at(N - 1).isHighSurrogate())
+        --N; // never half a character
+    return S.left(N);
 }
 
 TXTekst::TXTekst(QWidget *AOwner) : TXBitmap(AOwner) {}

@@ -12,8 +12,8 @@
 
 namespace kvidrel {
 
-// What a field of the schema holds: at most 255 characters of the system's
-// single-byte code page; other characters become '?'.
+// What a field of the schema holds: the text as it is, cut after 255 UTF-16
+// units.
 QString KortStreng(const QString &S);
 
 class TXTekst : public TXBitmap

@@ -100,4 +100,36 @@ void centreOn(QWidget *window, const QWidget *on)
                 anchor.top() + (anchor.height() - frame.height()) / 2);
 }
 
+WindowPlace placeOf(const QWidget *window)
+{
+    WindowPlace place;
+    if (!window || !window->isVisible())
+        return place;
+    place.screen = window->screen();
+    place.frameTopLeft = window->frameGeometry().topLeft();
+    place.state = window->windowState();
+    place.known = true;
+    return place;
+}
+
+void showAt(QWidget *window, const WindowPlace &place)
+{
+    if (!window)
+        return;
+    if (place.known) {
+        if (place.screen)
+            window->setScreen(place.screen);
+        window->setWindowState(place.state);
+        if (!(place.state & (Qt::WindowFullScreen | Qt::WindowMaximized)))
+            window->move(place.frameTopLeft);
+    }
+    window->show();
+}
+
+void onScreenOf(QWidget *window, const QWidget *other)
+{
+    if (window && other && other->screen())
+        window->setScreen(other->screen());
+}
+
 } // namespace kvidrel

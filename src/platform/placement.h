@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointer>
+#include <QScreen>
+
 class QWidget;
 
 namespace kvidrel {
@@ -17,5 +21,23 @@ void setMainWindow(QWidget *window);
 // The window the host is working in: the open modal window (other than
 // exclude), or else the main window. May be null before the main window exists.
 QWidget *windowInUse(const QWidget *exclude = nullptr);
+
+// Where a shown window stands: its screen, its place and whether it is full
+// screen or maximised. A window hidden and shown again may be placed anew by
+// the window system; showing it through showAt puts it back.
+struct WindowPlace
+{
+    QPointer<QScreen> screen;
+    QPoint frameTopLeft;
+    Qt::WindowStates state;
+    bool known = false;
+};
+
+WindowPlace placeOf(const QWidget *window);
+// Shows window at place (a place never taken just shows it).
+void showAt(QWidget *window, const WindowPlace &place);
+
+// Puts window on the screen other stands on, before window is shown.
+void onScreenOf(QWidget *window, const QWidget *other);
 
 } // namespace kvidrel

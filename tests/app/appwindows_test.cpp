@@ -51,7 +51,9 @@ TEST_F(WindowsTest, TenWindowsAreCreatedInOrderWithTheirReferences)
     EXPECT_EQ(displayform->LowEdit->text(), QStringLiteral("20"));
     EXPECT_EQ(displayform->HighEdit->text(), QStringLiteral("80"));
     EXPECT_TRUE(displayform->LowEdit->isReadOnly());
-    EXPECT_FALSE(displayform->HighEdit->isEnabled());
+    // Players read the range from afar: no input, no focus, but not greyed.
+    EXPECT_EQ(displayform->HighEdit->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(displayform->HighEdit->isEnabled());
 
     destroyWindows();
     EXPECT_EQ(mainform, nullptr);

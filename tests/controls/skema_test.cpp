@@ -137,13 +137,14 @@ TEST_F(PointSkema, NothingAnswersTheMouseOrTheKeys)
     EXPECT_EQ(S.GetNr(-1, tkHome), -1);
 }
 
-TEST(SkemaTekst, ShortStringInTheSingleByteCodePage)
+TEST(SkemaTekst, NamesStayWholeUpTo255Units)
 {
     Skema S;
     S.TekstFelt(0, QString(300, QChar(u'x')));
     EXPECT_EQ(S.TekstListe().at(0).size(), 255);
-    S.TekstFelt(1, QStringLiteral("Søren Ærø €5 ✓"));
-    EXPECT_EQ(S.TekstListe().at(1), QStringLiteral("Søren Ærø €5 ?"));
+    S.TekstFelt(1, QStringLiteral("Łukasz Søren €5 ✓"));
+    EXPECT_EQ(S.TekstListe().at(1), QStringLiteral("Łukasz Søren €5 ✓"));
+    EXPECT_EQ(KortStreng(QString(254, u'x') + QStringLiteral("😀")), QString(254, u'x'));
     EXPECT_EQ(KortStreng(QString()), QString());
 }
 

@@ -1,0 +1,172 @@
+// The main window's page "Hjem": the three steps of a game and "Næste", the
+// working point range, the score table and the question with its answers.
+
+#include "main.h"
+
+#include "action.h"
+#include "hintline.h"
+#include "liste.h"
+#include "skema.h"
+#include "spilbilleder.h"
+#include "tavle.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kvidrel {
+
+using namespace tavle;
+
+namespace {
+
+constexpr int kPanelHeight = 46;
+constexpr int kSkemaWidth = 307;
+constexpr int kSkemaHeight = 294;
+constexpr int kSpmHeight = 80;
+constexpr int kSvarHeight = 206;
+
+QPushButton *knap(const QIcon &billede, int bredde, const char *navn)
+{
+    auto *b = new QPushButton;
+    b->setObjectName(QLatin1String(navn));
+    b->setIcon(billede);
+    b->setIconSize(QSize(32, 32));
+    b->setFixedSize(bredde, 40);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+// The current question: money green in a sky blue frame.
+void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
+{
+    saetEtFelt(L, SpmTekst);
+    L.SetColor(clSkyBlue);
+    TXCompoRamme &G = L.GrundRamme();
+    G.SetBredde(1);
+    G.SetDybde(1);
+    G.SetArt(rtUd);
+    G.SetAfstandLodret(4);
+    G.SetAfstandVandret(4);
+    TXFeltRamme &F = L.FeltRamme();
+    F.SetBredde(1);
+    F.SetArt(rtIngen);
+    F.SetFarve(clCream);
+    F.SetFeltFarve(clMoneyGreen);
+    L.SetFont(Tahoma(16));
+    kunVisning(L);
+}
+
+// The four answers the host clicks: sunk when pressed, raised under the
+// mouse, a hand over the highlighted answer; a selected answer can be clicked
+// again to deselect it.
+void saetSvarDisplay(TListe &L, TCompoTekst &SpmTekst)
+{
+    L.SetColor(clSkyBlue);
+    TXCompoRamme &G = L.GrundRamme();
+    G.SetBredde(1);
+    G.SetDybde(1);
+    G.SetArt(rtUd);
+    G.SetAfstandLodret(4);
+    G.SetAfstandVandret(4);
+    L.SetAntalVandret(2);
+    L.SetAntalLodret(2);
+    L.SetAntalFelter(4);
+    L.SetNumLodret(false);
+    TXFeltRamme &F = L.FeltRamme();
+    F.SetBredde(2);
+    F.SetFarve(clSkyBlue);
+    F.SetFarveLys(clBtnFace);
+    F.SetFeltFarve(clWhite);
+    F.SetAktivFarve(clBlue);
+    F.SetOverFarve(clWhite);
+    L.SetRulFunktion(false);
+    L.SetEnFunktionel(false);
+    L.SetMusOver(true);
+    L.SetReaktion(rtInd);
+    L.SetOverReaktion(rtUd);
+    L.SetCursorOver(crHandPoint);
+    L.SetAlleOppe(true);
+    L.SetFont(Tahoma(16));
+    L.SetCompoTekst(&SpmTekst);
+    L.SetGlatTekst(true);
+}
+
+} // namespace
+
+QWidget *Tmainform::buildHjem()
+{
+    saetSpmTekst(SpmTekst);
+    saetPointTekst(PointTekst);
+
+    auto *side1 = new QWidget;
+    Panel4 = new QWidget;
+    Panel4->setFixedHeight(kPanelHeight);
+    infoButton = knap(spilbilleder::informationPicture(), 46, "infoButton");
+    hintline::setHint(infoButton, QStringLiteral("Information angående at starte spillet"));
+    deltagerButton = knap(spilbilleder::deltagerePicture(), 150, "deltagerButton");
+    deltagerButton->setText(QStringLiteral("1. Vælg deltagere"));
+    hintline::setHint(deltagerButton, QStringLiteral("Vælg eller indfør deltagere"));
+    spmKnap = knap(spilbilleder::spoergsmaalPicture(), 150, "spmKnap");
+    spmKnap->setText(QStringLiteral("2. Vælg spørgsmål"));
+    hintline::setHint(spmKnap, QStringLiteral("Vælg eller lav spørgsmål"));
+    kvidrellenButton = knap(spilbilleder::startPicture(), 150, "kvidrellenButton");
+    nextSpmButton = knap(spilbilleder::naestePicture(), 102, "nextSpmButton");
+
+    auto *panelBox = new QHBoxLayout(Panel4);
+    panelBox->setContentsMargins(2, 3, 4, 3);
+    panelBox->setSpacing(4);
+    for (QWidget *w : {static_cast<QWidget *>(infoButton), static_cast<QWidget *>(deltagerButton),
+                       static_cast<QWidget *>(spmKnap), static_cast<QWidget *>(kvidrellenButton),
+                       static_cast<QWidget *>(nextSpmButton)})
+        panelBox->addWidget(w);
+    panelBox->addStretch(1);
+    panelBox->addWidget(LowEdit);
+    panelBox->addWidget(HighEdit);
+
+    deltagerSkema = new TSkema;
+    saetDeltagerSkema(*deltagerSkema, PointTekst);
+    deltagerSkema->setFixedSize(kSkemaWidth, kSkemaHeight);
+    spmDisplay = new TListe;
+    saetSpmDisplay(*spmDisplay, SpmTekst);
+    spmDisplay->setFixedHeight(kSpmHeight);
+    svarDisplay = new TListe;
+    saetSvarDisplay(*svarDisplay, SpmTekst);
+    svarDisplay->setFixedHeight(kSvarHeight);
+    svarDisplay->SetOnMus(
+        [this](QObject *, TMouseButton, std::int32_t FeltNr) { svarDisplayMus(FeltNr); });
+
+    auto *hojre = new QVBoxLayout;
+    hojre->setSpacing(4);
+    hojre->addWidget(spmDisplay);
+    hojre->addWidget(svarDisplay);
+    hojre->addStretch(1);
+    auto *nedre = new QHBoxLayout;
+    nedre->setContentsMargins(4, 0, 4, 0);
+    nedre->setSpacing(6);
+    nedre->addWidget(deltagerSkema, 0, Qt::AlignTop);
+    nedre->addLayout(hojre, 1);
+    auto *box = new QVBoxLayout(side1);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(2);
+    box->addWidget(Panel4);
+    box->addLayout(nedre, 1);
+
+    aStart = new Action(this, QStringLiteral("3. Start spillet"),
+                        QStringLiteral("Start kvidrellen når deltagere og spørgsmål er indførte"));
+    aStart->OnExecute = [this] { aStartExecute(); };
+    aStart->OnUpdate = [this] { aStartUpdate(); };
+    aStart->attach(kvidrellenButton);
+    aNextSpm = new Action(this, QStringLiteral("Næste"), QStringLiteral("Gå til næste spørgsmål"));
+    aNextSpm->OnExecute = [this] { aNextSpmExecute(); };
+    aNextSpm->OnUpdate = [this] { aNextSpmUpdate(); };
+    aNextSpm->attach(nextSpmButton);
+
+    connect(deltagerButton, &QPushButton::clicked, this, [this] { deltagerButtonClick(); });
+    connect(spmKnap, &QPushButton::clicked, this, [this] { spmKnapClick(); });
+    connect(infoButton, &QPushButton::clicked, this, [this] { infoButtonClick(); });
+    return side1;
+}
+
+} // namespace kvidrel

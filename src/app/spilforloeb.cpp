@@ -1,0 +1,312 @@
+// The game flow of the main window: taking the participants and the questions
+// into the game, the turns, the questions on both boards and the answers.
+// The rules themselves live in Spil; this file puts them on the boards.
+
+#include "main.h"
+
+#include "action.h"
+#include "billedfelt.h"
+#include "deltagere.h"
+#include "display.h"
+#include "infUnit.h"
+#include "liste.h"
+#include "makeSpm.h"
+#include "options.h"
+#include "placement.h"
+#include "shell.h"
+#include "skema.h"
+#include "spmUnit.h"
+#include "storedpath.h"
+#include "textfile.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <exception>
+
+namespace kvidrel {
+
+namespace {
+
+const QString kManglerDeltagere =
+    QStringLiteral("Der mangler deltagere.\rIndfør deltagere og prøv igen.");
+const QString kForMange =
+    QStringLiteral("Der er valgt for mange deltagere.\rDer kan kun indføres 10 deltagere..");
+const QString kManglerSpm =
+    QStringLiteral("Der mangler spørgsmål.\rIndfør spørgsmål og prøv igen.");
+const QString kFortsaet = QStringLiteral("\rSkal spillet forsætte med de opnåede point?");
+const QString kSlutHjem = QStringLiteral("Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
+const QString kSlut = QStringLiteral("Spillet er slut.");
+
+constexpr int kSpmSide = 0;
+constexpr int kSvarSide = 1;
+
+QString svarTekst(const SpmRec &q, int Nr)
+{
+    const QString *svar[] = {&q.Svar1, &q.Svar2, &q.Svar3, &q.Svar4};
+    return *svar[Nr];
+}
+
+// A stored path that names an existing file, or empty.
+QString eksisterendeFil(const QString &stored)
+{
+    if (stored.trimmed().isEmpty())
+        return QString();
+    const QString sti = storedpath::resolve(stored);
+    return QFileInfo(sti).isFile() ? sti : QString();
+}
+
+// A picture that cannot be read leaves the field empty, without a message.
+void visBillede(BilledFelt *felt, const QString &stored)
+{
+    const QString sti = eksisterendeFil(stored);
+    try {
+        if (!sti.isEmpty()) {
+            felt->LoadFromFile(sti);
+            return;
+        }
+    } catch (const std::exception &) {
+    }
+    felt->Clear();
+}
+
+QStringList kommentar(const QString &stored)
+{
+    const QString sti = eksisterendeFil(stored);
+    try {
+        if (!sti.isEmpty())
+            return readLineList(sti);
+    } catch (const std::exception &) {
+    }
+    return {};
+}
+
+} // namespace
+
+void Tmainform::skrivSkema(std::int32_t FeltNr, const QString &Tekst)
+{
+    deltagerSkema->TekstFelt(FeltNr, Tekst);
+    if (displayform)
+        displayform->deltagerSkema->TekstFelt(FeltNr, Tekst);
+}
+
+void Tmainform::visModal(ModalWindow *window, const std::function<void(int)> &derefter)
+{
+    const WindowPlace tavle = placeOf(displayform);
+    const WindowPlace hjem = placeOf(this);
+    if (displayform)
+        displayform->hide();
+    hide();
+    onScreenOf(window, this);
+    derefter(window->exec());
+    showAt(this, hjem);
+    showAt(displayform, tavle);
+}
+
+bool Tmainform::loadDeltagerfil()
+{
+    antalDeltagere = 0;
+    for (std::int32_t Felt = 2; Felt <= 21; ++Felt)
+        skrivSkema(Felt, QString());
+    if (maxIndex == -1)
+        return false;
+    bool forMange = false;
+    const TDel valgte = aktiveDeltagere(Del, &forMange);
+    for (std::int32_t j = 0; j < valgte.size(); ++j) {
+        skrivSkema(2 * j + 2, valgte.at(j).Navn);
+        skrivSkema(2 * j + 3, QString::number(valgte.at(j).Point));
+    }
+    if (forMange)
+        visInfo(kForMange);
+    antalDeltagere = std::int32_t(valgte.size());
+    skrivSkema(0, QString::number(antalDeltagere) + QStringLiteral(" deltagere"));
+    return antalDeltagere > 0;
+}
+
+void Tmainform::deltagerButtonClick()
+{
+    deltagerform->antalValgteDeltagere();
+    visModal(deltagerform, [this](int svar) {
+        if (svar == 1) {
+            // OK always ends a running game: its players may be gone.
+            spil.slut();
+            if (!loadDeltagerfil())
+                visInfo(kManglerDeltagere);
+        } else if (antalDeltagere == 0) {
+            visInfo(kManglerDeltagere);
+        }
+    });
+}
+
+void Tmainform::spmKnapClick()
+{
+    visModal(spmform, [this](int svar) {
+        if (svar != 1)
+            return;
+        disGruppenavn = spmform->gruppenavnEdit->text();
+        // The game takes its own copy: what the question window does later
+        // without OK changes neither this game nor the next.
+        spil.tagSpm(Spm);
+        const QString antal = QString::number(spil.antalSpm());
+        displayform->infoListe->TekstFelt(0, disGruppenavn);
+        displayform->infoListe->TekstFelt(1, QStringLiteral("Spørgsmål ialt: ") + antal);
+        displayform->infoListe->TekstFelt(2, QStringLiteral("Spørgsmål tilbage: ") + antal);
+    });
+}
+
+void Tmainform::aStartUpdate()
+{
+    aStart->setEnabled(spmNummer == 0);
+}
+
+void Tmainform::aStartExecute()
+{
+    displayform->displayBog->setCurrentIndex(kSpmSide);
+    if (!loadDeltagerfil()) {
+        visInfo(kManglerDeltagere);
+        deltagerButtonClick();
+        return;
+    }
+    if (spil.antalSpm() == 0) {
+        visInfo(kManglerSpm);
+        spmKnapClick();
+        return;
+    }
+    startSpil();
+    nyTur();
+}
+
+void Tmainform::startSpil()
+{
+    // Only the same players in the same order may go on with their points.
+    const bool fortsaet = spil.sammeSpillere(Del) && spoerg(kFortsaet);
+    spil.startSpil(Del, fortsaet);
+    if (fortsaet)
+        continuePoint();
+}
+
+void Tmainform::continuePoint()
+{
+    for (std::int32_t i = 0; i < Spiller.size(); ++i) {
+        skrivSkema(2 * i + 2, Spiller.at(i).Navn);
+        skrivSkema(2 * i + 3, QString::number(Spiller.at(i).Point));
+    }
+}
+
+void Tmainform::nyTur()
+{
+    if (!spil.naesteSpm()) {
+        spilSlut();
+        return;
+    }
+    // The value is settled before the turn changes: a range that cannot be
+    // read is reported while the board still shows the last question.
+    const std::int32_t Point = spil.aktueltSpm()->Point;
+    naestePoint = Point != 0 ? begraensPoint(Point) : tilfaeldigPoint();
+    skiftTur();
+    visSpm();
+}
+
+void Tmainform::spilSlut()
+{
+    spmDisplay->TekstFelt(0, kSlutHjem);
+    displayform->spmDisplay->TekstFelt(0, kSlut);
+    displayform->spmDisplay2->TekstFelt(0, kSlut);
+    for (std::int32_t Felt = 0; Felt < 4; ++Felt) {
+        svarDisplay->TekstFelt(Felt, QString());
+        displayform->svarDisplay->TekstFelt(Felt, QString());
+    }
+    displayform->infoListe->TekstFelt(3, QString());
+    displayform->NavneDisplay->TekstFelt(0, QString());
+    displayform->deltagerBillede->Clear();
+    displayform->komImage->Clear();
+    displayform->Memo->clear();
+    QApplication::processEvents();
+    spil.slut();
+}
+
+void Tmainform::skiftTur()
+{
+    spil.skiftTur();
+    const Deltagere *p = spil.aktivSpiller();
+    displayform->NavneDisplay->TekstFelt(0, p ? p->Navn : QString());
+    visBillede(displayform->deltagerBillede, p ? p->Filnavn : QString());
+}
+
+void Tmainform::visSpm()
+{
+    const SpmRec *q = spil.aktueltSpm();
+    if (!q)
+        return;
+    displayform->infoListe->TekstFelt(2, QStringLiteral("Spørgsmål tilbage: ") +
+                                             QString::number(spil.antalSpm() - spmNummer));
+    displayform->startTimer(naestePoint);
+    // The last answer is neither shown nor at hand for Enter.
+    svarDisplay->FjernAktiv();
+    svarDisplay->OverFelt(svarDisplay->GetOverNr(), false);
+    svarDisplay->SetOverNr(-1);
+    for (TListe *liste : {displayform->spmDisplay, spmDisplay})
+        liste->TekstFelt(0, q->Tekst);
+    for (TListe *liste : {displayform->svarDisplay, svarDisplay}) {
+        for (int Nr = 0; Nr < 4; ++Nr)
+            liste->TekstFelt(Nr, svarTekst(*q, Nr));
+    }
+    const QString musik = musikFil(q->musikFilnavn);
+    if (!musik.isEmpty())
+        shell::openFile(musik);
+}
+
+void Tmainform::svarDisplayMus(std::int32_t FeltNr)
+{
+    const std::optional<Svar> svar = spil.svar(FeltNr, displayform->spmPoint);
+    if (!svar)
+        return;
+    const SpmRec &q = *spil.aktueltSpm();
+    const Deltagere &p = Spiller.at(svar->spillerNr - 1);
+    if (svar->rigtigt) {
+        skrivSkema(2 * svar->spillerNr + 1, QString::number(p.Point));
+        displayform->infoListe->TekstFelt(3, QStringLiteral("RIGTIGT: ") +
+                                                 QString::number(svar->point) +
+                                                 QStringLiteral(" point"));
+    } else {
+        displayform->infoListe->TekstFelt(3, QStringLiteral("FORKERT: 0 point"));
+    }
+    visBillede(displayform->komImage, q.bFilnavn);
+    QStringList linjer = kommentar(q.kFilnavn);
+    linjer << QString() << p.Navn + QStringLiteral(" svarede: ") + svar->svaretTekst
+           << QStringLiteral("Rigtigt svar: ") + svar->rigtigTekst.value_or(QString());
+    displayform->Memo->setPlainText(linjer.join(u'\n'));
+    displayform->spmDisplay2->TekstFelt(0, q.Tekst);
+    displayform->displayBog->setCurrentIndex(kSvarSide);
+}
+
+void Tmainform::aNextSpmUpdate()
+{
+    aNextSpm->setEnabled(spil.tilstand() == Spil::Tilstand::Besvaret);
+}
+
+void Tmainform::aNextSpmExecute()
+{
+    displayform->displayBog->setCurrentIndex(kSpmSide);
+    displayform->infoListe->TekstFelt(3, QString());
+    nyTur();
+}
+
+std::int32_t Tmainform::tilfaeldigPoint()
+{
+    try {
+        pointKontrol();
+        gyldigMin = minPoint;
+        gyldigMax = maxPoint;
+    } catch (const RangeError &fejl) {
+        visInfo(QString::fromStdString(fejl.what()));
+        minPoint = gyldigMin;
+        maxPoint = gyldigMax;
+    }
+    return traekPoint(minPoint, maxPoint, *QRandomGenerator::global());
+}
+
+} // namespace kvidrel

@@ -1,0 +1,50 @@
+#pragma once
+
+// What the two boards share: their named colours, fonts and text components,
+// and the score table, the question field and the answer list, set up once for
+// both windows.
+
+#include "compotekst.h"
+#include "drawtypes.h"
+
+namespace kvidrel {
+
+class TListe;
+class TSkema;
+class TGrundFelt;
+
+namespace tavle {
+
+constexpr TColor clSkyBlue = 0xF0CAA6;
+constexpr TColor clMoneyGreen = 0xC0DCC0;
+constexpr TColor clCream = 0xF0FBFF;
+constexpr TColor clMaroon = 0x000080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clYellow = 0x00FFFF;
+// The score tables' point cells: the white digits stand 7.5:1 against it,
+// where the table's money green would give them 1.4:1.
+constexpr TColor pointFeltFarve = 0x006400;
+
+TFont Tahoma(std::int32_t Hojde, TColor Farve = clWindowText);
+
+// The lists' text component: margins 8, word wrap, Tahoma 16.
+void saetSpmTekst(TCompoTekst &T);
+// The score tables' text component: left-aligned, margins 4, Tahoma 16 with
+// the selected text blue, the highlighted navy, the inactive black.
+void saetPointTekst(TCompoTekst &T);
+// The name and bar value: margins 8, word wrap, Tahoma 32 red, no depth text.
+void saetNavnTekst(TCompoTekst &T);
+
+// The score table: 2 columns of 11 rows, the names in the header column, the
+// points white on their own dark cells; nothing answers the mouse.
+void saetDeltagerSkema(TSkema &S, TCompoTekst &PointTekst);
+
+// A list of one field showing a text (a name, a question).
+void saetEtFelt(TListe &L, TCompoTekst &Tekst);
+
+// A list the players only look at: no mouse, no keys, no focus.
+void kunVisning(TGrundFelt &F);
+
+} // namespace tavle
+} // namespace kvidrel

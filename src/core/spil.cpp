@@ -1,0 +1,191 @@
+#include "spil.h"
+
+#include "storedpath.h"
+
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <algorithm>
+
+namespace kvidrel {
+
+namespace {
+
+bool erMedie(const QMimeType &type)
+{
+    const QString navn = type.name();
+    return navn.startsWith(QStringLiteral("audio/")) || navn.startsWith(QStringLiteral("video/"));
+}
+
+QString svarTekst(const SpmRec &q, std::int32_t Nr)
+{
+    switch (Nr) {
+    case 1:
+        return q.Svar1;
+    case 2:
+        return q.Svar2;
+    case 3:
+        return q.Svar3;
+    case 4:
+        return q.Svar4;
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+std::int32_t begraensPoint(std::int32_t Point)
+{
+    return std::clamp(Point, laveste, hoejeste);
+}
+
+std::int32_t traekPoint(std::int32_t minPoint, std::int32_t maxPoint, QRandomGenerator &tilfaeldig)
+{
+    if (maxPoint < minPoint)
+        std::swap(minPoint, maxPoint);
+    const auto vaerdi = tilfaeldig.bounded(qint64(minPoint), qint64(maxPoint) + 1);
+    return begraensPoint(std::int32_t(vaerdi));
+}
+
+TDel aktiveDeltagere(const TDel &Del, bool *overMax)
+{
+    TDel valgte;
+    bool flere = false;
+    for (const Deltagere &d : Del) {
+        if (!d.Aktiv)
+            continue;
+        if (valgte.size() == maxSpillere) {
+            flere = true;
+            break;
+        }
+        valgte.append(d);
+    }
+    if (overMax)
+        *overMax = flere;
+    return valgte;
+}
+
+QString musikFil(const QString &musikFilnavn)
+{
+    if (musikFilnavn.trimmed().isEmpty())
+        return QString();
+    const QString sti = storedpath::resolve(musikFilnavn);
+    const QFileInfo info(sti);
+    if (!info.exists() || !QFileInfo(info.canonicalFilePath()).isFile())
+        return QString();
+    // Both the name and the content must say audio or video: a script with a
+    // music file's name is text by its content. Content that says nothing
+    // (plain binary data) passes on the name alone.
+    const QMimeDatabase db;
+    if (!erMedie(db.mimeTypeForFile(info, QMimeDatabase::MatchExtension)))
+        return QString();
+    const QMimeType indhold = db.mimeTypeForFile(info, QMimeDatabase::MatchContent);
+    if (!erMedie(indhold) && !indhold.isDefault())
+        return QString();
+    return info.absoluteFilePath();
+}
+
+void Spil::tagSpm(const TSpm &alle)
+{
+    FSpm.clear();
+    for (const SpmRec &q : alle) {
+        if (q.Aktiv)
+            FSpm.append(q);
+    }
+    slut();
+}
+
+const SpmRec *Spil::aktueltSpm() const
+{
+    if (spmNummer < 1 || spmNummer > antalSpm())
+        return nullptr;
+    return &FSpm[spmNummer - 1];
+}
+
+bool Spil::sammeSpillere(const TDel &nye) const
+{
+    const TDel valgte = aktiveDeltagere(nye);
+    if (Spiller.isEmpty() || valgte.size() != Spiller.size())
+        return false;
+    return std::equal(valgte.cbegin(), valgte.cend(), Spiller.cbegin(),
+                      [](const Deltagere &a, const Deltagere &b) { return a.Navn == b.Navn; });
+}
+
+void Spil::startSpil(const TDel &nye, bool fortsaet)
+{
+    if (!fortsaet) {
+        Spiller = aktiveDeltagere(nye);
+        for (Deltagere &d : Spiller)
+            d.Point = 0;
+    }
+    Tur = 0;
+    spmNummer = 0;
+    SvarTilladt = false;
+    DerErSvaret = false;
+}
+
+const Deltagere *Spil::aktivSpiller() const
+{
+    if (Tur < 1 || Tur > antalSpillere())
+        return nullptr;
+    return &Spiller[Tur - 1];
+}
+
+bool Spil::naesteSpm()
+{
+    SvarTilladt = false;
+    ++spmNummer;
+    if (spmNummer > antalSpm() || Spiller.isEmpty()) {
+        spmNummer = 0;
+        return false;
+    }
+    return true;
+}
+
+void Spil::skiftTur()
+{
+    ++Tur;
+    DerErSvaret = false;
+    if (Tur > antalSpillere())
+        Tur = 1;
+}
+
+std::optional<Svar> Spil::svar(std::int32_t FeltNr, std::int32_t spmPoint)
+{
+    const SpmRec *q = aktueltSpm();
+    if (!SvarTilladt || DerErSvaret || !q || !aktivSpiller() || FeltNr < 0 || FeltNr > 3)
+        return std::nullopt;
+    // Answered before anything else runs: a later step that fails must not
+    // leave the question open for a second score.
+    DerErSvaret = true;
+    SvarTilladt = false;
+
+    Svar s;
+    s.spillerNr = Tur;
+    s.svaretTekst = svarTekst(*q, FeltNr + 1);
+    if (q->RigtigSvar >= 1 && q->RigtigSvar <= 4)
+        s.rigtigTekst = svarTekst(*q, q->RigtigSvar);
+    s.rigtigt = q->RigtigSvar == FeltNr + 1;
+    if (s.rigtigt) {
+        s.point = spmPoint;
+        Spiller[Tur - 1].Point += spmPoint;
+    }
+    return s;
+}
+
+void Spil::slut()
+{
+    spmNummer = 0;
+    SvarTilladt = false;
+}
+
+Spil::Tilstand Spil::tilstand() const
+{
+    if (spmNummer == 0)
+        return Tilstand::IngenSpil;
+    if (DerErSvaret)
+        return Tilstand::Besvaret;
+    return SvarTilladt ? Tilstand::Aaben : Tilstand::Taeller;
+}
+
+} // namespace kvidrel

@@ -1,0 +1,100 @@
+#pragma once
+
+// The rules of a game that need no window: who plays, whose turn it is, which
+// question is on, what it is worth and what an answer scores.
+
+#include "participants.h"
+#include "questionbank.h"
+
+#include <QRandomGenerator>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace kvidrel {
+
+// The score tables have ten player rows.
+constexpr std::int32_t maxSpillere = 10;
+// The point bar runs from 0 to 100.
+constexpr std::int32_t laveste = 1;
+constexpr std::int32_t hoejeste = 100;
+
+// A point value the bar can reach: 1 to 100.
+std::int32_t begraensPoint(std::int32_t Point);
+
+// A value drawn uniformly from minPoint to maxPoint, both included, and then
+// bounded to what the bar can reach.
+std::int32_t traekPoint(std::int32_t minPoint, std::int32_t maxPoint, QRandomGenerator &tilfaeldig);
+
+// The participants marked active in the register, in register order, at most
+// ten of them; overMax tells whether more were marked.
+TDel aktiveDeltagere(const TDel &Del, bool *overMax = nullptr);
+
+// The local file of a question's music when it is a regular audio or video
+// file; empty otherwise, so that a script, a desktop entry or a folder named
+// by a question file is never handed to the shell.
+QString musikFil(const QString &musikFilnavn);
+
+// The result of a registered answer.
+struct Svar
+{
+    bool rigtigt = false;
+    std::int32_t point = 0;             // awarded: the bar's value or 0
+    std::int32_t spillerNr = 0;         // 1-based
+    QString svaretTekst;                // the clicked answer
+    std::optional<QString> rigtigTekst; // none when the file names no answer 1 to 4
+};
+
+class Spil
+{
+public:
+    enum class Tilstand
+    {
+        IngenSpil, // spmNummer 0
+        Taeller,   // the bar is rising
+        Aaben,     // an answer may be registered
+        Besvaret
+    };
+
+    // The questions of the chosen group: only the active ones are kept, in
+    // list order. A running game ends.
+    void tagSpm(const TSpm &alle);
+    std::int32_t antalSpm() const { return std::int32_t(FSpm.size()); }
+    // The question on now; nullptr while no game runs.
+    const SpmRec *aktueltSpm() const;
+
+    // Whether the game would go on with the same players in the same order.
+    bool sammeSpillere(const TDel &nye) const;
+    // Sets up a new game with these players (at most ten are kept); points are
+    // kept when fortsaet is true, otherwise they start at 0.
+    void startSpil(const TDel &nye, bool fortsaet);
+    std::int32_t antalSpillere() const { return std::int32_t(Spiller.size()); }
+    // The player whose turn it is; nullptr before the first turn.
+    const Deltagere *aktivSpiller() const;
+
+    // Next question: true when one is on, false when the game is over
+    // (spmNummer back to 0). The turn passes on separately, with skiftTur.
+    bool naesteSpm();
+    // The next player's turn; after the last player comes the first again.
+    void skiftTur();
+    // The bar reached the question's value.
+    void aabnForSvar() { SvarTilladt = spmNummer > 0; }
+    // Registers the answer in field FeltNr (0 to 3) with the bar's value; none
+    // unless the question is open. A question is answered at most once.
+    std::optional<Svar> svar(std::int32_t FeltNr, std::int32_t spmPoint);
+    // Ends a running game; the players keep their points.
+    void slut();
+
+    Tilstand tilstand() const;
+
+    TDel Spiller; // the players of this game, with their points
+    std::int32_t Tur = 0;
+    std::int32_t spmNummer = 0;
+    bool SvarTilladt = false;
+    bool DerErSvaret = false;
+
+private:
+    TSpm FSpm; // the active questions of the chosen group
+};
+
+} // namespace kvidrel

@@ -1,0 +1,458 @@
+// Whole games played through the real windows, as the host plays them: the
+// participants and the group picked in their windows, the answers clicked on
+// the main window, and what the players see on the board checked after each
+// step. The bar's clock is made fast.
+
+#include "billedfelt.h"
+#include "deltagere.h"
+#include "display.h"
+#include "liste.h"
+#include "makeSpm.h"
+#include "pointbar.h"
+#include "shell.h"
+#include "skema.h"
+#include "tekstfelt.h"
+#include "textfile.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <cmath>
+
+using namespace kvidrel;
+
+namespace {
+
+const QString kFortsaet = "\rSkal spillet forsætte med de opnåede point?";
+const QString kManglerDeltagere = "Der mangler deltagere.\rIndfør deltagere og prøv igen.";
+
+double luminans(QRgb c)
+{
+    const auto kanal = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * kanal(qRed(c)) + 0.7152 * kanal(qGreen(c)) + 0.0722 * kanal(qBlue(c));
+}
+
+double kontrast(QRgb a, QRgb b)
+{
+    const double la = luminans(a);
+    const double lb = luminans(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+class SpilTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        Tdisplayform::setTimerInterval(1);
+        shell::setSink([this](const QUrl &url) {
+            opened << url;
+            return true;
+        });
+        QDir().mkpath(root.file("Deltagere"));
+    }
+    void TearDown() override
+    {
+        shell::setSink({});
+        Tdisplayform::setTimerInterval(60);
+        WindowTest::TearDown();
+    }
+
+    void deltagere(const QList<std::pair<QString, bool>> &entries)
+    {
+        QStringList lines;
+        for (const auto &[navn, aktiv] : entries)
+            lines << navn << QString() << (aktiv ? "1" : "0");
+        // Names from any script: the register is read with its byte-order mark.
+        writeLines(root.file("Deltagere/Deltagere.txt"), lines, TextEncoding::Utf8);
+    }
+
+    // A group folder with its questions, named 001, 002, ... in order.
+    void gruppe(const QString &navn, QList<SpmRec> spm)
+    {
+        QDir().mkpath(root.file("Grupper/" + navn + "/Kommentarer"));
+        const QString liste = root.file("Grupper/Grupper.txt");
+        QStringList navne = QFile::exists(liste) ? readLineList(liste) : QStringList();
+        writeLines(liste, navne << navn);
+        for (int i = 0; i < spm.size(); ++i) {
+            SpmRec &q = spm[i];
+            q.Gruppe = navn;
+            q.Navn = QString::asprintf("%03d", i + 1);
+            q.Filnavn = "C:\\Kvidrel\\Grupper\\" + navn + "\\" + q.Navn + ".txt";
+            writeLines(root.file("Grupper/" + navn + "/" + q.Navn + ".txt"), spmLinjer(q));
+        }
+    }
+
+    static SpmRec spm(const QString &tekst, std::uint8_t rigtig, std::int32_t point,
+                      bool aktiv = true)
+    {
+        SpmRec q;
+        q.Tekst = tekst;
+        q.Svar1 = tekst + " A";
+        q.Svar2 = tekst + " B";
+        q.Svar3 = tekst + " C";
+        q.Svar4 = tekst + " D";
+        q.RigtigSvar = rigtig;
+        q.PointType = point == 0 ? 1 : 0;
+        q.Point = point;
+        q.Aktiv = aktiv;
+        return q;
+    }
+
+    void spil()
+    {
+        start();
+        show(main);
+        ASSERT_TRUE(displayform->isVisible());
+    }
+
+    // Answers a row of modal windows in turn, each once it is shown.
+    void iRaekke(QList<dialoghelper::Answer> svar)
+    {
+        if (svar.isEmpty())
+            return;
+        const dialoghelper::Answer foerste = svar.takeFirst();
+        dialoghelper::answerModal([this, foerste, svar](QWidget *dialog) {
+            foerste(dialog);
+            iRaekke(svar);
+        });
+    }
+
+    dialoghelper::Answer notits(const QString &knap)
+    {
+        return [this, knap](QWidget *dialog) {
+            auto *message = qobject_cast<MessageDialog *>(dialog);
+            QString text = message ? message->label()->text() : QStringLiteral("?");
+            messages << text.replace(u'\n', u'\r');
+            dialoghelper::clickButton(dialog, knap);
+        };
+    }
+
+    static dialoghelper::Answer indfoerDeltagere()
+    {
+        return [](QWidget *) { click(deltagerform->goBut); };
+    }
+
+    static dialoghelper::Answer lukKnap()
+    {
+        return [](QWidget *dialog) { dialoghelper::closeBox(dialog); };
+    }
+
+    static dialoghelper::Answer vaelgGruppe(const QString &navn, bool ok)
+    {
+        return [navn, ok](QWidget *) {
+            clickRow(spmform->gruppeliste, int(rows(spmform->gruppeliste).indexOf(navn)));
+            if (ok)
+                click(spmform->Button2);
+            else
+                dialoghelper::closeBox(spmform);
+        };
+    }
+
+    void deltagerVindue(QList<dialoghelper::Answer> svar)
+    {
+        iRaekke(svar);
+        click(main->deltagerButton);
+    }
+
+    void spmVindue(QList<dialoghelper::Answer> svar)
+    {
+        iRaekke(svar);
+        click(main->spmKnap);
+    }
+
+    // Waits for the bar to arrive and clicks an answer on the main window.
+    void svar(int felt)
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+        klik(felt);
+    }
+
+    void klik(int felt)
+    {
+        const TRect r = main->svarDisplay->Felt()[std::size_t(felt)].IR;
+        QTest::mouseClick(main->svarDisplay, Qt::LeftButton, {},
+                          QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+        idle();
+    }
+
+    void naeste()
+    {
+        click(main->nextSpmButton);
+        ture << main->Tur;
+    }
+
+    static QString info(int felt) { return displayform->infoListe->TekstListe().value(felt); }
+    static QString navn() { return displayform->NavneDisplay->TekstListe().value(0); }
+    static QStringList memo() { return displayform->Memo->toPlainText().split(u'\n'); }
+
+    // Row k of both score tables as "name points"; they must agree.
+    QString raekke(int k)
+    {
+        const QStringList hjem = main->deltagerSkema->TekstListe();
+        const QStringList tavle = displayform->deltagerSkema->TekstListe();
+        const QString a = hjem.value(2 * k) + " " + hjem.value(2 * k + 1);
+        EXPECT_EQ(a, tavle.value(2 * k) + " " + tavle.value(2 * k + 1)) << k;
+        return a;
+    }
+
+    void gemSkaermbilleder(const QString &navn)
+    {
+        const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
+        if (mappe.isEmpty())
+            return;
+        main->grab().save(mappe + "/hjem-" + navn + ".png");
+        displayform->grab().save(mappe + "/tavle-" + navn + ".png");
+    }
+
+    QList<QUrl> opened;
+    QList<std::int32_t> ture;
+};
+
+} // namespace
+
+// Three players through a group of seven questions, two of them unchecked.
+TEST_F(SpilTest, AWholeGameOnBothBoards)
+{
+    deltagere({{"Anne", true}, {"Bo", true}, {"Łukasz", true}});
+    QDir().mkpath(root.file("Musik"));
+    QByteArray wav("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
+    writeAllBytes(root.file("Musik/Sang.wav"), wav + QByteArray(28, '\0'));
+    writeAllBytes(root.file("Musik/farlig.mp3"), "#!/bin/sh\nrm -rf ~\n");
+
+    SpmRec q1 = spm("Hvad er Danmarks hovedstad?", 1, 30);
+    q1.kFilnavn = "c:\\kvidrel\\grupper\\sport\\kommentarer\\001.txt";
+    SpmRec q3 = spm("Hvor mange ben?", 2, 0);
+    q3.musikFilnavn = "C:\\Kvidrel\\Musik\\farlig.mp3";
+    SpmRec q4 = spm("Ret i hånden", 7, -5);
+    SpmRec q6 = spm("Billedet", 3, 50);
+    q6.bFilnavn = "C:\\Kvidrel\\Grupper\\Sport\\Kommentarer\\006.jpg";
+    SpmRec q7 = spm("Musikken", 4, 0);
+    q7.musikFilnavn = "C:\\Kvidrel\\musik\\sang.WAV";
+    gruppe("Sport",
+           {q1, spm("Ikke med", 1, 10, false), q3, q4, spm("Heller ikke", 1, 10, false), q6, q7});
+    writeAllBytes(root.file("Grupper/Sport/Kommentarer/001.txt"),
+                  "K\xf8"
+                  "benhavn ligger p\xe5 Sj\xe6lland.\r\nLinje to");
+    writeAllBytes(root.file("Grupper/Sport/Kommentarer/006.jpg"), "\xff\xd8\xff ikke et billede");
+    spil();
+    EXPECT_EQ(main->kvidrellenButton->text(), "3. Start spillet");
+    EXPECT_EQ(main->nextSpmButton->text(), "Næste");
+
+    const QPoint tavlePlads = displayform->pos();
+    deltagerVindue({indfoerDeltagere()});
+    EXPECT_EQ(displayform->pos(), tavlePlads) << "the board stays where it stood";
+    EXPECT_TRUE(displayform->isVisible());
+    EXPECT_EQ(raekke(0), "3 deltagere Point");
+    EXPECT_EQ(raekke(3), "Łukasz 0") << "names are shown whole";
+    spmVindue({vaelgGruppe("Sport", true)});
+    EXPECT_EQ(info(0), "Sport");
+    EXPECT_EQ(info(1), "Spørgsmål ialt: 5");
+
+    // The first bar is driven tick by tick: clicks before it arrives do nothing.
+    Tdisplayform::setTimerInterval(60000);
+    main->HighEdit->setText("20");
+    main->LowEdit->setText("20");
+    click(main->kvidrellenButton);
+    ture << main->Tur;
+    EXPECT_FALSE(main->kvidrellenButton->isEnabled());
+    EXPECT_EQ(navn(), "Anne");
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Hvad er Danmarks hovedstad?");
+    EXPECT_EQ(displayform->svarDisplay->TekstListe().value(3), "Hvad er Danmarks hovedstad? D");
+    EXPECT_EQ(info(2), "Spørgsmål tilbage: 4");
+    for (int tik = 1; tik < 30; ++tik)
+        displayform->TimerTimer();
+    EXPECT_EQ(displayform->pointFelt->Tekst(), "29");
+    klik(0);
+    EXPECT_EQ(info(3), "");
+    EXPECT_EQ(displayform->pointBar->Tilstand(), TPointBar::TTilstand::Normal);
+    displayform->TimerTimer();
+    EXPECT_TRUE(main->SvarTilladt);
+    EXPECT_EQ(displayform->spmPoint, 30);
+    EXPECT_EQ(displayform->pointBar->Tilstand(), TPointBar::TTilstand::Pause);
+    gemSkaermbilleder("spoergsmaal");
+    Tdisplayform::setTimerInterval(1);
+    klik(0);
+    EXPECT_EQ(info(3), "RIGTIGT: 30 point");
+    EXPECT_EQ(raekke(1), "Anne 30");
+    EXPECT_EQ(displayform->displayBog->currentIndex(), 1);
+    EXPECT_EQ(displayform->spmDisplay2->TekstListe().value(0), "Hvad er Danmarks hovedstad?");
+    EXPECT_EQ(memo(), QStringList({"København ligger på Sjælland.", "Linje to", "",
+                                   "Anne svarede: Hvad er Danmarks hovedstad? A",
+                                   "Rigtigt svar: Hvad er Danmarks hovedstad? A"}));
+    gemSkaermbilleder("svar");
+
+    // The points stand out from their cell on the board.
+    const QImage skema = displayform->deltagerSkema->grab().toImage();
+    const TRect celle = displayform->deltagerSkema->Felt()[3].IR;
+    QHash<QRgb, int> farver;
+    for (int y = celle.Top; y < celle.Bottom; ++y)
+        for (int x = celle.Left; x < celle.Right; ++x)
+            ++farver[skema.pixel(x, y)];
+    QRgb baggrund = 0;
+    for (auto it = farver.cbegin(); it != farver.cend(); ++it)
+        if (it.value() > farver.value(baggrund))
+            baggrund = it.key();
+    ASSERT_TRUE(farver.contains(qRgb(255, 255, 255))) << "the digits are drawn";
+    EXPECT_GE(kontrast(qRgb(255, 255, 255), baggrund), 4.5);
+
+    // A wrong answer; the answer page is left by "Næste".
+    naeste();
+    EXPECT_EQ(displayform->displayBog->currentIndex(), 0);
+    EXPECT_EQ(info(3), "");
+    EXPECT_EQ(navn(), "Bo");
+    svar(0);
+    EXPECT_EQ(displayform->spmPoint, 20) << "drawn from the range 20 to 20";
+    EXPECT_EQ(info(3), "FORKERT: 0 point");
+    EXPECT_EQ(raekke(2), "Bo 0");
+    EXPECT_EQ(memo().last(), "Rigtigt svar: Hvor mange ben? B");
+
+    // A hand-edited file: right answer 7 and points -5. The value opens at 1
+    // and no answer is right.
+    naeste();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+    EXPECT_EQ(displayform->ranPoint, 1);
+    for (int felt : {0, 1, 2, 3}) {
+        main->DerErSvaret = false;
+        main->SvarTilladt = true;
+        klik(felt);
+        EXPECT_EQ(info(3), "FORKERT: 0 point") << felt;
+    }
+    EXPECT_EQ(memo().last(), "Rigtigt svar: ");
+
+    // A comment picture that cannot be read: the points are added once.
+    naeste();
+    EXPECT_EQ(navn(), "Anne");
+    svar(2);
+    EXPECT_EQ(raekke(1), "Anne 80");
+    EXPECT_TRUE(displayform->komImage->isEmpty());
+    klik(2);
+    EXPECT_EQ(raekke(1), "Anne 80");
+    EXPECT_TRUE(main->nextSpmButton->isEnabled());
+
+    // An empty range field: the notice comes while the board still shows the
+    // last turn, and the last valid range is drawn from.
+    main->LowEdit->clear();
+    iRaekke({[this](QWidget *dialog) {
+        EXPECT_EQ(navn(), "Anne");
+        notits("OK")(dialog);
+    }});
+    naeste();
+    EXPECT_EQ(messages.value(0), "\"\" er ikke et gyldigt heltal.");
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Musikken");
+    svar(3);
+    EXPECT_EQ(raekke(2), "Bo 20");
+    EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(root.file("Musik/Sang.wav"))})
+        << "the script named as music is never opened";
+    EXPECT_EQ(ture, QList<std::int32_t>({1, 2, 3, 1, 2}));
+
+    click(main->nextSpmButton);
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0),
+              "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
+    EXPECT_EQ(main->svarDisplay->TekstListe().value(0), "");
+    EXPECT_EQ(displayform->spmDisplay->TekstListe().value(0), "Spillet er slut.");
+    EXPECT_EQ(displayform->spmDisplay2->TekstListe().value(0), "Spillet er slut.");
+    EXPECT_EQ(navn(), "");
+    EXPECT_TRUE(displayform->Memo->toPlainText().isEmpty());
+    EXPECT_EQ(raekke(1), "Anne 80");
+    idle();
+    EXPECT_TRUE(main->kvidrellenButton->isEnabled());
+    EXPECT_FALSE(main->nextSpmButton->isEnabled());
+    EXPECT_EQ(main->windowTitle().left(9), "Kvidrel: ");
+
+    // The same players may go on with their points ...
+    iRaekke({notits("Ja")});
+    click(main->kvidrellenButton);
+    EXPECT_EQ(raekke(1), "Anne 80");
+    EXPECT_EQ(raekke(2), "Bo 20");
+    EXPECT_EQ(main->Tur, 1);
+    // ... OK in the participants window ends that game, and "Nej" starts at 0.
+    deltagerVindue({indfoerDeltagere()});
+    EXPECT_EQ(main->spmNummer, 0);
+    iRaekke({notits("Nej")});
+    click(main->kvidrellenButton);
+    EXPECT_EQ(raekke(1), "Anne 0");
+    EXPECT_EQ(messages.mid(1), QStringList({kFortsaet, kFortsaet}));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// What the host may do between and in the middle of games.
+TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
+{
+    deltagere({{"Anne", true}, {"Bo", true}, {"Cai", true}, {"Dan", false}});
+    gruppe("A", {spm("A1", 1, 10), spm("A2", 1, 10), spm("A3", 1, 10)});
+    gruppe("B", {spm("B1", 1, 10)});
+    spil();
+    deltagerVindue({indfoerDeltagere()});
+    spmVindue({vaelgGruppe("A", true)});
+    // Group B picked but not taken into the game.
+    spmVindue({vaelgGruppe("B", false)});
+    click(main->kvidrellenButton);
+    ture << main->Tur;
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "A1");
+    svar(0);
+
+    // A fourth participant ticked and a name edited, the window closed by its
+    // close box: the game goes on with its own three players.
+    deltagerVindue({[](QWidget *) {
+        Tdeltagerform *w = deltagerform;
+        clickCheck(w->deltagerliste, 3);
+        clickRow(w->deltagerliste, 0);
+        w->navnEditR->clear();
+        QTest::keyClicks(w->navnEditR, "Anja");
+        click(w->godkendKnapR);
+        dialoghelper::closeBox(w);
+    }});
+    EXPECT_EQ(main->Del.at(0).Navn, "Anja");
+    naeste();
+    EXPECT_EQ(navn(), "Bo");
+    svar(0);
+    naeste();
+    EXPECT_EQ(navn(), "Cai");
+    svar(0);
+    EXPECT_EQ(raekke(3), "Cai 10");
+    click(main->nextSpmButton);
+    EXPECT_EQ(ture, QList<std::int32_t>({1, 2, 3}));
+    EXPECT_EQ(raekke(1), "Anne 10");
+
+    // Everybody unticked and the window closed: Start says so and opens the
+    // participants window.
+    deltagerVindue({[](QWidget *) {
+        click(deltagerform->Button5);
+        dialoghelper::closeBox(deltagerform);
+    }});
+    iRaekke({notits("OK"), lukKnap(), notits("OK")});
+    click(main->kvidrellenButton);
+    EXPECT_EQ(messages, QStringList({kManglerDeltagere, kManglerDeltagere}));
+    EXPECT_EQ(main->spmNummer, 0);
+    EXPECT_EQ(raekke(0), "0 deltagere Point");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(SpilTest, TwelveTickedTenPlay)
+{
+    QList<std::pair<QString, bool>> tolv;
+    for (int i = 1; i <= 12; ++i)
+        tolv.append({QString("Deltager %1").arg(i), true});
+    deltagere(tolv);
+    spil();
+    deltagerVindue({indfoerDeltagere(), notits("OK")});
+    EXPECT_EQ(messages.value(0),
+              "Der er valgt for mange deltagere.\rDer kan kun indføres 10 deltagere..");
+    EXPECT_EQ(raekke(0), "10 deltagere Point");
+    EXPECT_EQ(raekke(10), "Deltager 10 0");
+    EXPECT_EQ(main->antalDeltagere, 10);
+}
