@@ -5,9 +5,11 @@
 #include "questionbank.h"
 
 #include <QMainWindow>
+#include <QUrl>
 #include <cstdint>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QStatusBar;
 class QTabWidget;
@@ -16,6 +18,7 @@ class QToolButton;
 namespace kvidrel {
 
 class Action;
+class DownLoadURL;
 
 // The log-on name of the current user; empty when the platform has none.
 QString GetUserFromWindows();
@@ -77,6 +80,9 @@ public:
     QLineEdit *HighEdit = nullptr;
     QStatusBar *infoBar = nullptr;
     Action *GemPoint = nullptr;
+    // The update check's answer on page "Egenskaber" (opdatering.cpp).
+    QLabel *opdateringLabel = nullptr;
+    QWidget *infoPanel = nullptr;
 
     bool opstart = false;
     QString mainDir;
@@ -94,8 +100,14 @@ protected:
 
 private:
     void buildControls();
-    // The update check of the first activation; it runs nothing yet.
+    // The update check of the first activation (opdatering.cpp).
+    void buildOpdatering(QWidget *side2);
     bool checkOpdates();
+    void opdateringAfterDownload();
+    void hjemmesiden();
+    DownLoadURL *opdatering = nullptr;
+    QUrl hjemmesideURL;
+    bool vaertHarBegyndt = false; // a modal window opened while the check ran
 
     void FormShow();
     void FormActivate();
