@@ -21,6 +21,10 @@ namespace {
 const QString kVersionPath = QStringLiteral("/Versioner/Kvidrel.txt");
 const QString kHjemmesidePath = QStringLiteral("/gruppe2_6.asp");
 
+// The answer stands in a column right of the point range's long heading.
+constexpr int kVenstre = 450;
+constexpr int kBredde = 300;
+
 // Notes whether any modal window is shown while it lives: an answer that comes
 // after the host has begun something must not pull the window from under them.
 class ModalVagt : public QObject
@@ -90,14 +94,14 @@ QString opdateringsServer()
 void Tmainform::buildOpdatering(QWidget *side2)
 {
     opdateringLabel = label13(side2, QStringLiteral("Dette er version ") + egenVersion(),
-                              QRect(400, 16, 340, 24));
+                              QRect(kVenstre, 16, kBredde, 24));
     infoPanel = new QWidget(side2);
-    infoPanel->setGeometry(400, 48, 340, 104);
+    infoPanel->setGeometry(kVenstre, 48, kBredde, 104);
     const QStringList trin{
         QStringLiteral("Installation af ny version:"), QStringLiteral("1) Luk programmet"),
         QStringLiteral("2) Download den nye version "), QStringLiteral("3) Installer den")};
     for (int i = 0; i < trin.size(); ++i)
-        label13(infoPanel, trin[i], QRect(0, 4 + 24 * i, 340, 22));
+        label13(infoPanel, trin[i], QRect(0, 4 + 24 * i, kBredde, 22));
     infoPanel->hide();
 }
 
