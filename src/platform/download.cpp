@@ -39,7 +39,8 @@ int DownLoadURL::timeoutMs()
 
 bool DownLoadURL::execute()
 {
-    if (m_reply || !URL.isValid() || FileName.isEmpty())
+    // An address that cannot be asked fails in the reply, as an unreachable one does.
+    if (m_reply || FileName.isEmpty())
         return false;
     m_succeeded = false;
     m_error.clear();

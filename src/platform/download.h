@@ -26,7 +26,7 @@ public:
     QString FileName;
     std::function<void()> OnAfterDownload;
 
-    // Starts the transfer; false when one is running or nothing can be asked.
+    // Starts the transfer; false when one is running or no file is named.
     bool execute();
     // Stops a running transfer without writing the file or calling back.
     void cancel();

@@ -202,6 +202,11 @@ TEST_F(OpdateringTest, FirstActivationAsksTheServerOnceAndShowsItsAnswer)
         EXPECT_EQ(label(), kVersion20);
     }
     {
+        SCOPED_TRACE("an address that cannot be asked");
+        run(QStringLiteral("http://[127.0.0.1"));
+        EXPECT_EQ(eventually([&] { return messages; }, QStringList{kFejl}), QStringList{kFejl});
+    }
+    {
         SCOPED_TRACE("no address");
         QFile::remove(versionFile());
         run(QString());
