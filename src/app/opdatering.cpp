@@ -4,9 +4,11 @@
 #include "dataroot.h"
 #include "download.h"
 #include "infUnit.h"
+#include "logging.h"
 #include "main.h"
 #include "shell.h"
 #include "textfile.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,11 +77,6 @@ QLabel *label13(QWidget *parent, const QString &text, const QRect &place)
 
 } // namespace
 
-QString egenVersion()
-{
-    return QStringLiteral(KVIDREL_VERSION);
-}
-
 QString opdateringsServer()
 {
     QString server = qEnvironmentVariableIsSet("KVIDREL_UPDATE_SERVER")
@@ -93,7 +90,7 @@ QString opdateringsServer()
 
 void Tmainform::buildOpdatering(QWidget *side2)
 {
-    opdateringLabel = label13(side2, QStringLiteral("Dette er version ") + egenVersion(),
+    opdateringLabel = label13(side2, QStringLiteral("Dette er version ") + programVersion(),
                               QRect(kVenstre, 16, kBredde, 24));
     infoPanel = new QWidget(side2);
     infoPanel->setGeometry(kVenstre, 48, kBredde, 104);
@@ -132,11 +129,13 @@ void Tmainform::opdateringAfterDownload()
     const std::optional<QString> nyeste =
         opdatering->succeeded() ? nyesteVersion(opdatering->FileName) : std::nullopt;
     if (!nyeste) {
-        if (!stille)
+        if (stille)
+            qCWarning(lcKvidrel) << "update check failed:" << opdatering->errorText();
+        else
             visInfo(QStringLiteral("Fejl information:\rDer er opstået en ukendt fejl."));
         return;
     }
-    if (nyeste->compare(egenVersion(), Qt::CaseInsensitive) == 0) {
+    if (nyeste->compare(programVersion(), Qt::CaseInsensitive) == 0) {
         opdateringLabel->setText(QStringLiteral("Der er ikke nyere versioner."));
         return;
     }

@@ -4,9 +4,6 @@
 
 namespace kvidrel {
 
-// The program's own version, "2.0".
-QString egenVersion();
-
 // The update server's address without a trailing '/': KVIDREL_UPDATE_SERVER when
 // set (empty turns the check off), else the address the build was given.
 QString opdateringsServer();
