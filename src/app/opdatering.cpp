@@ -109,7 +109,7 @@ bool Tmainform::checkOpdates()
         return false; // no server: the label keeps its text
     opdatering = new DownLoadURL(this);
     opdatering->URL = QUrl(server + kVersionPath);
-    opdatering->FileName = joinPath(mainDir, QStringLiteral("Kvidrel.txt"));
+    opdatering->FileName = DataLayout::under(mainDir).versionFil;
     hjemmesideURL = QUrl(server + kHjemmesidePath);
     vaertHarBegyndt = false;
     auto *vagt = new ModalVagt(opdatering, vaertHarBegyndt);
