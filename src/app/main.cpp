@@ -6,6 +6,7 @@
 #include "dataroot.h"
 #include "dialogpictures.h"
 #include "display.h"
+#include "download.h"
 #include "errors.h"
 #include "helpcontent.h"
 #include "hintline.h"
@@ -163,6 +164,7 @@ void Tmainform::buildControls()
     godkendKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     godkendKnap->setCursor(Qt::PointingHandCursor);
     godkendKnap->setGeometry(176, 142, 64, 28);
+    buildOpdatering(side2);
     sider->addTab(side2, QStringLiteral("Egenskaber"));
 
     infoBar = new QStatusBar(this);
@@ -263,11 +265,6 @@ void Tmainform::FormActivate()
     }
 }
 
-bool Tmainform::checkOpdates()
-{
-    return false;
-}
-
 void Tmainform::HintInfo()
 {
     infoBar->showMessage(hintline::longPart(hintline::currentHint()));
@@ -275,6 +272,9 @@ void Tmainform::HintInfo()
 
 void Tmainform::FormClose()
 {
+    // A transfer still running must not write the file after it is gone.
+    if (opdatering)
+        opdatering->cancel();
     const QString versionFile = DataLayout::under(mainDir).versionFil;
     if (QFile::exists(versionFile))
         QFile::remove(versionFile);

@@ -7,10 +7,12 @@
 #include "spil.h"
 
 #include <QMainWindow>
+#include <QUrl>
 #include <cstdint>
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -20,6 +22,7 @@ class QToolButton;
 namespace kvidrel {
 
 class Action;
+class DownLoadURL;
 class ModalWindow;
 class TListe;
 class TSkema;
@@ -89,6 +92,9 @@ public:
     QLineEdit *HighEdit = nullptr;
     QStatusBar *infoBar = nullptr;
     Action *GemPoint = nullptr;
+    // The update check's answer on page "Egenskaber" (opdatering.cpp).
+    QLabel *opdateringLabel = nullptr;
+    QWidget *infoPanel = nullptr;
 
     // Page "Hjem": the steps of a game, the score table and the answers.
     QWidget *Panel4 = nullptr;
@@ -145,8 +151,14 @@ private:
     // Shows window modally with both boards hidden, hands its result to
     // derefter, and shows the boards again where they stood.
     void visModal(ModalWindow *window, const std::function<void(int)> &derefter);
-    // The update check of the first activation; it runs nothing yet.
+    // The update check of the first activation (opdatering.cpp).
+    void buildOpdatering(QWidget *side2);
     bool checkOpdates();
+    void opdateringAfterDownload();
+    void hjemmesiden();
+    DownLoadURL *opdatering = nullptr;
+    QUrl hjemmesideURL;
+    bool vaertHarBegyndt = false; // a modal window opened while the check ran
 
     void FormShow();
     void FormActivate();

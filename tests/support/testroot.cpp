@@ -6,11 +6,14 @@
 #include <QStringList>
 #include <stdexcept>
 
-TestRoot::TestRoot() : m_previous(qgetenv("KVIDREL_ROOT"))
+TestRoot::TestRoot()
+    : m_previous(qgetenv("KVIDREL_ROOT")), m_previousServer(qgetenv("KVIDREL_UPDATE_SERVER")),
+      m_serverWasSet(qEnvironmentVariableIsSet("KVIDREL_UPDATE_SERVER"))
 {
     if (!m_dir.isValid())
         throw std::runtime_error("no temporary folder");
     qputenv("KVIDREL_ROOT", path().toLocal8Bit());
+    qputenv("KVIDREL_UPDATE_SERVER", QByteArray());
 }
 
 TestRoot::~TestRoot()
@@ -19,6 +22,10 @@ TestRoot::~TestRoot()
         qunsetenv("KVIDREL_ROOT");
     else
         qputenv("KVIDREL_ROOT", m_previous);
+    if (m_serverWasSet)
+        qputenv("KVIDREL_UPDATE_SERVER", m_previousServer);
+    else
+        qunsetenv("KVIDREL_UPDATE_SERVER");
 }
 
 QByteArray readAllBytes(const QString &path)

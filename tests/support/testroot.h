@@ -12,7 +12,8 @@ inline void PrintTo(const QString &s, std::ostream *os)
 }
 
 // A fresh data root for one test: KVIDREL_ROOT points into a temporary folder,
-// so no test ever touches a real home.
+// so no test ever touches a real home. The update check is off (an empty
+// KVIDREL_UPDATE_SERVER) unless a test points it at a server of its own.
 class TestRoot
 {
 public:
@@ -25,6 +26,8 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_previous;
+    QByteArray m_previousServer;
+    bool m_serverWasSet = false;
 };
 
 // Byte helpers for tests that make files byte by byte.
