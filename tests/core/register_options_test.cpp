@@ -24,7 +24,7 @@ DeltagerRegister loadBytes(const TestRoot &root, const QByteArray &bytes)
 TEST(Register, IncompleteGroupsOfThreeAreIgnored)
 {
     TestRoot root;
-    for (const QByteArray bytes : {QByteArray(), QByteArray("A\r\n"), QByteArray("A\r\n\r\n")}) {
+    for (const QByteArray &bytes : {QByteArray(), QByteArray("A\r\n"), QByteArray("A\r\n\r\n")}) {
         const DeltagerRegister reg = loadBytes(root, bytes);
         EXPECT_EQ(reg.maxIndex, -1);
         EXPECT_EQ(reg.Index, -1);
@@ -97,8 +97,8 @@ TEST(Options, MalformedFilesGiveNoOptions)
     TestRoot root;
     const QString fil = root.tempPath() + "/Egenskaber.txt";
     EXPECT_FALSE(readOptions(fil));
-    for (const QByteArray bad : {QByteArray("Sky\r\n10\r\n"), QByteArray("Sky\r\nti\r\n100\r\n"),
-                                 QByteArray("Sky\r\n10\r\n\r\n")}) {
+    for (const QByteArray &bad : {QByteArray("Sky\r\n10\r\n"), QByteArray("Sky\r\nti\r\n100\r\n"),
+                                  QByteArray("Sky\r\n10\r\n\r\n")}) {
         writeAllBytes(fil, bad);
         EXPECT_FALSE(readOptions(fil)) << bad.constData();
     }
