@@ -38,10 +38,9 @@ QPushButton *knap(const QIcon &billede, int bredde, const char *navn)
     return b;
 }
 
-// The current question: money green in a sky blue frame.
-void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
+// Both lists stand in a raised sky blue frame.
+void saetHimmelRamme(TListe &L)
 {
-    saetEtFelt(L, SpmTekst);
     L.SetColor(clSkyBlue);
     TXCompoRamme &G = L.GrundRamme();
     G.SetBredde(1);
@@ -49,6 +48,13 @@ void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
     G.SetArt(rtUd);
     G.SetAfstandLodret(4);
     G.SetAfstandVandret(4);
+}
+
+// The current question: money green in a sky blue frame.
+void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
+{
+    saetEtFelt(L, SpmTekst);
+    saetHimmelRamme(L);
     TXFeltRamme &F = L.FeltRamme();
     F.SetBredde(1);
     F.SetArt(rtIngen);
@@ -63,13 +69,7 @@ void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
 // again to deselect it.
 void saetSvarDisplay(TListe &L, TCompoTekst &SpmTekst)
 {
-    L.SetColor(clSkyBlue);
-    TXCompoRamme &G = L.GrundRamme();
-    G.SetBredde(1);
-    G.SetDybde(1);
-    G.SetArt(rtUd);
-    G.SetAfstandLodret(4);
-    G.SetAfstandVandret(4);
+    saetHimmelRamme(L);
     L.SetAntalVandret(2);
     L.SetAntalLodret(2);
     L.SetAntalFelter(4);
