@@ -133,10 +133,12 @@ TEST(Options, RangeRule)
         EXPECT_EQ(r.maxPoint, c.max) << c.low << "," << c.high;
         EXPECT_EQ(r.lowText.has_value(), c.newLow != nullptr);
         EXPECT_EQ(r.highText.has_value(), c.newHigh != nullptr);
-        if (c.newLow && r.lowText)
+        if (c.newLow && r.lowText) {
             EXPECT_EQ(*r.lowText, c.newLow);
-        if (c.newHigh && r.highText)
+        }
+        if (c.newHigh && r.highText) {
             EXPECT_EQ(*r.highText, c.newHigh);
+        }
     }
     EXPECT_THROW(applyRangeRule("", "10"), RangeError);
     EXPECT_THROW(applyRangeRule("10", ""), RangeError);
