@@ -1,8 +1,10 @@
 #include "appfont.h"
 #include "appwindows.h"
+#include "display.h"
 #include "hintline.h"
 #include "main.h"
 #include "options.h"
+#include "startmaaling.h"
 #include "stylemanager.h"
 #include "translation.h"
 #include "version.h"
@@ -26,6 +28,7 @@ int main(int argc, char **argv)
     // The host's window ends up in front of the board it has just shown.
     mainform->raise();
     mainform->activateWindow();
+    meldNaarKlar({mainform, displayform});
     const int result = QApplication::exec();
     destroyWindows();
     return result;

@@ -1,0 +1,106 @@
+// The point bar's accuracy: the real display window's bar rises to 100, one
+// step per 60 ms tick, while the display window and the main window repaint
+// whole at every tick. It should arrive after 6.0 s.
+
+#include "appwindows.h"
+#include "display.h"
+#include "liste.h"
+#include "maal.h"
+#include "main.h"
+#include "pointbar.h"
+#include "skema.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWindow>
+#include <cmath>
+
+using namespace kvidrel;
+
+namespace {
+
+constexpr int kRunder = 3;
+constexpr double kForventetMs = 100 * 60.0;
+
+// A question on both boards, as a game shows it.
+void fyldTavlerne()
+{
+    const QString spm =
+        QStringLiteral("Hvilken dansk forfatter skrev eventyret om den grimme ælling, og i "
+                       "hvilken by på Fyn blev han født?");
+    const QStringList svar{QStringLiteral("A: H.C. Andersen, Odense"),
+                           QStringLiteral("B: Karen Blixen, Rungsted"),
+                           QStringLiteral("C: Søren Kierkegaard, København"),
+                           QStringLiteral("D: Johannes V. Jensen, Farsø")};
+    for (TListe *liste : {displayform->spmDisplay, mainform->spmDisplay})
+        liste->TekstFelt(0, spm);
+    for (TListe *liste : {displayform->svarDisplay, mainform->svarDisplay}) {
+        for (int i = 0; i < 4; ++i)
+            liste->TekstFelt(i, svar[i]);
+    }
+    displayform->NavneDisplay->TekstFelt(0, QStringLiteral("Åse Østergård"));
+    displayform->infoListe->TekstFelt(3, QStringLiteral("RIGTIGT: 40 point"));
+}
+
+// Milliseconds from the start of the bar to its arrival.
+double enGang()
+{
+    QElapsedTimer ur;
+    double ankomst = -1;
+    QEventLoop loop;
+    const auto forbindelse = QObject::connect(displayform->Timer, &QTimer::timeout, [&] {
+        displayform->repaint();
+        mainform->repaint();
+        if (ankomst < 0 && displayform->pointBar->Tilstand() == TPointBar::TTilstand::Pause) {
+            ankomst = ur.nsecsElapsed() / 1e6;
+            loop.quit();
+        }
+    });
+    ur.start();
+    displayform->startTimer(100);
+    QTimer::singleShot(3 * kForventetMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(forbindelse);
+    return ankomst;
+}
+
+bool vist(QWidget *w)
+{
+    QElapsedTimer ur;
+    ur.start();
+    while (!(w->windowHandle() && w->windowHandle()->isExposed()) && ur.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return w->windowHandle() && w->windowHandle()->isExposed();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const maal::DataRod rod;
+    createWindows();
+    mainform->show();
+    if (!vist(mainform) || !vist(displayform)) {
+        std::printf("point bar: the windows were not shown\n");
+        return 1;
+    }
+    fyldTavlerne();
+    bool ok = true;
+    std::vector<double> tider;
+    for (int i = 0; i < kRunder; ++i) {
+        const double ms = enGang();
+        tider.push_back(ms);
+        ok &= std::abs(ms - kForventetMs) <= 0.02 * kForventetMs;
+    }
+    std::sort(tider.begin(), tider.end());
+    std::printf("%-42s %9.1f ms (runs %.1f to %.1f) vs 100 ticks of 60 ms %6.1f ms  goal within "
+                "2%%  %s\n",
+                "point bar arrival, boards repainting", maal::median(tider), tider.front(),
+                tider.back(), kForventetMs, ok ? "MET" : "MISSED");
+    destroyWindows();
+    return ok ? 0 : 2;
+}
