@@ -136,6 +136,9 @@ Tdisplayform::Tdisplayform(QWidget *parent)
     infoListe->setGeometry(0, kBoardHeight, kClientWidth, kInfoHeight);
 
     Timer = new QTimer(this);
+    // A coarse timer may round each tick by up to 5%, and the rounding adds up
+    // over the hundred ticks the players watch.
+    Timer->setTimerType(Qt::PreciseTimer);
     Timer->setInterval(timerInterval());
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
     FormCreate();
