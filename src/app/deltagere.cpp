@@ -1,5 +1,6 @@
 #include "deltagere.h"
 
+#include "buttonicon.h"
 #include "dialogpictures.h"
 
 #include "action.h"
@@ -64,7 +65,7 @@ QToolButton *toolButton(const QString &text, QStyle::StandardPixmap icon, const 
     auto *b = listrows::named(new QToolButton, name);
     if (text.isEmpty()) {
         b->setAutoRaise(true);
-        b->setIcon(b->style()->standardIcon(icon));
+        b->setIcon(buttonIcon(icon));
     } else {
         b->setText(text);
     }

@@ -4,6 +4,7 @@
 #include "almenx.h"
 #include "appfont.h"
 #include "browser.h"
+#include "buttonicon.h"
 #include "dataroot.h"
 #include "errors.h"
 #include "hintline.h"
@@ -48,7 +49,7 @@ constexpr int kDesignHoejde = 451;
 QToolButton *knap(QToolBar *bar, const char *navn, QStyle::StandardPixmap billede)
 {
     auto *k = listrows::named(new QToolButton(bar), navn);
-    k->setIcon(bar->style()->standardIcon(billede));
+    k->setIcon(buttonIcon(billede));
     k->setAutoRaise(true);
     bar->addWidget(k);
     return k;

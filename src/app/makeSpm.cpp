@@ -2,7 +2,9 @@
 
 #include "action.h"
 #include "billedfelt.h"
+#include "buttonicon.h"
 #include "dataroot.h"
+#include "digitvalidator.h"
 #include "errors.h"
 #include "groupfolders.h"
 #include "hintline.h"
@@ -21,7 +23,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -78,7 +79,7 @@ QToolButton *speedButton(QStyle::StandardPixmap icon, const char *name)
 {
     auto *b = listrows::named(new QToolButton, name);
     b->setAutoRaise(true);
-    b->setIcon(b->style()->standardIcon(icon));
+    b->setIcon(buttonIcon(icon));
     return b;
 }
 
@@ -258,8 +259,7 @@ QWidget *Tspmform::buildQuestionPage()
     pointGruppe->setItemIndex(0);
     pointEdit = edit("pointEdit");
     pointEdit->setMaxLength(7);
-    pointEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), pointEdit));
+    pointEdit->setValidator(new DigitValidator(-1, pointEdit));
     pointEdit->setEnabled(false);
     auto *pointRow = new QHBoxLayout;
     pointRow->addWidget(pointGruppe);
