@@ -5,6 +5,7 @@
 #include "browser.h"
 #include "dataroot.h"
 #include "dialogpictures.h"
+#include "digitvalidator.h"
 #include "display.h"
 #include "download.h"
 #include "errors.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -52,8 +52,7 @@ const QString kPointHighHint = QStringLiteral("Højeste pointværdi");
 QLineEdit *pointEdit(QWidget *parent, const QString &hint)
 {
     auto *edit = new QLineEdit(parent);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), edit));
+    edit->setValidator(new DigitValidator(3, edit));
     hintline::setHint(edit, hint);
     return edit;
 }

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTreeWidgetItemIterator>
@@ -78,7 +77,7 @@ void tagUd(QTreeWidget *trae, QTreeWidgetItem *node)
 // The page name a link or path names: its file name without folder and extension.
 QString filnavnUdenEndelse(const QString &sti)
 {
-    QString navn = sti.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
+    QString navn = sti.mid(std::max(sti.lastIndexOf(u'/'), sti.lastIndexOf(u'\\')) + 1);
     const qsizetype punktum = navn.lastIndexOf(u'.');
     return punktum < 0 ? navn : navn.left(punktum);
 }
