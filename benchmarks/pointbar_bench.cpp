@@ -1,6 +1,7 @@
 // The point bar's accuracy: the real display window's bar rises to 100, one
 // step per 60 ms tick, while the display window and the main window repaint
-// whole at every tick. It should arrive after 6.0 s.
+// whole at every tick. It should arrive after 6.0 s; the figure is the median of
+// a few rises, beside the fastest and the slowest.
 
 #include "appwindows.h"
 #include "display.h"
@@ -20,7 +21,7 @@ using namespace kvidrel;
 
 namespace {
 
-constexpr int kRunder = 3;
+constexpr int kRunder = 5;
 constexpr double kForventetMs = 100 * 60.0;
 
 // A question on both boards, as a game shows it.
@@ -89,18 +90,18 @@ int main(int argc, char **argv)
         return 1;
     }
     fyldTavlerne();
-    bool ok = true;
     std::vector<double> tider;
-    for (int i = 0; i < kRunder; ++i) {
-        const double ms = enGang();
-        tider.push_back(ms);
-        ok &= std::abs(ms - kForventetMs) <= 0.02 * kForventetMs;
-    }
+    for (int i = 0; i < kRunder; ++i)
+        tider.push_back(enGang());
     std::sort(tider.begin(), tider.end());
-    std::printf("%-42s %9.1f ms (runs %.1f to %.1f) vs 100 ticks of 60 ms %6.1f ms  goal within "
-                "2%%  %s\n",
-                "point bar arrival, boards repainting", maal::median(tider), tider.front(),
-                tider.back(), kForventetMs, ok ? "MET" : "MISSED");
+    const double median = maal::median(tider);
+    const double afvigelse = (median - kForventetMs) / kForventetMs;
+    // A rise that never arrived sorts first.
+    const bool ok = tider.front() >= 0 && std::abs(afvigelse) <= 0.02;
+    std::printf("%-42s %9.1f ms  vs %-22s %9.1f ms   off %+5.1f%%  goal within 2%%  %s"
+                "  (runs %.1f to %.1f ms)\n",
+                "point bar, 100 ticks, boards repainting", median, "6.0 s", kForventetMs,
+                100 * afvigelse, ok ? "MET" : "MISSED", tider.front(), tider.back());
     destroyWindows();
     return ok ? 0 : 2;
 }
