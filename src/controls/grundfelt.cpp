@@ -1,9 +1,12 @@
 #include "grundfelt.h"
 
+#include "skala.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <utility>
 
 namespace kvidrel {
@@ -40,7 +43,8 @@ Qt::CursorShape toQtCursor(TCursor Cursor)
     }
 }
 
-TGrundFelt::TGrundFelt(QWidget *AOwner) : QWidget(AOwner)
+TGrundFelt::TGrundFelt(QWidget *AOwner)
+    : QWidget(AOwner), FSkala(std::max(devicePixelRatioF(), qreal(1)))
 {
     // Every pixel comes from the picture, so Qt need not clear the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,17 +92,21 @@ bool TGrundFelt::Enabled() const
 void TGrundFelt::SikrStoerrelse()
 {
     const QSize Str(qMax(width(), 1), qMax(height(), 1));
-    if (FBillede.size() == Str)
+    if (FBilledStr == Str && sammeSkala(FBillede.devicePixelRatio(), FSkala))
         return;
     // The canvas object stays; only its painter moves to the new picture.
     if (FMaler.isActive())
         FMaler.end();
-    FBillede = QImage(Str, QImage::Format_RGB32);
+    FBillede = skaleretBillede(Str, FSkala);
+    FBilledStr = Str;
     FBillede.fill(toQColor(FColor, palette()));
     FMaler.begin(&FBillede);
     // Shapes and texts land on exact pixels.
     FMaler.setRenderHint(QPainter::Antialiasing, false);
     FMaler.setRenderHint(QPainter::TextAntialiasing, false);
+    // Pictures in the fields are stretched anyway when scaled up; smoothed,
+    // they do not turn blocky.
+    FMaler.setRenderHint(QPainter::SmoothPixmapTransform, !sammeSkala(FSkala, 1));
     if (!FCanvas)
         FCanvas = std::make_unique<TCanvas>(&FMaler);
     FCanvas->SetGlatTekst(FGlatTekst);
@@ -161,18 +169,23 @@ bool TGrundFelt::event(QEvent *event)
 
 void TGrundFelt::paintEvent(QPaintEvent *)
 {
+    QPainter P(this);
+    const qreal Skala = maleSkala(P);
+    if (!sammeSkala(Skala, FSkala)) {
+        FSkala = Skala;
+        FUgyldig = true;
+    }
     SikrStoerrelse();
     if (FUgyldig)
         TegnBillede();
-    QPainter P(this);
-    P.drawImage(0, 0, FBillede);
+    visBillede(P, FBillede);
 }
 
 void TGrundFelt::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // Qt also sends one when only the contents margins change.
-    if (event->size() != FBillede.size())
+    if (event->size() != FBilledStr)
         Invalidate();
 }
 

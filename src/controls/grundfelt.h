@@ -6,7 +6,9 @@
 // direct redraw draws a part of it at once through Canvas and is shown with the
 // next paint event, so the picture is up to date before the drawing call returns.
 // The canvas is one object for the control's lifetime, so a scroll bar may keep
-// drawing on it between paints.
+// drawing on it between paints. The picture follows the scale of the paint (see
+// skala.h); a paint at a new scale draws it afresh, and direct drawing uses the
+// scale last painted at.
 
 #include "canvas.h"
 #include "drawtypes.h"
@@ -65,8 +67,9 @@ public:
     // control's font and a solid brush in Color. What is drawn on it is shown at
     // the next paint event.
     TCanvas &Canvas();
-    // The control's picture as drawn so far.
+    // The control's picture as drawn so far, at Skala device pixels per pixel.
     const QImage &Billede();
+    qreal Skala() const { return FSkala; }
 
     // The whole control is to be painted again (at the next paint event).
     void Invalidate();
@@ -95,6 +98,8 @@ private:
     TColor FColor = clWindow;
     TFont FFont;
     QImage FBillede;
+    QSize FBilledStr; // FBillede's size in the control's own pixels
+    qreal FSkala;
     QPainter FMaler; // stays active on FBillede
     std::unique_ptr<TCanvas> FCanvas;
     bool FUgyldig = true;

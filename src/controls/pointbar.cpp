@@ -46,8 +46,13 @@ void TPointBar::paintEvent(QPaintEvent *)
             p.fillRect(bar, toQColor(FBarFarve));
         }
     }
-    p.setPen(toQColor(clGray));
-    p.drawRect(alt.adjusted(0, 0, -1, -1));
+    // The outline as fills, not a pen: scaled up, a pen would be centred on
+    // the edge and leave half of it outside the bar.
+    const QColor Graa = toQColor(clGray);
+    p.fillRect(QRect(alt.left(), alt.top(), alt.width(), 1), Graa);
+    p.fillRect(QRect(alt.left(), alt.bottom(), alt.width(), 1), Graa);
+    p.fillRect(QRect(alt.left(), alt.top(), 1, alt.height()), Graa);
+    p.fillRect(QRect(alt.right(), alt.top(), 1, alt.height()), Graa);
 }
 
 } // namespace kvidrel

@@ -1,15 +1,19 @@
 #include "rulbar.h"
 
 #include "canvas.h"
+#include "skala.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kvidrel {
 
 TRulBar::TRulBar(QWidget *AOwner) : QWidget(AOwner)
 {
+    FSkala = std::max(devicePixelRatioF(), qreal(1));
     FRamme.SetArt(rtInd);
     FRamme.SetBredde(0);
     for (TXKnabRamme *Knab : {&FKnabRamme, &FKnabberRamme}) {
@@ -529,14 +533,23 @@ void TRulBar::MusUp(std::int32_t, std::int32_t)
 void TRulBar::paintEvent(QPaintEvent *)
 {
     QPainter P(this);
-    P.drawImage(0, 0, FBillede);
+    const qreal Skala = maleSkala(P);
+    if (!FCanvas && !sammeSkala(Skala, FSkala)) {
+        FSkala = Skala;
+        NytBillede();
+    }
+    visBillede(P, FBillede);
 }
 
 void TRulBar::resizeEvent(QResizeEvent *)
 {
-    if (FCanvas)
-        return;
-    FBillede = QImage(size(), QImage::Format_RGB32);
+    if (!FCanvas)
+        NytBillede();
+}
+
+void TRulBar::NytBillede()
+{
+    FBillede = skaleretBillede(size(), FSkala);
     OpdaterEgen();
 }
 

@@ -136,6 +136,8 @@ private:
     void Forandret();
     void RammeChange();
     void OpdaterEgen();
+    // The bar's own picture made afresh at its size and FSkala, and drawn.
+    void NytBillede();
     void AnvendStandard();
 
     void PaintPos();
@@ -185,6 +187,7 @@ private:
     std::int32_t FRulAntal = 0; // positions of the last layout
     bool FStille = false;       // frame changes are reported once, by the caller
     QImage FBillede;
+    qreal FSkala = 1; // the scale of the last paint, see skala.h
 };
 
 } // namespace kvidrel

@@ -1,0 +1,189 @@
+// The board scaled up to a projector, and a high-density screen: our own
+// controls must draw there at the real pixel density. Their texts are compared
+// with a QLabel drawing the same text natively at the scaled size, their frames
+// with the design-size picture.
+
+#include "pointbar.h"
+#include "rulbar.h"
+#include "skala.h"
+#include "vinduesfelter.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+
+using namespace vinduesfelter;
+
+namespace {
+
+constexpr qreal kFuldSkaerm = 1.65; // 1080 / 654: the board on a 1920 by 1080 projector
+const QString kSpm = QStringLiteral("Hvilken by er Danmarks hovedstad?");
+
+// The display's question field: white, a raised money green frame with an
+// outline, smoothed Tahoma 21 in one field.
+struct SpmFelt
+{
+    TCompoTekst Tekst;
+    Liste L;
+
+    SpmFelt()
+    {
+        SaetSpmTekst(Tekst);
+        L.resize(520, 80);
+        L.SetAntalVandret(1);
+        L.SetAntalLodret(1);
+        L.SetAntalFelter(1);
+        L.SetRulFunktion(false);
+        L.SetMusOver(false);
+        L.SetCompoTekst(&Tekst);
+        L.SetGlatTekst(true);
+        L.SetColor(clWhite);
+        TXCompoRamme &G = L.GrundRamme();
+        G.SetBredde(2);
+        G.SetDybde(1);
+        G.SetArt(rtUd);
+        G.SetFarve(clMoneyGreen);
+        G.SetOmrids(true);
+        L.FeltRamme().SetFeltFarve(clMoneyGreen);
+        L.SetFont(Tahoma(21));
+        L.TekstFelt(0, kSpm);
+    }
+
+    // The field's inner rectangle (without frames) at Skala.
+    QRect Tekstomraade(qreal Skala) const
+    {
+        const TRect &R = L.Felt()[0].IR;
+        return QRect(QPoint(int(std::ceil(R.Left * Skala)), int(std::ceil(R.Top * Skala))),
+                     QPoint(int(R.Right * Skala) - 1, int(R.Bottom * Skala) - 1));
+    }
+};
+
+// The same text drawn natively by a QLabel at the scaled pixel size.
+QImage Etiket(const SpmFelt &F, qreal Skala, qreal Dpr = 1)
+{
+    QFont Font(QFontInfo(toQFont(F.L.Font())).family());
+    Font.setPixelSize(qRound(F.L.Font().Height * Skala));
+    QLabel E(kSpm);
+    E.setFont(Font);
+    E.setAutoFillBackground(true);
+    QPalette P = E.palette();
+    P.setColor(QPalette::Window, Qt::white);
+    P.setColor(QPalette::WindowText, Qt::black);
+    E.setPalette(P);
+    E.resize(E.sizeHint());
+    QImage B((E.size() * Dpr), QImage::Format_RGB32);
+    B.setDevicePixelRatio(Dpr);
+    E.render(&B);
+    return B;
+}
+
+// How soft the glyph edges are: of the pixels the black text touches in R,
+// the share drawn in a blend with the background rather than in full black.
+// A picture blown up from design size keeps the design size's share, and
+// smoothing it raises the share.
+double Blandingsandel(const QImage &B, const QRect &R)
+{
+    const QRgb Baggrund = B.pixel(R.topLeft());
+    int Blaek = 0;
+    int Blandet = 0;
+    for (int y = R.top(); y <= R.bottom(); ++y)
+        for (int x = R.left(); x <= R.right(); ++x) {
+            const QRgb c = B.pixel(x, y);
+            if (c == Baggrund)
+                continue;
+            ++Blaek;
+            Blandet += c != qRgb(0, 0, 0);
+        }
+    return Blaek == 0 ? 1 : double(Blandet) / Blaek;
+}
+
+// Columns from the left edge, on the middle row, before the field's white.
+int RammeBredde(const QImage &B)
+{
+    const int y = B.height() / 2;
+    int x = 0;
+    while (x < B.width() && B.pixel(x, y) != qRgb(255, 255, 255))
+        ++x;
+    return x;
+}
+
+QImage Gengivet(QWidget &W, qreal Skala)
+{
+    QImage B(QSize(int(std::ceil(W.width() * Skala)), int(std::ceil(W.height() * Skala))),
+             QImage::Format_RGB32);
+    B.fill(Qt::red);
+    QPainter P(&B);
+    P.scale(Skala, Skala);
+    W.render(&P);
+    return B;
+}
+
+void Gem(const QImage &B, const QString &Navn)
+{
+    const QString Sti = QDir::temp().filePath(Navn);
+    B.save(Sti);
+    std::cout << "[ billede  ] " << Sti.toStdString() << std::endl;
+}
+
+TEST(Skala, BoardTextAtFullScreenScaleIsAsSharpAsANativeLabel)
+{
+    SpmFelt F;
+    const QImage Design = Gengivet(F.L, 1);
+    EXPECT_EQ(Design, F.L.Billede()) << "at design size the picture is shown as it is";
+
+    // The way full screen shows the board: rendered through a scaled painter.
+    const QImage Stor = Gengivet(F.L, kFuldSkaerm);
+    EXPECT_TRUE(sammeSkala(F.L.Skala(), kFuldSkaerm));
+    const QImage Label = Etiket(F, kFuldSkaerm);
+    const double Vores = Blandingsandel(Stor, F.Tekstomraade(kFuldSkaerm));
+    const double Naturlig = Blandingsandel(Label, Label.rect());
+    const double Opblaest = Blandingsandel(Design, F.Tekstomraade(1));
+    std::cout << "[ grå      ] skaleret " << Vores << ", etiket " << Naturlig << ", 1x " << Opblaest
+              << std::endl;
+    EXPECT_LE(Vores, Naturlig * 1.1);
+    EXPECT_LT(Vores, Opblaest * 0.9) << "not the design-size picture blown up";
+    // The frame grows with the board.
+    EXPECT_EQ(RammeBredde(Design), 2);
+    EXPECT_EQ(RammeBredde(Stor), 3);
+
+    // The other way full screen may take: the field in a scaled graphics view.
+    SpmFelt I;
+    QGraphicsScene Scene;
+    QGraphicsProxyWidget *Proxy = Scene.addWidget(&I.L);
+    QGraphicsView View(&Scene);
+    View.setFrameShape(QFrame::NoFrame);
+    View.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    View.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    View.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    View.scale(kFuldSkaerm, kFuldSkaerm);
+    View.resize(Stor.size());
+    View.show();
+    const QImage Vist = View.viewport()->grab().toImage();
+    EXPECT_TRUE(sammeSkala(I.L.Skala(), kFuldSkaerm));
+    EXPECT_LE(Blandingsandel(Vist, I.Tekstomraade(kFuldSkaerm)), Naturlig * 1.1);
+    Proxy->setWidget(nullptr); // the scene must not delete it
+
+    QImage Side(std::max(Stor.width(), Label.width()),
+                Stor.height() + Label.height() + Vist.height() + 20, QImage::Format_RGB32);
+    Side.fill(Qt::darkGray);
+    QPainter P(&Side);
+    P.drawImage(0, 0, Stor);
+    P.drawImage(0, Stor.height() + 10, Label);
+    P.drawImage(0, Stor.height() + Label.height() + 20, Vist);
+    P.end();
+    Gem(Side, QStringLiteral("kvidrel-skala-165.png"));
+
+    // Back at design size, every pixel is as before.
+    EXPECT_EQ(Gengivet(F.L, 1), Design);
+}
+
+} // namespace
