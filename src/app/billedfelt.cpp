@@ -1,5 +1,6 @@
 #include "billedfelt.h"
 
+#include "skala.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -25,12 +26,14 @@ void BilledFelt::LoadFromFile(const QString &path)
                                        "eller dens format kendes ikke.")
                             .arg(QDir::toNativeSeparators(path)));
     m_image = std::move(image);
+    m_vist = QImage();
     update();
 }
 
 void BilledFelt::Clear()
 {
     m_image = QImage();
+    m_vist = QImage();
     update();
 }
 
@@ -53,10 +56,17 @@ void BilledFelt::paintEvent(QPaintEvent *)
     if (m_image.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSize size = m_image.size().scaled(this->size(), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
-    painter.drawImage(target, m_image);
+    const QPoint corner((width() - size.width()) / 2, (height() - size.height()) / 2);
+    // Scaled from the file's own pixels straight to the screen's, at the full
+    // screen board's scale too, never through a picture at design size.
+    const qreal scale = maleSkala(painter);
+    const QSize pixels = skaleretStoerrelse(size, scale);
+    if (m_vist.size() != pixels || !sammeSkala(m_vist.devicePixelRatio(), scale)) {
+        m_vist = m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_vist.setDevicePixelRatio(scale);
+    }
+    visBillede(painter, m_vist, corner);
 }
 
 } // namespace kvidrel

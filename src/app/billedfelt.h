@@ -30,6 +30,9 @@ protected:
 
 private:
     QImage m_image;
+    // m_image scaled smoothly to the device pixels it was last shown on; a
+    // large photo is not scaled again at every paint.
+    QImage m_vist;
 };
 
 } // namespace kvidrel

@@ -35,20 +35,25 @@ bool sammeSkala(qreal A, qreal B)
     return std::abs(A - B) < 1e-6;
 }
 
-QImage skaleretBillede(QSize Str, qreal Skala)
+QSize skaleretStoerrelse(QSize Str, qreal Skala)
 {
     // A hair below a whole pixel is floating-point noise, not a pixel more.
     const auto Pixels = [Skala](int N) { return int(std::ceil(N * Skala - 1e-6)); };
-    QImage Billede(Pixels(Str.width()), Pixels(Str.height()), QImage::Format_RGB32);
+    return {Pixels(Str.width()), Pixels(Str.height())};
+}
+
+QImage skaleretBillede(QSize Str, qreal Skala)
+{
+    QImage Billede(skaleretStoerrelse(Str, Skala), QImage::Format_RGB32);
     Billede.setDevicePixelRatio(Skala);
     return Billede;
 }
 
-void visBillede(QPainter &P, const QImage &Billede)
+void visBillede(QPainter &P, const QImage &Billede, QPointF Sted)
 {
     P.setRenderHint(QPainter::SmoothPixmapTransform,
                     !sammeSkala(enhedSkala(P), Billede.devicePixelRatio()));
-    P.drawImage(QPointF(0, 0), Billede);
+    P.drawImage(Sted, Billede);
 }
 
 } // namespace kvidrel

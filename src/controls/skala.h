@@ -8,6 +8,7 @@
 // its painter scale everything.
 
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 
 class QPainter;
@@ -21,12 +22,14 @@ qreal maleSkala(const QPainter &P);
 
 bool sammeSkala(qreal A, qreal B);
 
+// The device pixels that Str design pixels cover at Skala.
+QSize skaleretStoerrelse(QSize Str, qreal Skala);
 // A picture for a control of Str design pixels painted at Skala.
 QImage skaleretBillede(QSize Str, qreal Skala);
 
-// Shows Billede at the widget's origin. When its density matches the paint's,
-// each picture pixel lands on one device pixel, without smoothing that would
-// blur it at a fractional offset.
-void visBillede(QPainter &P, const QImage &Billede);
+// Shows Billede with its top left corner at Sted. When its density matches the
+// paint's, each picture pixel lands on one device pixel, without smoothing that
+// would blur it at a fractional offset.
+void visBillede(QPainter &P, const QImage &Billede, QPointF Sted = {});
 
 } // namespace kvidrel

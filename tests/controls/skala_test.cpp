@@ -106,10 +106,9 @@ double Blandingsandel(const QImage &B, const QRect &R)
     return Blaek == 0 ? 1 : double(Blandet) / Blaek;
 }
 
-// Columns from the left edge, on the middle row, before the field's white.
-int RammeBredde(const QImage &B)
+// Columns from the left edge, on row y, before the field's white.
+int RammeBredde(const QImage &B, int y)
 {
-    const int y = B.height() / 2;
     int x = 0;
     while (x < B.width() && B.pixel(x, y) != qRgb(255, 255, 255))
         ++x;
@@ -152,8 +151,8 @@ TEST(Skala, BoardTextAtFullScreenScaleIsAsSharpAsANativeLabel)
     EXPECT_LE(Vores, Naturlig * 1.1);
     EXPECT_LT(Vores, Opblaest * 0.9) << "not the design-size picture blown up";
     // The frame grows with the board.
-    EXPECT_EQ(RammeBredde(Design), 2);
-    EXPECT_EQ(RammeBredde(Stor), 3);
+    EXPECT_EQ(RammeBredde(Design, 40), 2);
+    EXPECT_EQ(RammeBredde(Stor, 66), 3);
 
     // The other way full screen may take: the field in a scaled graphics view.
     SpmFelt I;
@@ -182,8 +181,69 @@ TEST(Skala, BoardTextAtFullScreenScaleIsAsSharpAsANativeLabel)
     P.end();
     Gem(Side, QStringLiteral("kvidrel-skala-165.png"));
 
+    // A text written between paints is drawn at once at the scale last painted
+    // at, just as a full paint at that scale draws it.
+    F.L.TekstFelt(0, QStringLiteral("København"));
+    SpmFelt Frisk;
+    Frisk.L.TekstFelt(0, QStringLiteral("København"));
+    EXPECT_EQ(Gengivet(F.L, kFuldSkaerm), Gengivet(Frisk.L, kFuldSkaerm));
+
     // Back at design size, every pixel is as before.
+    F.L.TekstFelt(0, kSpm);
     EXPECT_EQ(Gengivet(F.L, 1), Design);
+}
+
+// A high-density screen: everything drawn at twice the density. Apart from
+// glyphs and the scroll bar's arrows, which are drawn anew at the finer grid,
+// the picture is the design-size picture with each pixel doubled, so lines and
+// frames are exactly twice as wide.
+TEST(Skala, HighDensityDrawsFramesTwiceAsWideAndTextsNatively)
+{
+    QWidget Tavle;
+    Tavle.resize(600, 160);
+    Tavle.setAutoFillBackground(true);
+    SpmFelt F;
+    F.L.setParent(&Tavle);
+    TPointBar Bar(&Tavle);
+    Bar.setGeometry(530, 0, 30, 150);
+    Bar.SetTilstand(TPointBar::TTilstand::Normal);
+    Bar.SetPosition(40);
+    TRulBar Rul(&Tavle);
+    Rul.setGeometry(570, 0, 16, 100);
+    Rul.SetRulAntal(10);
+
+    QImage Design(Tavle.size(), QImage::Format_RGB32);
+    Tavle.render(&Design);
+    QImage Dobbelt(Tavle.size() * 2, QImage::Format_RGB32);
+    Dobbelt.setDevicePixelRatio(2);
+    Tavle.render(&Dobbelt);
+    EXPECT_EQ(F.L.Billede().size(), F.L.size() * 2);
+    EXPECT_EQ(Rul.Billede().size(), Rul.size() * 2);
+
+    const QRect Tekst = F.Tekstomraade(1);
+    // The buttons' frames lie on Right and Bottom too.
+    const auto Knap = [&Rul](const TRect &R) {
+        return QRect(QPoint(R.Left, R.Top), QPoint(R.Right, R.Bottom)).translated(Rul.pos());
+    };
+    const QRect Pile[] = {Knap(Rul.Maal().OpR), Knap(Rul.Maal().NedR)};
+    int Forskellige = 0;
+    for (int y = 0; y < Dobbelt.height(); ++y)
+        for (int x = 0; x < Dobbelt.width(); ++x) {
+            const QPoint D(x / 2, y / 2);
+            if (Tekst.contains(D) || Pile[0].contains(D) || Pile[1].contains(D))
+                continue;
+            Forskellige += Dobbelt.pixel(x, y) != Design.pixel(D);
+        }
+    EXPECT_EQ(Forskellige, 0);
+    EXPECT_EQ(RammeBredde(Dobbelt, 80), 4);
+
+    const QImage Label = Etiket(F, 1, 2);
+    const double Vores = Blandingsandel(Dobbelt, F.Tekstomraade(2));
+    std::cout << "[ grå      ] dpr 2 " << Vores << ", etiket "
+              << Blandingsandel(Label, Label.rect()) << std::endl;
+    EXPECT_LE(Vores, Blandingsandel(Label, Label.rect()) * 1.1);
+    EXPECT_LT(Vores, Blandingsandel(Design, Tekst) * 0.9);
+    Gem(Dobbelt, QStringLiteral("kvidrel-skala-dpr2.png"));
 }
 
 } // namespace
