@@ -9,7 +9,6 @@
 #include "vinduesfelter.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
