@@ -40,6 +40,8 @@ void createWindows()
     mainform = new Tmainform;
     setMainWindow(mainform);
     displayform = create<Tdisplayform>();
+    // The host may be looking at the board, in full screen, when answering.
+    mainform->saetTaster(displayform);
     spmform = create<Tspmform>();
     egenskabsform = create<Tegenskabsform>();
     omform = create<Tomform>();

@@ -3,6 +3,7 @@
 #include "appfont.h"
 #include "billedfelt.h"
 #include "canvas.h"
+#include "fuldskaerm.h"
 #include "liste.h"
 #include "main.h"
 #include "pointbar.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -121,6 +123,10 @@ Tdisplayform::Tdisplayform(QWidget *parent)
     setWindowTitle(QStringLiteral("Kvidrel"));
     setFont(tahoma(11));
     setFixedSize(kClientWidth, kClientHeight);
+    tavle = new QWidget(this);
+    // Its own font: in full screen it has no parent to inherit one from.
+    tavle->setFont(tahoma(11));
+    tavle->setFixedSize(kClientWidth, kClientHeight);
 
     saetSpmTekst(SpmTekst);
     saetNavnTekst(NavnTekst);
@@ -129,7 +135,7 @@ Tdisplayform::Tdisplayform(QWidget *parent)
     buildPointPanel()->setGeometry(kLeftPanelWidth, 0, kPointPanelWidth, kBoardHeight);
     buildPages()->setGeometry(kLeftPanelWidth + kPointPanelWidth, 0, kPageWidth, kBoardHeight);
 
-    infoListe = new TListe(this);
+    infoListe = new TListe(tavle);
     saetFelter(*infoListe, SpmTekst, 4, 1, Tahoma(19, clGreen));
     infoListe->SetTekstListe({QStringLiteral("Gruppenavn"), QStringLiteral("Antal spørgsmål"),
                               QStringLiteral("Spørgsmål tilbage"), QString()});
@@ -141,14 +147,25 @@ Tdisplayform::Tdisplayform(QWidget *parent)
     Timer->setTimerType(Qt::PreciseTimer);
     Timer->setInterval(timerInterval());
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+
+    m_fuldskaerm = std::make_unique<Fuldskaerm>(this, tavle);
+    connect(new QShortcut(Qt::Key_F11, this), &QShortcut::activated, this,
+            [this] { skiftFuldskaerm(); });
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+            [this] { m_fuldskaerm->slut(); });
     FormCreate();
 }
 
 Tdisplayform::~Tdisplayform() = default;
 
+void Tdisplayform::skiftFuldskaerm()
+{
+    m_fuldskaerm->skift();
+}
+
 QWidget *Tdisplayform::buildLeftPanel()
 {
-    leftPanel = new QWidget(this);
+    leftPanel = new QWidget(tavle);
     NavneDisplay = new TListe(leftPanel);
     saetEtFelt(*NavneDisplay, NavnTekst);
     NavneDisplay->SetColor(clWhite);
@@ -174,7 +191,7 @@ QWidget *Tdisplayform::buildLeftPanel()
 
 QWidget *Tdisplayform::buildPointPanel()
 {
-    pointPanel = new QWidget(this);
+    pointPanel = new QWidget(tavle);
     pointPanel->setFont(tahoma(13));
     auto bg = pointPanel->palette();
     bg.setColor(QPalette::Window, toQColor(clSkyBlue));
@@ -240,7 +257,7 @@ QWidget *Tdisplayform::buildPointPanel()
 
 QWidget *Tdisplayform::buildPages()
 {
-    displayBog = new QTabWidget(this);
+    displayBog = new QTabWidget(tavle);
     displayBog->tabBar()->setAttribute(Qt::WA_TransparentForMouseEvents);
     displayBog->setFocusPolicy(Qt::NoFocus);
     displayBog->tabBar()->setFocusPolicy(Qt::NoFocus);

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -13,6 +14,7 @@ class QTimer;
 namespace kvidrel {
 
 class BilledFelt;
+class Fuldskaerm;
 class TListe;
 class TPointBar;
 class TSkema;
@@ -37,9 +39,17 @@ public:
     // The bar's clock; tests make it fast.
     static void setTimerInterval(int ms);
 
+    // F11, a double click or the main window's button: the board in full
+    // screen on the screen it stands on; Escape leaves.
+    void skiftFuldskaerm();
+    Fuldskaerm *fuldskaerm() const { return m_fuldskaerm.get(); }
+
     std::int32_t ranPoint = 0; // the current question's value
     std::int32_t spmPoint = 0; // awarded for a right answer, set on arrival
 
+    // Everything the players see, at its design size; the window shows it at
+    // 1x or, in full screen, scaled.
+    QWidget *tavle = nullptr;
     // Left.
     QWidget *leftPanel = nullptr;
     TListe *NavneDisplay = nullptr;
@@ -75,6 +85,8 @@ private:
     QWidget *buildLeftPanel();
     QWidget *buildPointPanel();
     QWidget *buildPages();
+
+    std::unique_ptr<Fuldskaerm> m_fuldskaerm; // before the text components go
 };
 
 extern Tdisplayform *displayform;

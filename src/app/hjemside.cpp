@@ -4,6 +4,7 @@
 #include "main.h"
 
 #include "action.h"
+#include "display.h"
 #include "hintline.h"
 #include "liste.h"
 #include "skema.h"
@@ -113,13 +114,18 @@ QWidget *Tmainform::buildHjem()
     hintline::setHint(spmKnap, QStringLiteral("Vælg eller lav spørgsmål"));
     kvidrellenButton = knap(spilbilleder::startPicture(), 150, "kvidrellenButton");
     nextSpmButton = knap(spilbilleder::naestePicture(), 102, "nextSpmButton");
+    fuldskaermButton = knap(spilbilleder::fuldskaermPicture(), 46, "fuldskaermButton");
+    hintline::setHint(fuldskaermButton,
+                      QStringLiteral("Tavlen i fuld skærm eller tilbage (F11 eller dobbeltklik på "
+                                     "tavlen, Esc forlader fuld skærm)"));
 
     auto *panelBox = new QHBoxLayout(Panel4);
     panelBox->setContentsMargins(2, 3, 4, 3);
     panelBox->setSpacing(4);
-    for (QWidget *w : {static_cast<QWidget *>(infoButton), static_cast<QWidget *>(deltagerButton),
-                       static_cast<QWidget *>(spmKnap), static_cast<QWidget *>(kvidrellenButton),
-                       static_cast<QWidget *>(nextSpmButton)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(infoButton), static_cast<QWidget *>(deltagerButton),
+          static_cast<QWidget *>(spmKnap), static_cast<QWidget *>(kvidrellenButton),
+          static_cast<QWidget *>(nextSpmButton), static_cast<QWidget *>(fuldskaermButton)})
         panelBox->addWidget(w);
     panelBox->addStretch(1);
     panelBox->addWidget(LowEdit);
@@ -136,6 +142,8 @@ QWidget *Tmainform::buildHjem()
     svarDisplay->setFixedHeight(kSvarHeight);
     svarDisplay->SetOnMus(
         [this](QObject *, TMouseButton, std::int32_t FeltNr) { svarDisplayMus(FeltNr); });
+    hintline::setHint(svarDisplay,
+                      QStringLiteral("Klik på spillerens svar, eller tast 1-4 eller A-D"));
 
     auto *hojre = new QVBoxLayout;
     hojre->setSpacing(4);
@@ -158,7 +166,8 @@ QWidget *Tmainform::buildHjem()
     aStart->OnExecute = [this] { aStartExecute(); };
     aStart->OnUpdate = [this] { aStartUpdate(); };
     aStart->attach(kvidrellenButton);
-    aNextSpm = new Action(this, QStringLiteral("Næste"), QStringLiteral("Gå til næste spørgsmål"));
+    aNextSpm = new Action(this, QStringLiteral("Næste"),
+                          QStringLiteral("Gå til næste spørgsmål (tast N eller Page Down)"));
     aNextSpm->OnExecute = [this] { aNextSpmExecute(); };
     aNextSpm->OnUpdate = [this] { aNextSpmUpdate(); };
     aNextSpm->attach(nextSpmButton);
@@ -166,6 +175,10 @@ QWidget *Tmainform::buildHjem()
     connect(deltagerButton, &QPushButton::clicked, this, [this] { deltagerButtonClick(); });
     connect(spmKnap, &QPushButton::clicked, this, [this] { spmKnapClick(); });
     connect(infoButton, &QPushButton::clicked, this, [this] { infoButtonClick(); });
+    connect(fuldskaermButton, &QPushButton::clicked, this, [] {
+        if (displayform)
+            displayform->skiftFuldskaerm();
+    });
     return side1;
 }
 

@@ -183,6 +183,7 @@ void Tmainform::buildControls()
     connect(LowEdit, &QLineEdit::textChanged, this, [this] { LowEditChange(); });
     connect(HighEdit, &QLineEdit::textChanged, this, [this] { HighEditChange(); });
 
+    saetTaster(this);
     setFixedSize(kClientWidth, kClientHeight);
 }
 
@@ -252,6 +253,8 @@ void Tmainform::FormShow()
     if (!opstart || !displayform)
         return;
     placeWindow(displayform, 900, 100);
+    // With a second screen connected, the players' board goes there.
+    onOtherScreen(displayform, this);
     displayform->show();
 }
 

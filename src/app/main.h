@@ -103,6 +103,7 @@ public:
     QPushButton *spmKnap = nullptr;
     QPushButton *kvidrellenButton = nullptr;
     QPushButton *nextSpmButton = nullptr;
+    QPushButton *fuldskaermButton = nullptr; // the board in full screen and back
     TSkema *deltagerSkema = nullptr;
     TListe *spmDisplay = nullptr;
     TListe *svarDisplay = nullptr;
@@ -125,6 +126,9 @@ public:
     void svarDisplayMus(std::int32_t FeltNr);
     void aNextSpmExecute();
     void aNextSpmUpdate();
+    // The host's keys on window: 1 to 4 and A to D answer as a click on that
+    // field does, N and Page Down (a presenter remote) run "Næste".
+    void saetTaster(QWidget *vindue);
     // A value drawn from the working range, checked first; a range that
     // cannot be read is reported and the last valid one is used.
     std::int32_t tilfaeldigPoint();

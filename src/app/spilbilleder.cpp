@@ -11,15 +11,22 @@ namespace {
 
 constexpr int kSize = 32;
 
+// Drawn once per pixel density, so a high-density screen gets a sharp picture
+// instead of the 1x one blown up.
 QIcon tegn(const std::function<void(QPainter &)> &maling)
 {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    maling(p);
-    p.end();
-    return QIcon(pixmap);
+    QIcon ikon;
+    for (int taethed : {1, 2}) {
+        QPixmap pixmap(kSize * taethed, kSize * taethed);
+        pixmap.setDevicePixelRatio(taethed);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        maling(p);
+        p.end();
+        ikon.addPixmap(pixmap);
+    }
+    return ikon;
 }
 
 void disk(QPainter &p, const QColor &fyld)
@@ -93,6 +100,28 @@ QIcon naestePicture()
         p.setPen(QPen(QColor(20, 60, 150), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(QColor(40, 110, 220));
         p.drawPolygon(pil, 7);
+    });
+}
+
+QIcon fuldskaermPicture()
+{
+    return tegn([](QPainter &p) {
+        p.setPen(QPen(QColor(20, 40, 90), 2));
+        p.setBrush(QColor(40, 110, 220));
+        p.drawRoundedRect(QRectF(3, 6, 26, 20), 2, 2);
+        // Four arrows from the middle out to the screen's corners.
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        const QPointF midte(16, 16);
+        for (const QPointF hjoerne :
+             {QPointF(8, 10), QPointF(24, 10), QPointF(8, 22), QPointF(24, 22)}) {
+            const QPointF retning = hjoerne - midte;
+            p.drawLine(midte + retning * 0.3, hjoerne);
+            const QPointF vandret(-retning.x() * 0.5, 0);
+            const QPointF lodret(0, -retning.y() * 0.5);
+            p.drawLine(hjoerne, hjoerne + vandret);
+            p.drawLine(hjoerne, hjoerne + lodret);
+        }
     });
 }
 

@@ -11,5 +11,6 @@ QIcon deltagerePicture();   // two people
 QIcon spoergsmaalPicture(); // a question mark on a yellow disc
 QIcon startPicture();       // a green play triangle
 QIcon naestePicture();      // a blue arrow to the right
+QIcon fuldskaermPicture();  // a screen with arrows out to its corners
 
 } // namespace kvidrel::spilbilleder

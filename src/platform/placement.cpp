@@ -132,4 +132,45 @@ void onScreenOf(QWidget *window, const QWidget *other)
         window->setScreen(other->screen());
 }
 
+int otherScreen(const QList<QRect> &screens, const QRect &frame)
+{
+    if (screens.size() < 2)
+        return -1;
+    qsizetype holder = -1;
+    qint64 bestArea = 0;
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        if (screens.at(i).contains(frame.center())) {
+            holder = i;
+            break;
+        }
+        const QRect overlap = screens.at(i).intersected(frame);
+        const qint64 area = qint64(overlap.width()) * overlap.height();
+        if (area > bestArea) {
+            holder = i;
+            bestArea = area;
+        }
+    }
+    return holder == 0 ? 1 : 0;
+}
+
+bool onOtherScreen(QWidget *window, const QWidget *other)
+{
+    if (!window || !other)
+        return false;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QList<QRect> geometries;
+    for (QScreen *screen : screens)
+        geometries << screen->geometry();
+    const int index = otherScreen(geometries, other->frameGeometry());
+    if (index < 0)
+        return false;
+    QScreen *screen = screens.at(index);
+    window->setScreen(screen);
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    placeWindow(window, area.left() + (area.width() - size.width()) / 2,
+                area.top() + (area.height() - size.height()) / 2);
+    return true;
+}
+
 } // namespace kvidrel

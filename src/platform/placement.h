@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QScreen>
 
 class QWidget;
@@ -39,5 +41,13 @@ void showAt(QWidget *window, const WindowPlace &place);
 
 // Puts window on the screen other stands on, before window is shown.
 void onScreenOf(QWidget *window, const QWidget *other);
+
+// Of the screens (their geometries), the first that does not hold frame; a
+// frame is held by the screen holding its centre, else by the one it overlaps
+// most. -1 when there is no other screen.
+int otherScreen(const QList<QRect> &screens, const QRect &frame);
+// Centres window on a screen other than the one other stands on, before window
+// is shown; false (and nothing moved) when there is only one screen.
+bool onOtherScreen(QWidget *window, const QWidget *other);
 
 } // namespace kvidrel

@@ -6,6 +6,7 @@
 #include "billedfelt.h"
 #include "deltagere.h"
 #include "display.h"
+#include "fuldskaerm.h"
 #include "liste.h"
 #include "makeSpm.h"
 #include "pointbar.h"
@@ -17,11 +18,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
 #include <QHash>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -455,4 +459,173 @@ TEST_F(SpilTest, TwelveTickedTenPlay)
     EXPECT_EQ(raekke(0), "10 deltagere Point");
     EXPECT_EQ(raekke(10), "Deltager 10 0");
     EXPECT_EQ(main->antalDeltagere, 10);
+}
+
+// The host plays two questions by keys alone, with the focus in different
+// places of the main window.
+TEST_F(SpilTest, TwoQuestionsByKeysAlone)
+{
+    deltagere({{"Anne", true}, {"Bo", true}});
+    gruppe("Taster", {spm("Første", 3, 10), spm("Anden", 1, 20)});
+    spil();
+    deltagerVindue({indfoerDeltagere()});
+    spmVindue({vaelgGruppe("Taster", true)});
+    Tdisplayform::setTimerInterval(60000);
+    click(main->kvidrellenButton);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    const auto bjaelkenNaar = [] {
+        while (!mainform->SvarTilladt)
+            displayform->TimerTimer();
+    };
+
+    QTest::keyClick(main->nextSpmButton, Qt::Key_3);
+    EXPECT_FALSE(main->DerErSvaret) << "3 before the bar arrives does nothing";
+    bjaelkenNaar();
+    // Typed into a range field, a letter stays there.
+    main->HighEdit->setFocus();
+    QTest::keyClick(main->HighEdit, Qt::Key_C);
+    EXPECT_FALSE(main->DerErSvaret);
+    QTest::keyClick(main->nextSpmButton, Qt::Key_3);
+    EXPECT_EQ(info(3), "RIGTIGT: 10 point");
+    EXPECT_EQ(memo().value(1), "Anne svarede: Første C");
+    QTest::keyClick(main->nextSpmButton, Qt::Key_1);
+    EXPECT_EQ(memo().value(1), "Anne svarede: Første C") << "one answer per question";
+    EXPECT_EQ(raekke(1), "Anne 10");
+
+    // A presenter remote while the focus is in a range field.
+    main->LowEdit->setFocus();
+    QTest::keyClick(main->LowEdit, Qt::Key_PageDown);
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Anden");
+    EXPECT_EQ(navn(), "Bo");
+    EXPECT_EQ(displayform->displayBog->currentIndex(), 0);
+    QTest::keyClick(main->svarDisplay, Qt::Key_A);
+    QTest::keyClick(main->svarDisplay, Qt::Key_N);
+    EXPECT_FALSE(main->DerErSvaret);
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Anden") << "Næste waits for the answer";
+    bjaelkenNaar();
+    QTest::keyClick(main->svarDisplay, Qt::Key_A);
+    EXPECT_EQ(raekke(2), "Bo 20");
+    QTest::keyClick(main->svarDisplay, Qt::Key_N);
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0),
+              "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
+    EXPECT_EQ(main->HighEdit->text(), "100");
+    EXPECT_EQ(main->LowEdit->text(), "10");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// The board in full screen, entered and left in each of its ways: scaled
+// whole and centred between even bands, clicks landing on the fields they
+// aim at, and the 1x board unchanged afterwards.
+TEST_F(SpilTest, TheBoardInFullScreen)
+{
+    deltagere({{"Anne", true}});
+    gruppe("Skala", {spm("Hvor stor?", 3, 10)});
+    spil();
+    deltagerVindue({indfoerDeltagere()});
+    spmVindue({vaelgGruppe("Skala", true)});
+    click(main->kvidrellenButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+
+    Fuldskaerm *fuld = displayform->fuldskaerm();
+    QScreen *skaerm = displayform->screen();
+    const QPoint plads = displayform->pos();
+    const QColor baggrund = displayform->palette().window().color();
+
+    // The press of a click on the scaled board, in the answer list's own
+    // coordinates (the list itself leaves the mouse to its page).
+    QPoint tryk(-1, -1);
+    struct Tryk : QObject
+    {
+        QPoint *tryk;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::MouseButtonPress)
+                *tryk = displayform->svarDisplay->mapFrom(displayform->svarDisplay->parentWidget(),
+                                                          static_cast<QMouseEvent *>(e)->pos());
+            return false;
+        }
+    } trykFilter;
+    trykFilter.tryk = &tryk;
+    displayform->svarDisplay->parentWidget()->installEventFilter(&trykFilter);
+
+    const auto ind = [&](int maade) {
+        if (maade == 0) {
+            displayform->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(displayform));
+            QTest::keyClick(displayform, Qt::Key_F11);
+        } else if (maade == 1) {
+            QTest::mouseDClick(displayform->leftPanel, Qt::LeftButton, {}, QPoint(20, 200));
+        } else {
+            click(main->fuldskaermButton);
+        }
+    };
+    const auto ud = [&](int maade) {
+        if (maade == 0) {
+            QTest::keyClick(displayform, Qt::Key_Escape);
+        } else if (maade == 1) {
+            QTest::mouseDClick(fuld->visning()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        } else {
+            click(main->fuldskaermButton);
+        }
+    };
+
+    for (int maade : {0, 1, 2}) {
+        const QImage foer = displayform->grab().toImage();
+        ind(maade);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return fuld->aktiv() && displayform->size() == skaerm->size(); }, 5000))
+            << maade;
+        EXPECT_TRUE(displayform->isFullScreen());
+        EXPECT_EQ(displayform->screen(), skaerm);
+        const QSize S = skaerm->size();
+        const double skala = std::min(S.width() / 973.0, S.height() / 654.0);
+        EXPECT_DOUBLE_EQ(fuld->skala(), skala);
+
+        // The board centred, the bands on both sides even and of the
+        // background colour.
+        const QImage billede = displayform->grab().toImage();
+        const QRect tavle =
+            fuld->visning()->mapFromScene(fuld->proxy()->sceneBoundingRect()).boundingRect();
+        EXPECT_NEAR(tavle.width(), 973 * skala, 1.5);
+        EXPECT_NEAR(tavle.height(), 654 * skala, 1.5);
+        EXPECT_LE(std::abs(tavle.left() - (S.width() - tavle.right() - 1)), 1) << maade;
+        EXPECT_LE(std::abs(tavle.top() - (S.height() - tavle.bottom() - 1)), 1) << maade;
+        int fremmede = 0;
+        for (int y = 0; y < S.height(); y += 3)
+            for (int x = 0; x < S.width(); x += 3)
+                if (!tavle.adjusted(-1, -1, 1, 1).contains(x, y) &&
+                    billede.pixelColor(x, y) != baggrund)
+                    ++fremmede;
+        EXPECT_EQ(fremmede, 0) << maade;
+        EXPECT_GE(std::max(tavle.left(), tavle.top()), 20) << "the bands are there";
+
+        // A click aimed at the scaled third answer lands in it.
+        const TRect felt = displayform->svarDisplay->Felt()[2].IR;
+        const QPoint midt((felt.Left + felt.Right) / 2, (felt.Top + felt.Bottom) / 2);
+        const QPoint iTavlen = displayform->svarDisplay->mapTo(displayform->tavle, midt);
+        const QPoint paaSkaermen =
+            fuld->visning()->mapFromScene(fuld->proxy()->mapToScene(QPointF(iTavlen)));
+        QTest::mouseClick(fuld->visning()->viewport(), Qt::LeftButton, {}, paaSkaermen);
+        EXPECT_TRUE(felt.Left <= tryk.x() && tryk.x() < felt.Right && felt.Top <= tryk.y() &&
+                    tryk.y() < felt.Bottom)
+            << tryk.x() << "," << tryk.y();
+        if (maade == 1) {
+            // The host answers from the keyboard while looking at the board.
+            QTest::keyClick(displayform, Qt::Key_3);
+            EXPECT_EQ(info(3), "RIGTIGT: 10 point");
+        }
+
+        ud(maade);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !fuld->aktiv() && displayform->size() == QSize(973, 654); }, 5000))
+            << maade;
+        EXPECT_FALSE(displayform->isFullScreen());
+        // Back where it stood; the test platform drops its simulated 2-pixel
+        // frame after full screen.
+        EXPECT_LE((displayform->pos() - plads).manhattanLength(), 2) << maade;
+        if (maade != 1)
+            EXPECT_EQ(displayform->grab().toImage(), foer) << maade;
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }

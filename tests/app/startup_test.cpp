@@ -204,6 +204,24 @@ TEST(Placement, KeepsPositionsOnScreenAndPullsOthersInside)
     EXPECT_EQ(window.pos(), QPoint(area.left(), 40));
 }
 
+// The board goes to the screen without the main window; with one screen it
+// stays where it was put.
+TEST(Placement, TheBoardTakesTheScreenWithoutTheMainWindow)
+{
+    const QRect venstre(0, 0, 1920, 1080);
+    const QRect hoejre(1920, 0, 1280, 1024);
+    const QRect hjem(20, 40, 780, 440);
+    EXPECT_EQ(otherScreen({venstre}, hjem), -1);
+    EXPECT_EQ(otherScreen({venstre, hoejre}, hjem), 1);
+    EXPECT_EQ(otherScreen({hoejre, venstre}, hjem), 0);
+    // Across the seam: the screen holding the centre holds the window.
+    EXPECT_EQ(otherScreen({venstre, hoejre}, hjem.translated(1600, 0)), 0);
+    // Partly off every screen: the one it overlaps most.
+    EXPECT_EQ(otherScreen({venstre, hoejre}, QRect(3000, -900, 400, 1000)), 0);
+    EXPECT_EQ(otherScreen({venstre, hoejre, QRect(0, 1080, 1920, 1080)}, hjem.translated(0, 1200)),
+              0);
+}
+
 // A pipe in place of a data file would block its read for good.
 TEST_F(ShellTest, PipesInPlaceOfTheDataFilesDoNotHangStartUp)
 {

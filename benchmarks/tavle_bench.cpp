@@ -1,0 +1,329 @@
+// A full repaint of the real windows during a question, against the point
+// bar's tick of 60 ms: the board in full screen on a 1920 by 1080 screen, the
+// board at 1x, and the main window's three boards (question, answers, score
+// table) at 1x. Each figure is one repaint() of the whole widget into the
+// window's backing store, as the window system would ask for it.
+//
+// Without QT_QPA_PLATFORM it runs on the offscreen platform with one 1920 by
+// 1080 screen. With KVIDREL_SKAERMBILLEDER set to a folder it takes instead
+// screenshots of the whole screen with the board in full screen, during a
+// question and on the answer page (tools/skaermbilleder.sh runs it so).
+
+#include "appwindows.h"
+#include "display.h"
+#include "fuldskaerm.h"
+#include "liste.h"
+#include "main.h"
+#include "pointbar.h"
+#include "questionbank.h"
+#include "skema.h"
+#include "tekstfelt.h"
+#include "textfile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGraphicsView>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <string>
+
+using namespace kvidrel;
+
+namespace {
+
+constexpr double kTik = 60.0; // ms
+
+std::map<std::string, double> &resultater()
+{
+    static std::map<std::string, double> ms;
+    return ms;
+}
+
+bool vent(const std::function<bool()> &klar, int ms = 5000)
+{
+    QElapsedTimer ur;
+    ur.start();
+    while (!klar() && ur.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return klar();
+}
+
+void lad(int ms)
+{
+    vent([] { return false; }, ms);
+}
+
+QImage billede(const QColor &farve, const QString &tekst)
+{
+    QImage b(300, 300, QImage::Format_RGB32);
+    b.fill(farve);
+    QPainter p(&b);
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(120);
+    p.setFont(f);
+    p.drawText(b.rect(), Qt::AlignCenter, tekst);
+    return b;
+}
+
+// Three players and a group of two questions with a comment, on a fresh root.
+void skrivData(const QString &rod)
+{
+    QDir().mkpath(rod + "/Deltagere");
+    QStringList linjer;
+    const QStringList navne = {"Anne", "Bo", "Cecilie"};
+    for (const QString &navn : navne) {
+        const QString fil = rod + "/Deltagere/" + navn + ".png";
+        billede(QColor(40, 90, 160), navn.left(1)).save(fil);
+        linjer << navn << fil << "1";
+    }
+    writeLines(rod + "/Deltagere/Deltagere.txt", linjer);
+
+    const QString gruppe = rod + "/Grupper/Sport";
+    QDir().mkpath(gruppe + "/Kommentarer");
+    writeLines(rod + "/Grupper/Grupper.txt", {"Sport"});
+    billede(QColor(30, 130, 60), "DK").save(gruppe + "/Kommentarer/001.png");
+    writeLines(gruppe + "/Kommentarer/001.txt",
+               {"København har været Danmarks hovedstad siden 1400-tallet.",
+                "Byen ligger på Sjælland og Amager."});
+    const QList<QStringList> spm = {
+        {"Hvilken by er Danmarks hovedstad?", "Aarhus", "Odense", "København", "Aalborg"},
+        {"Hvor mange ben har en edderkop?", "Seks", "Otte", "Ti", "Tolv"}};
+    for (int i = 0; i < spm.size(); ++i) {
+        SpmRec q;
+        q.Gruppe = "Sport";
+        q.Navn = QString::asprintf("%03d", i + 1);
+        q.Filnavn = gruppe + "/" + q.Navn + ".txt";
+        q.Tekst = spm[i][0];
+        q.Svar1 = spm[i][1];
+        q.Svar2 = spm[i][2];
+        q.Svar3 = spm[i][3];
+        q.Svar4 = spm[i][4];
+        q.RigtigSvar = i == 0 ? 3 : 2;
+        q.Point = 40;
+        q.Aktiv = true;
+        if (i == 0) {
+            q.bFilnavn = gruppe + "/Kommentarer/001.png";
+            q.kFilnavn = gruppe + "/Kommentarer/001.txt";
+        }
+        writeLines(q.Filnavn, spmLinjer(q));
+    }
+}
+
+// The windows in the middle of the first question, the bar arrived.
+bool startSpil()
+{
+    createWindows();
+    mainform->show();
+    if (!vent([] { return displayform->isVisible(); }))
+        return false;
+    mainform->gruppeNavn = "Sport";
+    mainform->LoadSpmListen();
+    mainform->spil.tagSpm(mainform->Spm);
+    displayform->infoListe->TekstFelt(0, "Sport");
+    displayform->infoListe->TekstFelt(1, "Spørgsmål ialt: 2");
+    Tdisplayform::setTimerInterval(1);
+    mainform->aStartExecute();
+    return vent([] { return mainform->SvarTilladt; });
+}
+
+bool fuldskaerm(bool ind)
+{
+    if (displayform->fuldskaerm()->aktiv() != ind)
+        displayform->skiftFuldskaerm();
+    const bool klar = vent([ind] {
+        const QSize s = displayform->size();
+        return ind ? s == displayform->screen()->size() : s == QSize(973, 654);
+    });
+    lad(300); // the window system's own repaints settle
+    return klar;
+}
+
+// The painting runs on this thread alone; its processor time is the cost,
+// which other programs on a shared machine do not inflate.
+double traadMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+void maal(benchmark::State &state, const std::string &navn, const std::function<void()> &maling)
+{
+    double brugt = 0;
+    for (auto _ : state) {
+        const double foer = traadMs();
+        maling();
+        brugt += traadMs() - foer;
+    }
+    const double ms = brugt / double(state.iterations());
+    state.counters["ms"] = ms;
+    state.counters["af_tik_%"] = 100.0 * ms / kTik;
+    resultater()[navn] = ms;
+}
+
+void BM_TavleFuldskaerm(benchmark::State &state)
+{
+    if (!fuldskaerm(true)) {
+        state.SkipWithError("the board did not go full screen");
+        return;
+    }
+    const QSize s = displayform->size();
+    state.SetLabel(QString("%1x%2 skala %3")
+                       .arg(s.width())
+                       .arg(s.height())
+                       .arg(displayform->fuldskaerm()->skala(), 0, 'f', 3)
+                       .toStdString());
+    QWidget *flade = displayform->fuldskaerm()->visning()->viewport();
+    maal(state, "fuldskaerm", [flade] {
+        displayform->repaint();
+        flade->repaint();
+    });
+}
+BENCHMARK(BM_TavleFuldskaerm)->Unit(benchmark::kMillisecond);
+
+// Every control drawn anew, as when the board turns to the answer page.
+void BM_TavleFuldskaermAlt(benchmark::State &state)
+{
+    if (!fuldskaerm(true)) {
+        state.SkipWithError("the board did not go full screen");
+        return;
+    }
+    QWidget *flade = displayform->fuldskaerm()->visning()->viewport();
+    maal(state, "fuldskaermAlt", [flade] {
+        displayform->tavle->update();
+        QApplication::sendPostedEvents();
+        flade->repaint();
+    });
+}
+BENCHMARK(BM_TavleFuldskaermAlt)->Unit(benchmark::kMillisecond);
+
+// One tick of the point bar: the bar and its number.
+void BM_TavleFuldskaermTik(benchmark::State &state)
+{
+    if (!fuldskaerm(true)) {
+        state.SkipWithError("the board did not go full screen");
+        return;
+    }
+    int n = 0;
+    QApplication::processEvents();
+    maal(state, "fuldskaermTik", [&n] {
+        n = (n + 1) % 100;
+        displayform->pointBar->SetPosition(n);
+        displayform->pointFelt->SetTekst(QString::number(n));
+        // The scene gathers its updates and the window paints them.
+        QApplication::processEvents();
+        QApplication::processEvents();
+    });
+}
+BENCHMARK(BM_TavleFuldskaermTik)->Unit(benchmark::kMillisecond);
+
+void BM_Tavle1x(benchmark::State &state)
+{
+    if (!fuldskaerm(false)) {
+        state.SkipWithError("the board did not leave full screen");
+        return;
+    }
+    maal(state, "tavle1x", [] { displayform->repaint(); });
+}
+BENCHMARK(BM_Tavle1x)->Unit(benchmark::kMillisecond);
+
+void BM_HjemTavler1x(benchmark::State &state)
+{
+    maal(state, "hjem1x", [] {
+        mainform->spmDisplay->repaint();
+        mainform->svarDisplay->repaint();
+        mainform->deltagerSkema->repaint();
+    });
+}
+BENCHMARK(BM_HjemTavler1x)->Unit(benchmark::kMillisecond);
+
+void gemSkaerm(const QString &mappe, const QString &navn)
+{
+    lad(500);
+    const QString fil = mappe + "/" + navn + ".png";
+    const bool ok = displayform->screen()->grabWindow(0).save(fil);
+    std::printf("%s %s\n", ok ? "gemt" : "IKKE gemt", qPrintable(fil));
+}
+
+int skaermbilleder(const QString &mappe)
+{
+    QDir().mkpath(mappe);
+    const QString x = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+    const QString forstavelse = x == "1" ? "fuldskaerm" : "fuldskaerm-x" + x;
+    if (!fuldskaerm(true))
+        return 1;
+    gemSkaerm(mappe, forstavelse + "-spoergsmaal");
+    mainform->svarDisplayMus(2);
+    gemSkaerm(mappe, forstavelse + "-svar");
+    fuldskaerm(false);
+    gemSkaerm(mappe, forstavelse + "-efter");
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir tmp;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        const QString config = tmp.filePath("skaerm.json");
+        QFile fil(config);
+        if (!fil.open(QIODevice::WriteOnly))
+            return 1;
+        fil.write(R"({"screens": [{"name": "Projektor", "x": 0, "y": 0,
+            "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96,
+            "dpr": 1}]})");
+        fil.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    }
+    const QString rod = tmp.filePath("Kvidrel");
+    qputenv("KVIDREL_ROOT", rod.toLocal8Bit());
+
+    QApplication app(argc, argv);
+    skrivData(rod);
+    if (!startSpil()) {
+        std::fprintf(stderr, "the game did not start\n");
+        return 1;
+    }
+    const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
+    if (!mappe.isEmpty()) {
+        const int svar = skaermbilleder(mappe);
+        destroyWindows();
+        return svar;
+    }
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const auto &ms = resultater();
+    const auto vis = [](const char *hvad, double t, double maal) {
+        std::printf("%-44s %7.2f ms CPU = %5.1f %% af tikket på 60 ms (mål under %.0f ms)%s\n",
+                    hvad, t, 100.0 * t / kTik, maal, t < maal ? "" : "  OVER MÅLET");
+    };
+    if (ms.count("fuldskaerm"))
+        vis("Tavlen i fuld skærm, hel genmaling", ms.at("fuldskaerm"), 6);
+    if (ms.count("fuldskaermAlt"))
+        vis("Tavlen i fuld skærm, alt tegnet på ny", ms.at("fuldskaermAlt"), 6);
+    if (ms.count("fuldskaermTik"))
+        vis("Tavlen i fuld skærm, et tik af pointbjælken", ms.at("fuldskaermTik"), 6);
+    if (ms.count("tavle1x") && ms.count("hjem1x")) {
+        vis("Tavlen 1x, hel genmaling", ms.at("tavle1x"), 6);
+        vis("Hovedvinduets tavler 1x, hel genmaling", ms.at("hjem1x"), 6);
+        vis("De to 1x-genmalinger tilsammen", ms.at("tavle1x") + ms.at("hjem1x"), 6);
+    }
+    destroyWindows();
+    return 0;
+}
