@@ -5,6 +5,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -69,7 +70,11 @@ void Fuldskaerm::start()
     m_visning->setGeometry(m_vindue->rect());
     m_visning->show();
     tilpas();
+    QScreen *skaerm = m_vindue->screen();
     m_vindue->setWindowState(m_vindue->windowState() | Qt::WindowFullScreen);
+    // Without a window manager (a projector run as a kiosk) nobody else sizes it.
+    if (skaerm)
+        m_vindue->setGeometry(skaerm->geometry());
 }
 
 void Fuldskaerm::slut()
