@@ -624,8 +624,9 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         // Back where it stood; the test platform drops its simulated 2-pixel
         // frame after full screen.
         EXPECT_LE((displayform->pos() - plads).manhattanLength(), 2) << maade;
-        if (maade != 1)
+        if (maade != 1) {
             EXPECT_EQ(displayform->grab().toImage(), foer) << maade;
+        }
     }
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
