@@ -70,11 +70,11 @@ void Fuldskaerm::start()
     m_visning->setGeometry(m_vindue->rect());
     m_visning->show();
     tilpas();
-    QScreen *skaerm = m_vindue->screen();
-    m_vindue->setWindowState(m_vindue->windowState() | Qt::WindowFullScreen);
-    // Without a window manager (a projector run as a kiosk) nobody else sizes it.
-    if (skaerm)
+    // Sized first: without a window manager (a projector run as a kiosk)
+    // nobody else does it, and a geometry set later would end full screen.
+    if (QScreen *skaerm = m_vindue->screen())
         m_vindue->setGeometry(skaerm->geometry());
+    m_vindue->setWindowState(m_vindue->windowState() | Qt::WindowFullScreen);
 }
 
 void Fuldskaerm::slut()
