@@ -1,8 +1,9 @@
-// A full repaint of the real windows during a question, against the point
-// bar's tick of 60 ms: the board in full screen on a 1920 by 1080 screen, the
-// board at 1x, and the main window's three boards (question, answers, score
-// table) at 1x. Each figure is one repaint() of the whole widget into the
-// window's backing store, as the window system would ask for it.
+// Repaints of the real windows during a question, against the point bar's
+// tick of 60 ms (goal: a tenth of it). The board in full screen on a 1920 by
+// 1080 screen: a full repaint of the window and its scaled view, as an expose
+// asks for; the page turned, as at each answer; one tick of the bar. At 1x: a
+// full repaint of the board, and of the main window's three boards (question,
+// answers, score table). Figures are processor milliseconds per repaint.
 //
 // Without QT_QPA_PLATFORM it runs on the offscreen platform with one 1920 by
 // 1080 screen. With KVIDREL_SKAERMBILLEDER set to a folder it takes instead
@@ -13,6 +14,7 @@
 #include "display.h"
 #include "fuldskaerm.h"
 #include "liste.h"
+#include "maal.h"
 #include "main.h"
 #include "pointbar.h"
 #include "questionbank.h"
@@ -151,22 +153,23 @@ bool fuldskaerm(bool ind)
     return klar;
 }
 
-// The painting runs on this thread alone; its processor time is the cost,
-// which other programs on a shared machine do not inflate.
-double traadMs()
+// The processor time of the program, the painter's helper threads included:
+// the cost itself, which other programs on a shared machine do not inflate
+// as they do the time on the clock.
+double processorMs()
 {
     timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-void maal(benchmark::State &state, const std::string &navn, const std::function<void()> &maling)
+void tag(benchmark::State &state, const std::string &navn, const std::function<void()> &maling)
 {
     double brugt = 0;
     for (auto _ : state) {
-        const double foer = traadMs();
+        const double foer = processorMs();
         maling();
-        brugt += traadMs() - foer;
+        brugt += processorMs() - foer;
     }
     const double ms = brugt / double(state.iterations());
     state.counters["ms"] = ms;
@@ -187,7 +190,7 @@ void BM_TavleFuldskaerm(benchmark::State &state)
                        .arg(displayform->fuldskaerm()->skala(), 0, 'f', 3)
                        .toStdString());
     QWidget *flade = displayform->fuldskaerm()->visning()->viewport();
-    maal(state, "fuldskaerm", [flade] {
+    tag(state, "fuldskaerm", [flade] {
         displayform->repaint();
         flade->repaint();
     });
@@ -203,7 +206,7 @@ void BM_TavleFuldskaermSide(benchmark::State &state)
         return;
     }
     QApplication::processEvents();
-    maal(state, "fuldskaermSide", [] {
+    tag(state, "fuldskaermSide", [] {
         displayform->displayBog->setCurrentIndex(1 - displayform->displayBog->currentIndex());
         QApplication::processEvents();
         QApplication::processEvents();
@@ -220,7 +223,7 @@ void BM_TavleFuldskaermTik(benchmark::State &state)
     }
     int n = 0;
     QApplication::processEvents();
-    maal(state, "fuldskaermTik", [&n] {
+    tag(state, "fuldskaermTik", [&n] {
         n = (n + 1) % 100;
         displayform->pointBar->SetPosition(n);
         displayform->pointFelt->SetTekst(QString::number(n));
@@ -237,13 +240,13 @@ void BM_Tavle1x(benchmark::State &state)
         state.SkipWithError("the board did not leave full screen");
         return;
     }
-    maal(state, "tavle1x", [] { displayform->repaint(); });
+    tag(state, "tavle1x", [] { displayform->repaint(); });
 }
 BENCHMARK(BM_Tavle1x)->Unit(benchmark::kMillisecond);
 
 void BM_HjemTavler1x(benchmark::State &state)
 {
-    maal(state, "hjem1x", [] {
+    tag(state, "hjem1x", [] {
         mainform->spmDisplay->repaint();
         mainform->svarDisplay->repaint();
         mainform->deltagerSkema->repaint();
@@ -278,6 +281,7 @@ int skaermbilleder(const QString &mappe)
 
 int main(int argc, char **argv)
 {
+    const maal::DataRod rod;
     QTemporaryDir tmp;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         const QString config = tmp.filePath("skaerm.json");
@@ -290,11 +294,9 @@ int main(int argc, char **argv)
         fil.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
     }
-    const QString rod = tmp.filePath("Kvidrel");
-    qputenv("KVIDREL_ROOT", rod.toLocal8Bit());
 
     QApplication app(argc, argv);
-    skrivData(rod);
+    skrivData(rod.sti());
     if (!startSpil()) {
         std::fprintf(stderr, "the game did not start\n");
         return 1;
@@ -310,22 +312,21 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 
+    // Each repaint against the point bar's tick; the goal is a tenth of it.
     const auto &ms = resultater();
-    const auto vis = [](const char *hvad, double t, double maal) {
-        std::printf("%-44s %7.2f ms CPU = %5.1f %% af tikket på 60 ms (mål under %.0f ms)%s\n",
-                    hvad, t, 100.0 * t / kTik, maal, t < maal ? "" : "  OVER MÅLET");
+    bool holder = true;
+    const auto vis = [&](const char *hvad, const char *noegle) {
+        if (ms.count(noegle))
+            holder &= maal::figur(hvad, ms.at(noegle), "point bar tick", kTik, "ms", 0.1);
     };
-    if (ms.count("fuldskaerm"))
-        vis("Tavlen i fuld skærm, hel genmaling", ms.at("fuldskaerm"), 6);
-    if (ms.count("fuldskaermSide"))
-        vis("Tavlen i fuld skærm, siden vendt", ms.at("fuldskaermSide"), 6);
-    if (ms.count("fuldskaermTik"))
-        vis("Tavlen i fuld skærm, et tik af pointbjælken", ms.at("fuldskaermTik"), 6);
-    if (ms.count("tavle1x") && ms.count("hjem1x")) {
-        vis("Tavlen 1x, hel genmaling", ms.at("tavle1x"), 6);
-        vis("Hovedvinduets tavler 1x, hel genmaling", ms.at("hjem1x"), 6);
-        vis("De to 1x-genmalinger tilsammen", ms.at("tavle1x") + ms.at("hjem1x"), 6);
-    }
+    vis("full screen 1920x1080: full repaint", "fuldskaerm");
+    vis("full screen 1920x1080: page turned", "fuldskaermSide");
+    vis("full screen 1920x1080: one bar tick", "fuldskaermTik");
+    vis("board 1x: full repaint", "tavle1x");
+    vis("main window's boards 1x: full repaint", "hjem1x");
+    if (ms.count("tavle1x") && ms.count("hjem1x"))
+        holder &= maal::figur("both 1x repaints together", ms.at("tavle1x") + ms.at("hjem1x"),
+                              "point bar tick", kTik, "ms", 0.1);
     destroyWindows();
-    return 0;
+    return holder ? 0 : 1;
 }

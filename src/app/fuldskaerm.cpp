@@ -51,6 +51,10 @@ void Fuldskaerm::start()
     if (!m_scene) {
         m_scene = new QGraphicsScene(QRectF(QPointF(0, 0), m_tavle->size()));
         m_proxy = new QGraphicsProxyWidget;
+        // The scaled board is kept as screen pixels: a repaint of the window
+        // (another window moved away) copies it instead of drawing every
+        // control again, and a change draws only its own part anew.
+        m_proxy->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
         m_scene->addItem(m_proxy);
         m_visning = new QGraphicsView(m_scene, m_vindue);
         m_visning->setFrameShape(QFrame::NoFrame);
