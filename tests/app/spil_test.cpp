@@ -629,4 +629,7 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         }
     }
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    // The program may end with the board in full screen.
+    displayform->skiftFuldskaerm();
+    EXPECT_TRUE(fuld->aktiv());
 }
