@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QScreen>
 #include <QStatusBar>
 #include <QtTest/QTest>
 #include <sys/stat.h>
@@ -220,6 +222,43 @@ TEST(Placement, TheBoardTakesTheScreenWithoutTheMainWindow)
     EXPECT_EQ(otherScreen({venstre, hoejre}, QRect(3000, -900, 400, 1000)), 0);
     EXPECT_EQ(otherScreen({venstre, hoejre, QRect(0, 1080, 1920, 1080)}, hjem.translated(0, 1200)),
               0);
+}
+
+// With a second screen connected, the board opens windowed on the screen
+// without the main window. The test runs itself again on a test platform with
+// two screens.
+TEST_F(ShellTest, TheBoardOpensOnTheScreenWithoutTheMainWindow)
+{
+    const char *kNavn = "ShellTest.TheBoardOpensOnTheScreenWithoutTheMainWindow";
+    if (QGuiApplication::screens().size() < 2) {
+        ASSERT_FALSE(qEnvironmentVariableIsSet("KVIDREL_TO_SKAERME")) << "no second screen";
+        const QString config = root.tempPath() + QStringLiteral("/to_skaerme.json");
+        writeAllBytes(config, R"({"screens": [
+            {"name": "Vaert", "x": 0, "y": 0, "width": 1280, "height": 800},
+            {"name": "Projektor", "x": 1280, "y": 0, "width": 1920, "height": 1080}]})");
+        QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+        miljoe.insert(QStringLiteral("QT_QPA_PLATFORM"), "offscreen:configfile=" + config);
+        miljoe.insert(QStringLiteral("KVIDREL_TO_SKAERME"), QStringLiteral("1"));
+        QProcess igen;
+        igen.setProcessEnvironment(miljoe);
+        igen.setProcessChannelMode(QProcess::MergedChannels);
+        igen.start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("--gtest_filter=") + kNavn});
+        ASSERT_TRUE(igen.waitForFinished(60000));
+        const std::string ud = igen.readAll().toStdString();
+        EXPECT_EQ(igen.exitCode(), 0) << ud;
+        EXPECT_NE(ud.find("[  PASSED  ] 1 test"), std::string::npos) << ud;
+        return;
+    }
+    Tmainform *w = start();
+    displayform = new Tdisplayform;
+    w->show();
+    EXPECT_EQ(w->screen()->name(), QStringLiteral("Vaert"));
+    EXPECT_EQ(displayform->screen()->name(), QStringLiteral("Projektor"));
+    EXPECT_TRUE(displayform->screen()->geometry().contains(displayform->frameGeometry()));
+    EXPECT_FALSE(displayform->isFullScreen());
+    delete displayform;
+    displayform = nullptr;
 }
 
 // A pipe in place of a data file would block its read for good.
