@@ -1,9 +1,9 @@
 // Repaints of the real windows during a question, against the point bar's
-// tick of 60 ms (goal: a tenth of it). The board in full screen on a 1920 by
-// 1080 screen: a full repaint of the window and its scaled view, as an expose
-// asks for; the page turned, as at each answer; one tick of the bar. At 1x: a
-// full repaint of the board, and of the main window's three boards (question,
-// answers, score table). Figures are processor milliseconds per repaint.
+// tick of 60 ms (goal: a tenth of it; a whole tick for the page turn). The board in full screen on
+// a 1920 by 1080 screen: a full repaint of the window and its scaled view, as an expose asks for;
+// the page turned, as at each answer; one tick of the bar. At 1x: a full repaint of the board, and
+// of the main window's three boards (question, answers, score table). Figures are processor
+// milliseconds per repaint.
 //
 // Without QT_QPA_PLATFORM it runs on the offscreen platform with one 1920 by
 // 1080 screen. With KVIDREL_SKAERMBILLEDER set to a folder it takes instead
@@ -315,12 +315,13 @@ int main(int argc, char **argv)
     // Each repaint against the point bar's tick; the goal is a tenth of it.
     const auto &ms = resultater();
     bool holder = true;
-    const auto vis = [&](const char *hvad, const char *noegle) {
+    const auto vis = [&](const char *hvad, const char *noegle, double maksForhold = 0.1) {
         if (ms.count(noegle))
-            holder &= maal::figur(hvad, ms.at(noegle), "point bar tick", kTik, "ms", 0.1);
+            holder &= maal::figur(hvad, ms.at(noegle), "point bar tick", kTik, "ms", maksForhold);
     };
     vis("full screen 1920x1080: full repaint", "fuldskaerm");
-    vis("full screen 1920x1080: page turned", "fuldskaermSide");
+    // Once per answer, while the bar stands still: it must not hold up a tick.
+    vis("full screen 1920x1080: page turned", "fuldskaermSide", 1.0);
     vis("full screen 1920x1080: one bar tick", "fuldskaermTik");
     vis("board 1x: full repaint", "tavle1x");
     vis("main window's boards 1x: full repaint", "hjem1x");
