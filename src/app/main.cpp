@@ -4,12 +4,12 @@
 #include "appfont.h"
 #include "browser.h"
 #include "dataroot.h"
+#include "deliveredcontent.h"
 #include "dialogpictures.h"
 #include "digitvalidator.h"
 #include "display.h"
 #include "download.h"
 #include "errors.h"
-#include "helpcontent.h"
 #include "hintline.h"
 #include "information.h"
 #include "makeSpm.h"
@@ -208,8 +208,9 @@ void Tmainform::FormCreate()
     // An unreadable register must not stop the start: it is reported and the
     // register stays empty.
     guarded([this] { LoadDeltagerRecord(); });
-    // The help pages arrive with the program; a structure already there is kept.
-    helpcontent::kopierStruktur(helpcontent::leveretStruktur(), strukturDir);
+    // Help pages, drawings and the demo group arrive with the program; nothing
+    // already there is touched.
+    deliveredcontent::forsyn(layout);
     opstart = true;
     placeWindow(this, 100, 100);
     HentOpt();

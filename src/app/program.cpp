@@ -1,5 +1,6 @@
 #include "appfont.h"
 #include "appwindows.h"
+#include "deliveredcontent.h"
 #include "display.h"
 #include "hintline.h"
 #include "main.h"
@@ -10,6 +11,23 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QIcon>
+
+namespace {
+
+// The icon drawn at build time, found where the rest of the delivered content is.
+QIcon programIkon()
+{
+    const QString mappe = kvidrel::deliveredcontent::leveretMappe(QStringLiteral("ikoner"));
+    if (mappe.isEmpty())
+        return QIcon::fromTheme(QStringLiteral("kvidrel"));
+    QIcon ikon;
+    for (int side : {48, 256})
+        ikon.addFile(mappe + QStringLiteral("/kvidrel-%1.png").arg(side), QSize(side, side));
+    return ikon;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -18,6 +36,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvidrel"));
     QApplication::setApplicationVersion(programVersion());
+    QApplication::setWindowIcon(programIkon());
     registerTahoma();
     installDanishTranslation();
     hintline::install();

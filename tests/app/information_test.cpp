@@ -1,5 +1,5 @@
 #include "browser.h"
-#include "helpcontent.h"
+#include "deliveredcontent.h"
 #include "information.h"
 #include "listrows.h"
 #include "shell.h"
@@ -127,7 +127,7 @@ TEST_F(InformationTest, DeliveredHelpOpensOnItsKvidrelPage)
 {
     start();
     // The delivered structure is copied in at start.
-    const QString kilde = helpcontent::leveretStruktur();
+    const QString kilde = deliveredcontent::leveretStruktur();
     EXPECT_EQ(readAllBytes(struktur(QStringLiteral("data.txt"))),
               readAllBytes(kilde + QStringLiteral("/data.txt")));
     EXPECT_FALSE(QFileInfo::exists(root.file(QStringLiteral("Struktur/.kvidrel.kopi"))));

@@ -27,15 +27,16 @@ bool isFolder(const QString &path)
 
 } // namespace
 
-TEST_F(ShellTest, FirstStartMakesTheFoldersButNotThePictureFolder)
+TEST_F(ShellTest, FirstStartMakesTheFoldersAndBringsTheDelivered)
 {
     qputenv("USER", "tester");
     Tmainform *w = start();
 
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Kvidrel: tester"));
-    for (const char *folder : {"Egenskaber", "Struktur", "Deltagere", "Grupper"})
+    // The drawings folder is not made, but the delivered one is copied in.
+    for (const char *folder : {"Egenskaber", "Struktur", "Deltagere", "Grupper", "Billeder"})
         EXPECT_TRUE(isFolder(root.file(QString::fromLatin1(folder)))) << folder;
-    EXPECT_FALSE(QFileInfo::exists(root.file(QStringLiteral("Billeder"))));
+    EXPECT_TRUE(QFileInfo::exists(root.file(QStringLiteral("Grupper/Eksempler/Kommentarer"))));
     EXPECT_EQ(w->billedDir, joinPath(root.path(), QStringLiteral("Billeder")));
 
     EXPECT_TRUE(w->gruppeDir.endsWith(separator()));
