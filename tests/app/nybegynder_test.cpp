@@ -1,0 +1,208 @@
+// A newcomer's first game on a fresh data root, through the real windows and
+// the real picture dialog: three participants with delivered drawings, the
+// delivered demo group, every question answered. With KVIDREL_SKAERMBILLEDER
+// naming a folder, each window is saved there as the host sees it
+// (tools/screenshots.sh).
+
+#include "billedfelt.h"
+#include "deltagere.h"
+#include "display.h"
+#include "information.h"
+#include "liste.h"
+#include "makeSpm.h"
+#include "shell.h"
+#include "skema.h"
+#include "storedpath.h"
+#include "url.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+
+using namespace kvidrel;
+
+namespace {
+
+class NybegynderTest : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        Tdisplayform::setTimerInterval(1);
+        shell::setSink([](const QUrl &) { return true; });
+    }
+    void TearDown() override
+    {
+        shell::setSink({});
+        Tdisplayform::setTimerInterval(60);
+        WindowTest::TearDown();
+    }
+
+    static void foto(QWidget *vindue, const QString &navn)
+    {
+        const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
+        if (!mappe.isEmpty()) {
+            EXPECT_TRUE(vindue->grab().save(mappe + u'/' + navn + QStringLiteral(".png")));
+        }
+    }
+
+    // Picks a drawing in the real picture dialog that "Vælg tegning" opens.
+    void vaelgTegning(const QString &tegning)
+    {
+        dialoghelper::answerModal([this, tegning](QWidget *dialog) {
+            auto *vaelger = qobject_cast<QFileDialog *>(dialog);
+            ASSERT_TRUE(vaelger);
+            EXPECT_EQ(QDir(vaelger->directory()).canonicalPath(),
+                      QDir(main->billedDir).canonicalPath());
+            // Typed as the host would: a selection made in code is dropped
+            // while the dialog still lists its folder.
+            auto *navn = vaelger->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            ASSERT_TRUE(navn);
+            navn->setText(tegning);
+            EXPECT_EQ(vaelger->selectedFiles(), QStringList(main->billedDir + u'/' + tegning));
+            QMetaObject::invokeMethod(vaelger, "accept");
+        });
+        click(deltagerform->billedKnap1);
+    }
+
+    void nyDeltager(const QString &navn, const QString &tegning)
+    {
+        QTest::keyClicks(deltagerform->navnEdit, navn);
+        vaelgTegning(tegning);
+        click(deltagerform->godkendKnap);
+    }
+
+    static void klikSvar(int felt)
+    {
+        const TRect r = mainform->svarDisplay->Felt()[std::size_t(felt)].IR;
+        QTest::mouseClick(mainform->svarDisplay, Qt::LeftButton, {},
+                          QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+        idle();
+    }
+
+    static void klikFane(QTabWidget *bog, int side)
+    {
+        QTabBar *bar = bog->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(side).center());
+        idle();
+    }
+
+    static QString point(int raekke)
+    {
+        const QStringList tavle = displayform->deltagerSkema->TekstListe();
+        return tavle.value(2 * raekke) + u' ' + tavle.value(2 * raekke + 1);
+    }
+};
+
+TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
+{
+    start();
+    show(main);
+    foto(main, QStringLiteral("hovedvindue"));
+
+    const QList<std::pair<QString, QString>> deltagere = {
+        {"Anne", "Kat.png"}, {"Bo", "Raket.png"}, {"Søs", "Ugle.png"}};
+    dialoghelper::answerModal([&](QWidget *) {
+        for (const auto &[navn, tegning] : deltagere)
+            nyDeltager(navn, tegning);
+        // A name given twice is refused in the notice dialog.
+        QTest::keyClicks(deltagerform->navnEdit, QStringLiteral("anne"));
+        vaelgTegning(QStringLiteral("Hund.png"));
+        dialoghelper::answerModal([this](QWidget *dialog) {
+            foto(dialog, QStringLiteral("information"));
+            auto *notits = qobject_cast<MessageDialog *>(dialog);
+            ASSERT_TRUE(notits);
+            messages << notits->label()->text();
+            dialoghelper::clickButton(dialog, QStringLiteral("OK"));
+        });
+        click(deltagerform->godkendKnap);
+        deltagerform->navnEdit->clear();
+        clickRow(deltagerform->deltagerliste, 1);
+        EXPECT_FALSE(deltagerform->deltagerBilledeR->isEmpty());
+        foto(deltagerform, QStringLiteral("deltagere"));
+        // The host thinks better of a deletion in the yes/no dialog.
+        dialoghelper::answerModal([](QWidget *dialog) {
+            foto(dialog, QStringLiteral("ja-nej"));
+            dialoghelper::clickButton(dialog, QStringLiteral("Nej"));
+        });
+        click(deltagerform->Button6);
+        click(deltagerform->goBut);
+    });
+    click(main->deltagerButton);
+    EXPECT_EQ(messages,
+              QStringList({"Navnet er allerede indført.\nIndfør et andet og prøv igen."}));
+    ASSERT_EQ(main->Del.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(main->Del[i].Navn, deltagere[i].first);
+        EXPECT_EQ(readAllBytes(storedpath::resolve(main->Del[i].Filnavn)),
+                  readAllBytes(main->billedDir + u'/' + deltagere[i].second));
+    }
+    EXPECT_EQ(point(3), QStringLiteral("Søs 0"));
+
+    dialoghelper::answerModal([](QWidget *) {
+        EXPECT_EQ(rows(spmform->gruppeliste), QStringList({"Eksempler"}));
+        clickRow(spmform->gruppeliste, 0);
+        EXPECT_EQ(spmform->antalLabel->text(), QStringLiteral("12 spørgsmål"));
+        foto(spmform, QStringLiteral("spoergsmaal-grupper"));
+        clickRow(spmform->spmliste, 0);
+        klikFane(spmform->spmBog, 1);
+        EXPECT_EQ(spmform->spmEdit->text(), QStringLiteral("Hvilke farver har Dannebrog?"));
+        foto(spmform, QStringLiteral("spoergsmaal-rediger"));
+        klikFane(spmform->spmBog, 2);
+        EXPECT_FALSE(spmform->kommentarImage->isEmpty());
+        foto(spmform, QStringLiteral("spoergsmaal-kommentarer"));
+        klikFane(spmform->spmBog, 0);
+        click(spmform->Button2);
+    });
+    click(main->spmKnap);
+    ASSERT_EQ(main->antalSpm, 12);
+
+    // Anne and Søs answer right, Bo wrong; the comment pictures are shown.
+    int sum[3] = {0, 0, 0};
+    int medBillede = 0;
+    click(main->kvidrellenButton);
+    for (int i = 0; i < main->antalSpm; ++i) {
+        if (i > 0)
+            click(main->nextSpmButton);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000)) << i;
+        const SpmRec &spm = main->Spm[main->spmNummer - 1];
+        const int spiller = main->Tur - 1;
+        EXPECT_FALSE(displayform->deltagerBillede->isEmpty()) << i;
+        if (i == 0) {
+            foto(main, QStringLiteral("hovedvindue-spil"));
+            foto(displayform, QStringLiteral("tavle-spoergsmaal"));
+        }
+        const bool rigtigt = spiller != 1;
+        klikSvar(rigtigt ? spm.RigtigSvar - 1 : spm.RigtigSvar % 4);
+        if (rigtigt)
+            sum[spiller] += displayform->spmPoint;
+        EXPECT_EQ(point(spiller + 1),
+                  deltagere[spiller].first + u' ' + QString::number(sum[spiller]));
+        EXPECT_EQ(displayform->komImage->isEmpty(), spm.bFilnavn.isEmpty()) << i;
+        if (!spm.bFilnavn.isEmpty() && medBillede++ == 0)
+            foto(displayform, QStringLiteral("tavle-svar"));
+    }
+    EXPECT_EQ(medBillede, 2);
+    click(main->nextSpmButton);
+    EXPECT_EQ(displayform->spmDisplay->TekstListe().value(0), QStringLiteral("Spillet er slut."));
+    EXPECT_GT(sum[0], 0);
+    EXPECT_EQ(sum[1], 0);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+
+    main->infoButtonClick();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(infoform));
+    idle();
+    foto(infoform, QStringLiteral("information-sider"));
+    infoform->urlListeKnapClick();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(urlform));
+    foto(urlform, QStringLiteral("urlboks"));
+}
+
+} // namespace
