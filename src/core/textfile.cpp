@@ -194,8 +194,10 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
     }
     QByteArray bytes = ansi::encode(text);
     // Code-page bytes that happen to be UTF-8 would read back as other letters
-    // ("Ã¦" as "æ"); the mark keeps them apart.
-    if (!fitsAnsi(text) || isValidUtf8WithMultiByte(bytes))
+    // ("Ã¦" as "æ"), and a text that begins "ÿþ" or "þÿ" as UTF-16; the mark
+    // keeps them apart.
+    if (!fitsAnsi(text) || isValidUtf8WithMultiByte(bytes) || bytes.startsWith("\xFF\xFE") ||
+        bytes.startsWith("\xFE\xFF"))
         return encodeText(text, TextEncoding::Utf8);
     return bytes;
 }

@@ -98,8 +98,12 @@ TEST(TextFile, WrittenLinesReadBackUnchangedWhereBytesAloneWouldMislead)
 {
     TestRoot root;
     const QString path = tempFile(root, "tvetydig.txt");
-    // In the code page these are the bytes of UTF-8 "æ" and of "ɒ".
-    const QStringList tvetydige[] = {{QStringLiteral("Ã¦")}, {QStringLiteral("CAFÉ’en"), "2"}};
+    // In the code page these are the bytes of UTF-8 "æ" and of "ɒ", and of
+    // the two UTF-16 marks.
+    const QStringList tvetydige[] = {{QStringLiteral("Ã¦")},
+                                     {QStringLiteral("CAFÉ’en"), "2"},
+                                     {QStringLiteral("ÿþ"), "x"},
+                                     {QStringLiteral("þÿ\t¼")}};
     for (const QStringList &lines : tvetydige) {
         writeLines(path, lines);
         EXPECT_EQ(readLineList(path), lines);
