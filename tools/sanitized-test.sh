@@ -13,4 +13,6 @@ cmake --build build-san -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
+# Only leaks of third-party libraries are suppressed, each named in the file.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tools/lsan.supp:print_suppressions=0}"
 cd build-san && ctest --output-on-failure -j"$(nproc)"

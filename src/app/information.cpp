@@ -13,6 +13,7 @@
 #include "main.h"
 #include "participantfiles.h"
 #include "placement.h"
+#include "placering.h"
 #include "shell.h"
 #include "storedpath.h"
 #include "struktur.h"
@@ -189,44 +190,28 @@ void Tinfoform::centrer()
 // known once the window is shown, so it is applied again then.
 void Tinfoform::tilpasStoerrelse()
 {
-    if (!m_ydreStoerrelse.isValid())
-        return;
-    const QSize ramme = frameGeometry().size() - size();
-    resize((m_ydreStoerrelse - ramme).expandedTo(minimumSize()));
+    if (m_ydreStoerrelse.isValid())
+        resizeOuter(this, m_ydreStoerrelse.width(), m_ydreStoerrelse.height());
 }
 
 void Tinfoform::hentOpt()
 {
     // A short or garbled file counts as missing: the window is centred.
-    QList<int> tal;
-    if (QFileInfo(optFilnavn).isFile()) {
-        try {
-            const QStringList linjer = readLineList(optFilnavn);
-            for (qsizetype i = 0; i < 4 && i < linjer.size(); ++i) {
-                bool ok = false;
-                const int v = linjer.at(i).trimmed().toInt(&ok);
-                if (!ok)
-                    break;
-                tal << v;
-            }
-        } catch (const FileError &) {
-        }
-    }
-    if (tal.size() < 4) {
+    const std::optional<Placering> p = hentPlacering(optFilnavn);
+    if (!p) {
         m_ydreStoerrelse = QSize();
         centrer();
         return;
     }
-    m_ydreStoerrelse = QSize(tal.at(2), tal.at(3));
+    m_ydreStoerrelse = QSize(p->bredde, p->hoejde);
     tilpasStoerrelse();
-    placeWindow(this, tal.at(1), tal.at(0));
+    placeWindow(this, p->left, p->top);
 }
 
 void Tinfoform::gemOpt()
 {
     const QRect ramme = frameGeometry();
-    writeLines(optFilnavn, {QString::number(ramme.top()), QString::number(ramme.left()),
-                            QString::number(ramme.width()), QString::number(ramme.height())});
+    gemPlacering(optFilnavn, Placering{ramme.top(), ramme.left(), ramme.width(), ramme.height()});
 }
 
 void Tinfoform::showEvent(QShowEvent *event)

@@ -338,6 +338,8 @@ bool TStruktur::HentStruktur()
 {
     Advarsler.clear();
     clear();
+    // A file read now sets its own encoding; one not read is written in ANSI.
+    m_traeKodning = m_dataKodning = TextEncoding::Ansi;
     NodeDown = NodeUp = nullptr;
     MouseDown = false;
     const QString traefil = storedpath::matchLetterCase(Strukturfile);

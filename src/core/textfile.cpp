@@ -175,7 +175,9 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
     case TextEncoding::Utf8:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     case TextEncoding::Utf8NoMark:
-        return text.toUtf8();
+        // A text that begins with the mark's character would lose it on reading.
+        return text.startsWith(QChar(0xFEFF)) ? encodeText(text, TextEncoding::Utf8)
+                                              : text.toUtf8();
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE: {
         const bool little = encoding == TextEncoding::Utf16LE;
@@ -194,8 +196,10 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
     }
     QByteArray bytes = ansi::encode(text);
     // Code-page bytes that happen to be UTF-8 would read back as other letters
-    // ("Ã¦" as "æ"); the mark keeps them apart.
-    if (!fitsAnsi(text) || isValidUtf8WithMultiByte(bytes))
+    // ("Ã¦" as "æ"), and a text that begins like a mark ("ï»¿", "ÿþ", "þÿ") in
+    // another encoding; the mark keeps them apart.
+    if (!fitsAnsi(text) || isValidUtf8WithMultiByte(bytes) || bytes.startsWith("\xEF\xBB\xBF") ||
+        bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
         return encodeText(text, TextEncoding::Utf8);
     return bytes;
 }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace kvidrel {
 
@@ -43,6 +44,10 @@ void placeWindow(QWidget *window, int left, int top)
 {
     if (!window)
         return;
+    // Numbers from a file may lie anywhere in int; no screen reaches beyond
+    // the largest widget size, and within it no sum below can overflow.
+    left = qBound(-QWIDGETSIZE_MAX, left, QWIDGETSIZE_MAX);
+    top = qBound(-QWIDGETSIZE_MAX, top, QWIDGETSIZE_MAX);
     QRect frame = window->frameGeometry();
     frame.moveTopLeft(QPoint(left, top));
     for (QScreen *screen : QGuiApplication::screens()) {
@@ -57,6 +62,22 @@ void placeWindow(QWidget *window, int left, int top)
         top = clampInto(top, frame.height(), area.top(), area.height());
     }
     window->move(left, top);
+}
+
+void resizeOuter(QWidget *window, int width, int height)
+{
+    if (!window)
+        return;
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize least = window->minimumSize();
+    const QSize most = window->maximumSize();
+    // In 64 bits: a width near the limits of int must not wrap when the frame
+    // is taken off.
+    const auto inner = [](qint64 outer, int frameLength, int min, int max) {
+        return int(std::clamp<qint64>(outer - frameLength, min, max));
+    };
+    window->resize(inner(width, frame.width(), least.width(), most.width()),
+                   inner(height, frame.height(), least.height(), most.height()));
 }
 
 namespace {

@@ -15,6 +15,10 @@ namespace kvidrel {
 // so fixed positions made for one wide screen stay reachable on any screen.
 void placeWindow(QWidget *window, int left, int top);
 
+// Gives window an outer size (frame included, as far as the frame is known
+// yet), within its minimum and maximum size; any numbers a file held will do.
+void resizeOuter(QWidget *window, int width, int height);
+
 // Centres window on another window (placed by placeWindow).
 void centreOn(QWidget *window, const QWidget *on);
 

@@ -98,8 +98,13 @@ TEST(TextFile, WrittenLinesReadBackUnchangedWhereBytesAloneWouldMislead)
 {
     TestRoot root;
     const QString path = tempFile(root, "tvetydig.txt");
-    // In the code page these are the bytes of UTF-8 "æ" and of "ɒ".
-    const QStringList tvetydige[] = {{QStringLiteral("Ã¦")}, {QStringLiteral("CAFÉ’en"), "2"}};
+    // In the code page these are the bytes of UTF-8 "æ" and of "ɒ", and of
+    // the three marks.
+    const QStringList tvetydige[] = {{QStringLiteral("Ã¦")},
+                                     {QStringLiteral("CAFÉ’en"), "2"},
+                                     {QStringLiteral("ÿþ"), "x"},
+                                     {QStringLiteral("þÿ\t¼")},
+                                     {QStringLiteral("ï»¿Ã†)þÿ")}};
     for (const QStringList &lines : tvetydige) {
         writeLines(path, lines);
         EXPECT_EQ(readLineList(path), lines);
@@ -109,6 +114,8 @@ TEST(TextFile, WrittenLinesReadBackUnchangedWhereBytesAloneWouldMislead)
     writeLines(path, medMaerke, TextEncoding::Utf8);
     EXPECT_EQ(readAllBytes(path), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
                                              "a\r\n"));
+    EXPECT_EQ(readLineList(path), medMaerke);
+    writeLines(path, medMaerke, TextEncoding::Utf8NoMark);
     EXPECT_EQ(readLineList(path), medMaerke);
 }
 

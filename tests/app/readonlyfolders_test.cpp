@@ -1,0 +1,129 @@
+#include "deltagere.h"
+#include "makeSpm.h"
+#include "textfile.h"
+#include "unprivileged.h"
+#include "windowfixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+using namespace kvidrel;
+
+namespace {
+
+class ReadOnlyFoldersTest : public WindowTest
+{
+protected:
+    void TearDown() override
+    {
+        // Root's clean-up and the next test need the folders writable.
+        setReadOnly(root.path(), false);
+        WindowTest::TearDown();
+    }
+
+    QStringList lines(const QString &relative) const
+    {
+        return QFile::exists(root.file(relative)) ? readLineList(root.file(relative))
+                                                  : QStringList();
+    }
+
+    void type(QLineEdit *edit, const QString &text)
+    {
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        idle();
+    }
+
+    // One error message since the last call, naming file.
+    void expectOneError(const QString &file)
+    {
+        ASSERT_EQ(errors.size(), 1) << errors.join(u'\n').toStdString();
+        EXPECT_TRUE(errors.first().contains(file)) << errors.first().toStdString();
+        errors.clear();
+    }
+};
+
+} // namespace
+
+// A data root copied from a disc or another user's account: every save that
+// cannot be written says so, the windows keep what the host did, and the next
+// save once the folder can be written again holds all of it.
+TEST_F(ReadOnlyFoldersTest, FailedSavesKeepTheWorkUntilTheFolderCanBeWritten)
+{
+    if (runAsUnprivileged())
+        return;
+    for (const QString name : {"A", "B", "C"})
+        QDir().mkpath(root.file("Grupper/" + name + "/Kommentarer"));
+    writeLines(root.file("Grupper/Grupper.txt"), {"A", "B", "C"});
+    QDir().mkpath(root.file("Deltagere"));
+    writeLines(root.file("Deltagere/Deltagere.txt"), {"Anna", "", "1"});
+    start();
+    main->show();
+
+    // The groups folder with all it holds is read-only.
+    Tspmform *spm = spmform;
+    show(spm);
+    setReadOnly(root.file("Grupper"), true);
+    clickRow(spm->gruppeliste, 1);
+    click(spm->Button1); // B up
+    expectOneError("Grupper.txt");
+    EXPECT_EQ(rows(spm->gruppeliste), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(lines("Grupper/Grupper.txt"), QStringList({"A", "B", "C"}));
+    type(spm->gruppeEdit, "D");
+    click(spm->SpeedButton5); // a group whose folder cannot be made is not added
+    expectOneError("D");
+    EXPECT_EQ(rows(spm->gruppeliste), QStringList({"B", "A", "C"}));
+    setReadOnly(root.file("Grupper"), false);
+    type(spm->gruppeEdit, "D");
+    click(spm->SpeedButton5);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    EXPECT_EQ(lines("Grupper/Grupper.txt"), QStringList({"B", "A", "C", "D"}));
+    EXPECT_TRUE(QFileInfo(root.file("Grupper/D/Kommentarer")).isDir());
+    spm->hide();
+
+    // The participants folder is read-only.
+    Tdeltagerform *del = deltagerform;
+    show(del);
+    setReadOnly(root.file("Deltagere"), true);
+    type(del->navnEdit, "Bo");
+    click(del->godkendKnap);
+    expectOneError("Deltagere.txt");
+    EXPECT_EQ(rows(del->deltagerliste), QStringList({"Anna", "Bo"}));
+    EXPECT_EQ(main->maxIndex, 1);
+    EXPECT_EQ(lines("Deltagere/Deltagere.txt"), QStringList({"Anna", "", "1"}));
+    clickCheck(del->deltagerliste, 0); // Anna out: kept in memory only
+    click(del->Button1);               // "Gem" fails as well
+    expectOneError("Deltagere.txt");
+    EXPECT_TRUE(del->Button1->isEnabled()); // still something to save
+    setReadOnly(root.file("Deltagere"), false);
+    type(del->navnEdit, "Cy");
+    click(del->godkendKnap);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    EXPECT_EQ(lines("Deltagere/Deltagere.txt"),
+              QStringList({"Anna", "", "0", "Bo", "", "1", "Cy", "", "1"}));
+    del->hide();
+
+    // The options folder is gone.
+    ASSERT_TRUE(QDir(root.file("Egenskaber")).removeRecursively());
+    main->sider->setCurrentIndex(1);
+    const int style = main->designBox->findText("Smokey Quartz Kamri");
+    main->designBox->setCurrentIndex(style);
+    emit main->designBox->activated(style); // as the host's choice
+    expectOneError("Egenskaber.txt");
+    EXPECT_EQ(main->designName, "Smokey Quartz Kamri");
+    type(main->minEdit, "20");
+    type(main->maxEdit, "80");
+    click(main->godkendKnap);
+    expectOneError("Egenskaber.txt");
+    EXPECT_EQ(main->minEdit->text(), "20");
+    EXPECT_EQ(main->maxEdit->text(), "80");
+    ASSERT_TRUE(QDir().mkpath(root.file("Egenskaber")));
+    click(main->godkendKnap); // still enabled: nothing was saved
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+    EXPECT_EQ(lines("Egenskaber/Egenskaber.txt"), QStringList({"Smokey Quartz Kamri", "20", "80"}));
+    EXPECT_EQ(main->HighEdit->text(), "80");
+    EXPECT_TRUE(main->isVisible());
+}
