@@ -6,6 +6,7 @@
 #include "pointbar.h"
 #include "rulbar.h"
 #include "skala.h"
+#include "tavle.h"
 #include "vinduesfelter.h"
 
 #include <QDir>
@@ -38,13 +39,7 @@ struct SpmFelt
     {
         SaetSpmTekst(Tekst);
         L.resize(520, 80);
-        L.SetAntalVandret(1);
-        L.SetAntalLodret(1);
-        L.SetAntalFelter(1);
-        L.SetRulFunktion(false);
-        L.SetMusOver(false);
-        L.SetCompoTekst(&Tekst);
-        L.SetGlatTekst(true);
+        kvidrel::tavle::saetEtFelt(L, Tekst);
         L.SetColor(clWhite);
         TXCompoRamme &G = L.GrundRamme();
         G.SetBredde(2);
