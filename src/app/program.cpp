@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace {
 
@@ -21,9 +23,14 @@ QIcon programIkon()
     const QString mappe = kvidrel::deliveredcontent::leveretMappe(QStringLiteral("ikoner"));
     if (mappe.isEmpty())
         return QIcon::fromTheme(QStringLiteral("kvidrel"));
+    // Read as PNG without guessing: a guess loads every image plugin there is
+    // to ask each one, a megabyte for nothing.
     QIcon ikon;
-    for (int side : {48, 256})
-        ikon.addFile(mappe + QStringLiteral("/kvidrel-%1.png").arg(side), QSize(side, side));
+    for (int side : {48, 256}) {
+        QImageReader laeser(mappe + QStringLiteral("/kvidrel-%1.png").arg(side), "png");
+        laeser.setAutoDetectImageFormat(false);
+        ikon.addPixmap(QPixmap::fromImage(laeser.read()));
+    }
     return ikon;
 }
 
