@@ -201,6 +201,7 @@ std::int32_t TCanvas::TextHeight(const QString &)
 
 void TCanvas::TextOut(std::int32_t x, std::int32_t y, const QString &text)
 {
+    foerTegning();
     const QFontMetrics &fm = applyFont();
     const int width = fm.horizontalAdvance(text);
     if (Brush.Style == bsSolid)
@@ -224,6 +225,7 @@ void TCanvas::plot(std::int32_t x, std::int32_t y, const QColor &c, std::int32_t
 
 void TCanvas::LineTo(std::int32_t x, std::int32_t y)
 {
+    foerTegning();
     const QColor c = color(Pen.Color);
     const std::int32_t w = Pen.Width > 0 ? Pen.Width : 1;
     std::int32_t x0 = FPenPos.X;
@@ -263,6 +265,7 @@ void TCanvas::LineTo(std::int32_t x, std::int32_t y)
 
 void TCanvas::FillRect(const TRect &r)
 {
+    foerTegning();
     if (r.Right <= r.Left || r.Bottom <= r.Top)
         return;
     FPainter->fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), color(Brush.Color));
@@ -270,6 +273,7 @@ void TCanvas::FillRect(const TRect &r)
 
 void TCanvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {
+    foerTegning();
     if (x2 < x1)
         std::swap(x1, x2);
     if (y2 < y1)
@@ -291,6 +295,7 @@ void TCanvas::Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
 
 void TCanvas::Polygon(const TPoint *points, int count)
 {
+    foerTegning();
     if (count <= 0)
         return;
     if (Brush.Style == bsSolid) {
@@ -313,11 +318,13 @@ void TCanvas::Polygon(const TPoint *points, int count)
 
 void TCanvas::Draw(std::int32_t x, std::int32_t y, const QImage &image)
 {
+    foerTegning();
     FPainter->drawImage(QPoint(x, y), image);
 }
 
 void TCanvas::StretchDraw(const TRect &r, const QImage &image)
 {
+    foerTegning();
     if (r.Width() == 0 || r.Height() == 0 || image.isNull())
         return;
     FPainter->drawImage(QRect(r.Left, r.Top, r.Width(), r.Height()), image);
@@ -325,6 +332,7 @@ void TCanvas::StretchDraw(const TRect &r, const QImage &image)
 
 void TCanvas::CopyRect(const TRect &dest, const QImage &source, const TRect &src)
 {
+    foerTegning();
     if (dest.Width() == 0 || dest.Height() == 0 || source.isNull())
         return;
     FPainter->drawImage(QRect(dest.Left, dest.Top, dest.Width(), dest.Height()), source,
@@ -333,6 +341,7 @@ void TCanvas::CopyRect(const TRect &dest, const QImage &source, const TRect &src
 
 void TCanvas::SetPixel(std::int32_t x, std::int32_t y, TColor c)
 {
+    foerTegning();
     FPainter->fillRect(QRect(x, y, 1, 1), color(c));
 }
 

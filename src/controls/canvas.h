@@ -14,6 +14,7 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include <functional>
 #include <optional>
 
 class QPainter;
@@ -72,6 +73,10 @@ public:
     void CopyRect(const TRect &dest, const QImage &source, const TRect &src);
 
     void SetPixel(std::int32_t x, std::int32_t y, TColor color);
+
+    // Called before anything is drawn (not before a measurement): the owner
+    // may first have to get a picture ready to draw on.
+    void SetFoerTegning(std::function<void()> Handling) { FFoerTegning = std::move(Handling); }
     // Texts smoothed or with exact pixels; shapes always land on exact pixels.
     void SetGlatTekst(bool glat);
     QPainter *painter() const { return FPainter; }
@@ -84,6 +89,11 @@ private:
     const QFontMetrics &applyFont();
     QColor color(TColor c) const { return toQColor(c, FPalette); }
     void plot(std::int32_t x, std::int32_t y, const QColor &c, std::int32_t w);
+    void foerTegning()
+    {
+        if (FFoerTegning)
+            FFoerTegning();
+    }
 
     QPainter *FPainter = nullptr;
     bool FOwnsPainter = false;
@@ -95,6 +105,7 @@ private:
     QFont FQFont;
     std::optional<QFontMetrics> FMetrics;
     QHash<char16_t, std::int32_t> FTegnBredder; // one-character widths in that font
+    std::function<void()> FFoerTegning;
 };
 
 } // namespace kvidrel

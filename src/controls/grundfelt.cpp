@@ -46,7 +46,7 @@ Qt::CursorShape toQtCursor(TCursor Cursor)
 TGrundFelt::TGrundFelt(QWidget *AOwner)
     : QWidget(AOwner), FSkala(std::max(devicePixelRatioF(), qreal(1)))
 {
-    // Every pixel comes from the picture, so Qt need not clear the area first.
+    // Every pixel is painted, so Qt need not clear the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(64, 64);
 }
@@ -89,42 +89,102 @@ bool TGrundFelt::Enabled() const
     return !testAttribute(Qt::WA_ForceDisabled);
 }
 
+void TGrundFelt::BegyndMaler(QPaintDevice *Enhed)
+{
+    if (FMaler.isActive())
+        FMaler.end();
+    FMaler.begin(Enhed);
+    // Shapes and texts land on exact pixels.
+    FMaler.setRenderHint(QPainter::Antialiasing, false);
+    FMaler.setRenderHint(QPainter::TextAntialiasing, FGlatTekst);
+    // Pictures in the fields are stretched anyway when scaled up; smoothed,
+    // they do not turn blocky.
+    FMaler.setRenderHint(QPainter::SmoothPixmapTransform, !sammeSkala(maleSkala(FMaler), 1));
+    if (!FCanvas) {
+        FCanvas = std::make_unique<TCanvas>(&FMaler);
+        FCanvas->SetGlatTekst(FGlatTekst);
+        FCanvas->SetFoerTegning([this] { FoerTegning(); });
+    }
+}
+
 void TGrundFelt::SikrStoerrelse()
 {
     const QSize Str(qMax(width(), 1), qMax(height(), 1));
-    if (FBilledStr == Str && sammeSkala(FBillede.devicePixelRatio(), FSkala))
+    const bool NyStr = FBilledStr != Str;
+    if (FMaade == TMaade::Direkte) {
+        // Between paints the canvas measures text on a one-pixel picture.
+        if (FMaaleBillede.isNull()) {
+            FMaaleBillede = QImage(1, 1, QImage::Format_RGB32);
+            BegyndMaler(&FMaaleBillede);
+        }
+        if (!NyStr)
+            return;
+        FBilledStr = Str;
+        FUgyldig = true;
+        StoerrelseAendret();
         return;
-    // The canvas object stays; only its painter moves to the new picture.
+    }
+    const bool Foerste = FBillede.isNull();
+    if (!Foerste && !NyStr && sammeSkala(FBillede.devicePixelRatio(), FSkala))
+        return;
+    // The painter lets go of the old picture before it goes.
     if (FMaler.isActive())
         FMaler.end();
     FBillede = skaleretBillede(Str, FSkala);
     FBilledStr = Str;
     FBillede.fill(toQColor(FColor, palette()));
-    FMaler.begin(&FBillede);
-    // Shapes and texts land on exact pixels.
-    FMaler.setRenderHint(QPainter::Antialiasing, false);
-    FMaler.setRenderHint(QPainter::TextAntialiasing, false);
-    // Pictures in the fields are stretched anyway when scaled up; smoothed,
-    // they do not turn blocky.
-    FMaler.setRenderHint(QPainter::SmoothPixmapTransform, !sammeSkala(FSkala, 1));
-    if (!FCanvas)
-        FCanvas = std::make_unique<TCanvas>(&FMaler);
-    FCanvas->SetGlatTekst(FGlatTekst);
+    // The canvas object stays; only its painter moves to the new picture.
+    BegyndMaler(&FBillede);
+    FMaaleBillede = QImage();
     FUgyldig = true;
-    StoerrelseAendret();
+    // A field that only now gets its picture keeps its size and layout.
+    if (NyStr || !Foerste)
+        StoerrelseAendret();
+}
+
+void TGrundFelt::SikrBillede()
+{
+    if (FMaade == TMaade::Billede)
+        return;
+    SikrStoerrelse();
+    const bool Vist = !FUgyldig;
+    FMaade = TMaade::Billede;
+    SikrStoerrelse();
+    // The picture starts as what the screen shows; a pending full paint
+    // draws it anyway.
+    if (Vist) {
+        TCanvas &Can = *FCanvas;
+        const TFont Font = Can.Font;
+        const TPen Pen = Can.Pen;
+        const TBrush Brush = Can.Brush;
+        const TPoint Pos = Can.PenPos();
+        TegnBillede();
+        Can.Font = Font;
+        Can.Pen = Pen;
+        Can.Brush = Brush;
+        Can.MoveTo(Pos.X, Pos.Y);
+    }
+}
+
+void TGrundFelt::FoerTegning()
+{
+    if (FTegner)
+        return;
+    // Drawn between paints: kept in a picture of its own from now on, and
+    // shown at the next paint.
+    SikrBillede();
+    update();
 }
 
 TCanvas &TGrundFelt::Canvas()
 {
     SikrStoerrelse();
-    // Whatever is drawn now is to be shown; a full paint shows it anyway.
-    if (!FTegner)
-        update();
     return *FCanvas;
 }
 
 const QImage &TGrundFelt::Billede()
 {
+    SikrBillede();
     SikrStoerrelse();
     return FBillede;
 }
@@ -138,8 +198,9 @@ void TGrundFelt::Invalidate()
 void TGrundFelt::Repaint()
 {
     Invalidate();
-    SikrStoerrelse();
+    SikrBillede();
     TegnBillede();
+    Malet();
 }
 
 void TGrundFelt::TegnBillede()
@@ -155,7 +216,18 @@ void TGrundFelt::TegnBillede()
     Can.FillRect(Rect(0, 0, width(), height()));
     Paint();
     FTegner = VarTegner;
-    Malet();
+}
+
+void TGrundFelt::MalDirekte()
+{
+    SikrStoerrelse();
+    const bool VarUgyldig = FUgyldig;
+    BegyndMaler(this);
+    FSkala = maleSkala(FMaler);
+    TegnBillede();
+    BegyndMaler(&FMaaleBillede);
+    if (VarUgyldig)
+        Malet();
 }
 
 bool TGrundFelt::event(QEvent *event)
@@ -169,6 +241,10 @@ bool TGrundFelt::event(QEvent *event)
 
 void TGrundFelt::paintEvent(QPaintEvent *)
 {
+    if (FMaade == TMaade::Direkte) {
+        MalDirekte();
+        return;
+    }
     QPainter P(this);
     const qreal Skala = maleSkala(P);
     if (!sammeSkala(Skala, FSkala)) {
@@ -176,8 +252,10 @@ void TGrundFelt::paintEvent(QPaintEvent *)
         FUgyldig = true;
     }
     SikrStoerrelse();
-    if (FUgyldig)
+    if (FUgyldig) {
         TegnBillede();
+        Malet();
+    }
     visBillede(P, FBillede);
 }
 

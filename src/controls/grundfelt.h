@@ -1,14 +1,15 @@
 #pragma once
 
-// The custom-painted control that every field control builds on. All drawing
-// goes to a picture of the control; a paint event only shows that picture. A
-// full paint (after Invalidate) redraws the picture through Paint, while a
-// direct redraw draws a part of it at once through Canvas and is shown with the
-// next paint event, so the picture is up to date before the drawing call returns.
-// The canvas is one object for the control's lifetime, so a scroll bar may keep
-// drawing on it between paints. The picture follows the scale of the paint (see
-// skala.h); a paint at a new scale draws it afresh, and direct drawing uses the
-// scale last painted at.
+// The custom-painted control that every field control builds on. A paint
+// event draws the whole control through Paint, straight onto the screen. A
+// direct redraw draws a part at once through Canvas, between paints; from the
+// first one on, the control keeps a picture of itself: all drawing goes to it,
+// it is up to date before the drawing call returns, and a paint event shows
+// it. Most fields are never drawn between paints and hold no second copy of
+// their pixels. The canvas is one object for the control's lifetime, so a
+// scroll bar may keep drawing on it between paints. The picture follows the
+// scale of the paint (see skala.h); a paint at a new scale draws it afresh,
+// and direct drawing uses the scale last painted at.
 
 #include "canvas.h"
 #include "drawtypes.h"
@@ -63,19 +64,22 @@ public:
     void SetWidth(std::int32_t Value) { resize(Value, height()); }
     void SetHeight(std::int32_t Value) { resize(width(), Value); }
 
-    // The canvas on the control's picture; each full paint starts it with the
-    // control's font and a solid brush in Color. What is drawn on it is shown at
-    // the next paint event.
+    // The control's canvas; each full paint starts it with the control's font
+    // and a solid brush in Color. What is drawn on it between paints is shown
+    // at the next paint event.
     TCanvas &Canvas();
-    // The control's picture as drawn so far, at Skala device pixels per pixel.
+    // The control's picture as drawn so far, at Skala device pixels per pixel
+    // (made now, from what the screen shows, if the control had none).
     const QImage &Billede();
     qreal Skala() const { return FSkala; }
+    // Whether the control has been drawn on between paints and keeps a picture.
+    bool HarBillede() const { return FMaade == TMaade::Billede; }
 
     // The whole control is to be painted again (at the next paint event).
     void Invalidate();
     // A full paint is pending.
     bool Ugyldig() const { return FUgyldig; }
-    // Paints the whole control into its picture now.
+    // Paints the whole control into its picture now (making one if need be).
     void Repaint();
 
 protected:
@@ -92,15 +96,27 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    enum class TMaade
+    {
+        Direkte, // painted straight onto the screen
+        Billede, // drawn into FBillede, which a paint shows
+    };
+
+    void BegyndMaler(QPaintDevice *Enhed);
     void SikrStoerrelse();
+    void SikrBillede();
+    void FoerTegning();
     void TegnBillede();
+    void MalDirekte();
 
     TColor FColor = clWindow;
     TFont FFont;
+    TMaade FMaade = TMaade::Direkte;
     QImage FBillede;
-    QSize FBilledStr; // FBillede's size in the control's own pixels
+    QImage FMaaleBillede; // the painter's device between direct paints
+    QSize FBilledStr;     // the size the picture and layout were made for
     qreal FSkala;
-    QPainter FMaler; // stays active on FBillede
+    QPainter FMaler; // stays active on FBillede or FMaaleBillede
     std::unique_ptr<TCanvas> FCanvas;
     bool FUgyldig = true;
     bool FShowHint = true;

@@ -23,12 +23,17 @@ protected:
         QImage Billede(8, 8, QImage::Format_ARGB32);
         Billede.fill(Groen);
         Liste.Add(Billede);
-        L.resize(102, 42);
-        L.Gitter(2, 1, 2);
-        L.FeltRamme().SetBredde(1);
-        L.FeltBitmap().SetBitmapListe(&Liste);
-        L.FeltBitmap().SetFeltDim(true);
+        SaetOp(L);
         L.SetOnAni([this](std::int32_t Nr, std::int32_t TimerNr) { Ani.push_back({Nr, TimerNr}); });
+    }
+
+    void SaetOp(feltproeve::Liste &F)
+    {
+        F.resize(102, 42);
+        F.Gitter(2, 1, 2);
+        F.FeltRamme().SetBredde(1);
+        F.FeltBitmap().SetBitmapListe(&Liste);
+        F.FeltBitmap().SetFeltDim(true);
     }
 
     int Groenne(int Nr) { return Antal(L.Billede(), L.Felt()[Nr].IR, Groen); }
@@ -49,6 +54,31 @@ TEST_F(Billeder, EveryFieldGetsItsPictureAfterItsFrame)
     const TRect &IR = L.Felt()[1].IR;
     EXPECT_EQ(Groenne(1), IR.Width() * IR.Height());
     EXPECT_NE(Pixel(L, L.Felt()[1].YR.Left, L.Felt()[1].YR.Top), Groen);
+}
+
+// A field on screen is painted there directly; drawing between paints gives
+// it a picture of its own, which starts as what the screen showed.
+TEST_F(Billeder, DrawingBetweenPaintsLandsOnWhatTheScreenShowed)
+{
+    feltproeve::Liste Tvilling;
+    SaetOp(Tvilling);
+    for (feltproeve::Liste *F : {&L, &Tvilling}) {
+        F->FeltBitmap().SetBitType(btSimpel);
+        F->SetTimerType(ttKonstant);
+        F->SetTimerSekvenser(2);
+    }
+    const auto Skaerm = [](QWidget &W) {
+        return W.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    Tvilling.Repaint();
+    EXPECT_EQ(Skaerm(L), Tvilling.Billede());
+    EXPECT_FALSE(L.HarBillede());
+
+    L.AktivTimer();
+    Tvilling.AktivTimer();
+    EXPECT_TRUE(L.HarBillede());
+    EXPECT_EQ(Skaerm(L), Tvilling.Billede());
+    EXPECT_EQ(Skaerm(Tvilling), Tvilling.Billede());
 }
 
 TEST_F(Billeder, WithoutATimerAnimationDoesNothing)
