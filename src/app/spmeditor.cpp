@@ -237,6 +237,18 @@ void Tspmform::gemSpm(int i)
     mainform->SaveSpm(i);
 }
 
+void Tspmform::erstatSpm(int i, const SpmRec &ny, const SpmRec &foer)
+{
+    TSpm &alle = mainform->Spm;
+    alle[i] = ny;
+    try {
+        gemSpm(i);
+    } catch (...) {
+        alle[i] = foer;
+        throw;
+    }
+}
+
 void Tspmform::spmGodkendtExecute()
 {
     if (mainform->gruppeNavn.isEmpty()) {
@@ -382,13 +394,7 @@ void Tspmform::spmRedigerExecute()
     const int i = spmIndex;
     medGenlaesning([&] {
         // The new file first: a failed write leaves the old one.
-        alle[i] = spm;
-        try {
-            gemSpm(i);
-        } catch (...) {
-            alle[i] = foer;
-            throw;
-        }
+        erstatSpm(i, spm, foer);
         // The row keeps its place until the group is listed again.
         listrows::saetRaekke(spmliste, i, spm.Navn, spm.Aktiv);
         if (omdoeb && QFileInfo::exists(gammel) && !sammeFil(gammel, spm.kildeFil))
