@@ -93,6 +93,45 @@ void kinder(QPainter &p, QPointF venstre, QPointF hoejre, qreal r)
     p.drawEllipse(hoejre, r, r * 0.7);
 }
 
+// Ears or wings: an ellipse dx to each side of the middle line at height y,
+// turned outwards by grader about that place; midte is the ellipse's centre
+// from there.
+void ellipsePar(QPainter &p, const QColor &farve, qreal dx, qreal y, qreal grader, QPointF midte,
+                qreal rx, qreal ry)
+{
+    for (int side : {-1, 1}) {
+        p.save();
+        p.translate(50 + side * dx, y);
+        p.rotate(side * -grader);
+        ellipse(p, farve, midte, rx, ry);
+        p.restore();
+    }
+}
+
+// A five-pointed star with a point straight up: the points ude from midte, the
+// notches inde.
+QPolygonF femtakket(QPointF midte, qreal inde, qreal ude)
+{
+    QPolygonF punkter;
+    for (int i = 0; i < 10; ++i) {
+        const qreal v = qDegreesToRadians(-90.0 + i * 36.0);
+        const qreal r = i % 2 ? inde : ude;
+        punkter << QPointF(midte.x() + r * qCos(v), midte.y() + r * qSin(v));
+    }
+    return punkter;
+}
+
+// A glad face about the middle line: the right eye and cheek are given, the
+// left ones mirror them.
+void ansigt(QPainter &p, QPointF oeje, QPointF kind, qreal kindR, QPointF mund, qreal mundBredde,
+            qreal mundDybde)
+{
+    const auto spejl = [](QPointF c) { return QPointF(100 - c.x(), c.y()); };
+    oejne(p, spejl(oeje), oeje, 4.5);
+    kinder(p, spejl(kind), kind, kindR);
+    smil(p, mund, mundBredde, mundDybde);
+}
+
 void kat(QPainter &p)
 {
     baggrund(p, QColor(0x9f, 0xd3, 0xf0));
@@ -123,13 +162,7 @@ void hund(QPainter &p)
     baggrund(p, QColor(0xff, 0xe0, 0x66));
     const QColor brun(0x8b, 0x5a, 0x2b);
     p.save();
-    for (int side : {-1, 1}) {
-        p.save();
-        p.translate(50 + side * 29, 46);
-        p.rotate(side * -18);
-        ellipse(p, brun, {0, 8}, 10, 24);
-        p.restore();
-    }
+    ellipsePar(p, brun, 29, 46, 18, {0, 8}, 10, 24);
     p.restore();
     ellipse(p, QColor(0xd9, 0xa0, 0x66), {50, 52}, 27, 30);
     ellipse(p, QColor(0xf6, 0xe3, 0xc4), {50, 67}, 16, 13);
@@ -210,9 +243,7 @@ void sol(QPainter &p)
                  midte + QPointF(qCos(v + s), qSin(v + s)) * 26});
     }
     cirkel(p, QColor(0xff, 0xd4, 0x3b), midte, 27);
-    oejne(p, {41, 45}, {59, 45}, 4.5);
-    kinder(p, {35, 56}, {65, 56}, 4.5);
-    smil(p, {50, 57}, 18, 10);
+    ansigt(p, {59, 45}, {65, 56}, 4.5, {50, 57}, 18, 10);
 }
 
 void raket(QPainter &p)
@@ -282,13 +313,7 @@ void gran(QPainter &p)
                             std::pair{QPointF(42, 50), QColor(0xf0, 0x3e, 0x3e)},
                             std::pair{QPointF(50, 36), QColor(0x4d, 0xab, 0xf7)}})
         cirkel(p, farve, c, 3.6);
-    QPolygonF stjerne;
-    for (int i = 0; i < 10; ++i) {
-        const qreal v = qDegreesToRadians(-90.0 + i * 36.0);
-        const qreal r = i % 2 ? 4.0 : 9.0;
-        stjerne << QPointF(50 + r * qCos(v), 14 + r * qSin(v));
-    }
-    polygon(p, QColor(0xff, 0xd4, 0x3b), stjerne);
+    polygon(p, QColor(0xff, 0xd4, 0x3b), femtakket({50, 14}, 4, 9));
 }
 
 void blomst(QPainter &p)
@@ -319,16 +344,8 @@ void blomst(QPainter &p)
 void stjerne(QPainter &p)
 {
     baggrund(p, QColor(0x97, 0x75, 0xfa));
-    QPolygonF punkter;
-    for (int i = 0; i < 10; ++i) {
-        const qreal v = qDegreesToRadians(-90.0 + i * 36.0);
-        const qreal r = i % 2 ? 20.0 : 44.0;
-        punkter << QPointF(50 + r * qCos(v), 54 + r * qSin(v));
-    }
-    polygon(p, QColor(0xff, 0xd4, 0x3b), punkter);
-    oejne(p, {43, 52}, {57, 52}, 4.5);
-    kinder(p, {37, 62}, {63, 62}, 3.5);
-    smil(p, {50, 62}, 12, 7);
+    polygon(p, QColor(0xff, 0xd4, 0x3b), femtakket({50, 54}, 20, 44));
+    ansigt(p, {57, 52}, {63, 62}, 3.5, {50, 62}, 12, 7);
 }
 
 void bil(QPainter &p)
@@ -404,13 +421,7 @@ void pingvin(QPainter &p)
     for (qreal x : {40.0, 60.0})
         ellipse(p, orange, {x, 90}, 8, 4);
     const QColor sort(0x34, 0x3a, 0x40);
-    for (int side : {-1, 1}) {
-        p.save();
-        p.translate(50 + side * 27, 62);
-        p.rotate(side * -20);
-        ellipse(p, sort, {0, 0}, 6, 17);
-        p.restore();
-    }
+    ellipsePar(p, sort, 27, 62, 20, {0, 0}, 6, 17);
     ellipse(p, sort, {50, 54}, 27, 36);
     ellipse(p, Qt::white, {50, 62}, 19, 26);
     // The white face mask around the eyes.
