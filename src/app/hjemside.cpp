@@ -23,8 +23,7 @@ using namespace tavle;
 namespace {
 
 constexpr int kPanelHeight = 46;
-constexpr int kSkemaWidth = 307;
-constexpr int kSkemaHeight = 294;
+constexpr QSize kSkemaSize(307, 294);
 constexpr int kSpmHeight = 80;
 constexpr int kSvarHeight = 206;
 
@@ -78,7 +77,7 @@ QWidget *Tmainform::buildHjem()
 
     deltagerSkema = new TSkema;
     saetDeltagerSkema(*deltagerSkema, PointTekst);
-    deltagerSkema->setFixedSize(kSkemaWidth, kSkemaHeight);
+    deltagerSkema->setFixedSize(kSkemaSize);
     spmDisplay = new TListe;
     saetSpmDisplay(*spmDisplay, SpmTekst, ssHjem);
     spmDisplay->setFixedHeight(kSpmHeight);
