@@ -149,21 +149,25 @@ TEST(SkemaTekst, NamesStayWholeUpTo255Units)
     EXPECT_EQ(KortStreng(QString()), QString());
 }
 
+// A 3 by 3 table with a header row and column, shown, answering in the
+// header cells that Klik names.
+void VisKlikSkema(Skema &S, Optager &O, TKlikType Klik)
+{
+    S.resize(300, 120);
+    S.SetAntalVandret(3);
+    S.SetAntalLodret(3);
+    S.SetAntalFelter(9);
+    S.SkemaRamme().SetRetning(reBegge);
+    S.SkemaRamme().SetKlikType(Klik);
+    O.Lyt(S);
+    Vis(S);
+}
+
 // A 3 by 3 table answering in its first column, in button mode.
 class KlikSkema : public ::testing::Test
 {
 protected:
-    KlikSkema()
-    {
-        S.resize(300, 120);
-        S.SetAntalVandret(3);
-        S.SetAntalLodret(3);
-        S.SetAntalFelter(9);
-        S.SkemaRamme().SetRetning(reBegge);
-        S.SkemaRamme().SetKlikType(ktLodret);
-        O.Lyt(S);
-        Vis(S);
-    }
+    KlikSkema() { VisKlikSkema(S, O, ktLodret); }
 
     Skema S;
     Optager O;
@@ -256,15 +260,8 @@ TEST_F(KlikSkema, TabStopHighlightsTheFirstAnsweringFieldAndKeysItCannotUseGoOn)
 TEST(SkemaKlik, HeaderRowAndHeaderColumnBothAnswer)
 {
     Skema S;
-    S.resize(300, 120);
-    S.SetAntalVandret(3);
-    S.SetAntalLodret(3);
-    S.SetAntalFelter(9);
-    S.SkemaRamme().SetRetning(reBegge);
-    S.SkemaRamme().SetKlikType(ktBegge);
     Optager O;
-    O.Lyt(S);
-    Vis(S);
+    VisKlikSkema(S, O, ktBegge);
 
     // Row, inner, column, inner, row, column: the inner cells stay silent.
     for (int Nr : {1, 4, 3, 8, 2, 6})
