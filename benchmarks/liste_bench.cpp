@@ -2,7 +2,6 @@
 // files read and parsed, the check list filled) against reading the same files'
 // bytes in a plain loop. Runs alternate; the figures are medians.
 
-#include "appwindows.h"
 #include "dataroot.h"
 #include "maal.h"
 #include "main.h"
@@ -10,7 +9,6 @@
 #include "questionfiles.h"
 #include "textfile.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
@@ -91,27 +89,23 @@ double bytes(const QString &mappe, qint64 &sum)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const maal::DataRod rod;
-    createWindows();
-    lavGruppe(mainform->gruppeDir);
-    const QString mappe = mainform->gruppeDir + kGruppe;
+    return maal::medVinduer(argc, argv, [] {
+        lavGruppe(mainform->gruppeDir);
+        const QString mappe = mainform->gruppeDir + kGruppe;
 
-    qint64 sum = 0;
-    program();
-    bytes(mappe, sum);
-    std::vector<double> p, k, b;
-    for (int i = 0; i < kRunder; ++i) {
-        b.push_back(bytes(mappe, sum));
-        p.push_back(program());
-        k.push_back(kunFilerne(mainform->gruppeDir));
-    }
-    const bool ok = maal::figur("list a group of 5,000 questions", maal::median(p),
-                                "plain read of the bytes", maal::median(b), "ms", 3);
-    maal::figur("  of which reading the files", maal::median(k), "plain read of the bytes",
-                maal::median(b), "ms", 3);
-    destroyWindows();
-    return ok ? 0 : 2;
+        qint64 sum = 0;
+        program();
+        bytes(mappe, sum);
+        std::vector<double> p, k, b;
+        for (int i = 0; i < kRunder; ++i) {
+            b.push_back(bytes(mappe, sum));
+            p.push_back(program());
+            k.push_back(kunFilerne(mainform->gruppeDir));
+        }
+        const bool ok = maal::figur("list a group of 5,000 questions", maal::median(p),
+                                    "plain read of the bytes", maal::median(b), "ms", 3);
+        maal::figur("  of which reading the files", maal::median(k), "plain read of the bytes",
+                    maal::median(b), "ms", 3);
+        return ok ? 0 : 2;
+    });
 }

@@ -3,7 +3,6 @@
 // whole at every tick. It should arrive after 6.0 s; the figure is the median of
 // a few rises, beside the fastest and the slowest.
 
-#include "appwindows.h"
 #include "display.h"
 #include "liste.h"
 #include "maal.h"
@@ -11,7 +10,6 @@
 #include "pointbar.h"
 #include "skema.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWindow>
@@ -68,40 +66,32 @@ double enGang()
 
 bool vist(QWidget *w)
 {
-    QElapsedTimer ur;
-    ur.start();
-    while (!(w->windowHandle() && w->windowHandle()->isExposed()) && ur.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return w->windowHandle() && w->windowHandle()->isExposed();
+    return maal::vent([w] { return w->windowHandle() && w->windowHandle()->isExposed(); }, 10000);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const maal::DataRod rod;
-    createWindows();
-    mainform->show();
-    if (!vist(mainform) || !vist(displayform)) {
-        std::printf("point bar: the windows were not shown\n");
-        return 1;
-    }
-    fyldTavlerne();
-    std::vector<double> tider;
-    for (int i = 0; i < kRunder; ++i)
-        tider.push_back(enGang());
-    std::sort(tider.begin(), tider.end());
-    const double median = maal::median(tider);
-    const double afvigelse = (median - kForventetMs) / kForventetMs;
-    // A rise that never arrived sorts first.
-    const bool ok = tider.front() >= 0 && std::abs(afvigelse) <= 0.02;
-    std::printf("%-42s %9.1f ms  vs %-22s %9.1f ms   off %+5.1f%%  goal within 2%%  %s"
-                "  (runs %.1f to %.1f ms)\n",
-                "point bar, 100 ticks, boards repainting", median, "6.0 s", kForventetMs,
-                100 * afvigelse, ok ? "MET" : "MISSED", tider.front(), tider.back());
-    destroyWindows();
-    return ok ? 0 : 2;
+    return maal::medVinduer(argc, argv, [] {
+        mainform->show();
+        if (!vist(mainform) || !vist(displayform)) {
+            std::printf("point bar: the windows were not shown\n");
+            return 1;
+        }
+        fyldTavlerne();
+        std::vector<double> tider;
+        for (int i = 0; i < kRunder; ++i)
+            tider.push_back(enGang());
+        std::sort(tider.begin(), tider.end());
+        const double median = maal::median(tider);
+        const double afvigelse = (median - kForventetMs) / kForventetMs;
+        // A rise that never arrived sorts first.
+        const bool ok = tider.front() >= 0 && std::abs(afvigelse) <= 0.02;
+        std::printf("%-42s %9.1f ms  vs %-22s %9.1f ms   off %+5.1f%%  goal within 2%%  %s"
+                    "  (runs %.1f to %.1f ms)\n",
+                    "point bar, 100 ticks, boards repainting", median, "6.0 s", kForventetMs,
+                    100 * afvigelse, ok ? "MET" : "MISSED", tider.front(), tider.back());
+        return ok ? 0 : 2;
+    });
 }

@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGraphicsView>
 #include <QImage>
@@ -53,14 +52,7 @@ std::map<std::string, double> &resultater()
     return ms;
 }
 
-bool vent(const std::function<bool()> &klar, int ms = 5000)
-{
-    QElapsedTimer ur;
-    ur.start();
-    while (!klar() && ur.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return klar();
-}
+using maal::vent;
 
 void lad(int ms)
 {

@@ -1,9 +1,14 @@
 #pragma once
 
-// What the timed benchmarks share: a data root of their own, medians, and one
-// line per figure with its comparison and whether the goal holds.
+// What the timed benchmarks share: a data root of their own, the program's
+// windows, waiting on the event loop, medians, and one line per figure with its
+// comparison and whether the goal holds.
 
+#include "appwindows.h"
+
+#include <QApplication>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -26,6 +31,30 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Runs krop with the program's windows created over a data root of their own;
+// without an X display on the offscreen platform. Returns what krop returns.
+template <class Krop> int medVinduer(int &argc, char **argv, Krop krop)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const DataRod rod;
+    kvidrel::createWindows();
+    const int svar = krop();
+    kvidrel::destroyWindows();
+    return svar;
+}
+
+// Lets the event loop run until klar holds or ms have passed; whether it holds.
+template <class Klar> bool vent(Klar klar, int ms = 5000)
+{
+    QElapsedTimer ur;
+    ur.start();
+    while (!klar() && ur.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return klar();
+}
 
 inline double median(std::vector<double> v)
 {

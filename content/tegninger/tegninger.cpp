@@ -32,6 +32,13 @@ void fyld(QPainter &p, const QColor &farve)
     p.setBrush(farve);
 }
 
+// A fill without an outline.
+void flade(QPainter &p, const QBrush &farve)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(farve);
+}
+
 void ellipse(QPainter &p, const QColor &farve, QPointF midte, qreal rx, qreal ry)
 {
     fyld(p, farve);
@@ -53,8 +60,7 @@ void polygon(QPainter &p, const QColor &farve, const QPolygonF &punkter)
 // players tell them apart from across the room.
 void baggrund(QPainter &p, const QColor &farve)
 {
-    p.setPen(Qt::NoPen);
-    p.setBrush(farve);
+    flade(p, farve);
     p.drawRoundedRect(QRectF(2, 2, 96, 96), 16, 16);
 }
 
@@ -63,8 +69,7 @@ void oejne(QPainter &p, QPointF venstre, QPointF hoejre, qreal r)
 {
     for (const QPointF &c : {venstre, hoejre}) {
         cirkel(p, Qt::white, c, r);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kStreg);
+        flade(p, kStreg);
         p.drawEllipse(c + QPointF(0, r * 0.15), r * 0.55, r * 0.55);
         p.setBrush(Qt::white);
         p.drawEllipse(c + QPointF(r * 0.2, -r * 0.1), r * 0.18, r * 0.18);
@@ -83,10 +88,48 @@ void smil(QPainter &p, QPointF midte, qreal bredde, qreal dybde)
 
 void kinder(QPainter &p, QPointF venstre, QPointF hoejre, qreal r)
 {
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 135, 160, 150));
+    flade(p, QColor(255, 135, 160, 150));
     p.drawEllipse(venstre, r, r * 0.7);
     p.drawEllipse(hoejre, r, r * 0.7);
+}
+
+// Ears or wings: an ellipse dx to each side of the middle line at height y,
+// turned outwards by grader about that place; midte is the ellipse's centre
+// from there.
+void ellipsePar(QPainter &p, const QColor &farve, qreal dx, qreal y, qreal grader, QPointF midte,
+                qreal rx, qreal ry)
+{
+    for (int side : {-1, 1}) {
+        p.save();
+        p.translate(50 + side * dx, y);
+        p.rotate(side * -grader);
+        ellipse(p, farve, midte, rx, ry);
+        p.restore();
+    }
+}
+
+// A five-pointed star with a point straight up: the points ude from midte, the
+// notches inde.
+QPolygonF femtakket(QPointF midte, qreal inde, qreal ude)
+{
+    QPolygonF punkter;
+    for (int i = 0; i < 10; ++i) {
+        const qreal v = qDegreesToRadians(-90.0 + i * 36.0);
+        const qreal r = i % 2 ? inde : ude;
+        punkter << QPointF(midte.x() + r * qCos(v), midte.y() + r * qSin(v));
+    }
+    return punkter;
+}
+
+// A glad face about the middle line: the right eye and cheek are given, the
+// left ones mirror them.
+void ansigt(QPainter &p, QPointF oeje, QPointF kind, qreal kindR, QPointF mund, qreal mundBredde,
+            qreal mundDybde)
+{
+    const auto spejl = [](QPointF c) { return QPointF(100 - c.x(), c.y()); };
+    oejne(p, spejl(oeje), oeje, 4.5);
+    kinder(p, spejl(kind), kind, kindR);
+    smil(p, mund, mundBredde, mundDybde);
 }
 
 void kat(QPainter &p)
@@ -101,8 +144,7 @@ void kat(QPainter &p)
     // Green eyes with slit pupils.
     for (qreal x : {38.0, 62.0}) {
         ellipse(p, QColor(0x8c, 0xe9, 0x9a), {x, 50}, 6, 7.5);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kStreg);
+        flade(p, kStreg);
         p.drawEllipse(QPointF(x, 50), 1.8, 5.5);
     }
     polygon(p, QColor(0xff, 0x8f, 0xab), {{45.5, 60}, {54.5, 60}, {50, 65}});
@@ -120,13 +162,7 @@ void hund(QPainter &p)
     baggrund(p, QColor(0xff, 0xe0, 0x66));
     const QColor brun(0x8b, 0x5a, 0x2b);
     p.save();
-    for (int side : {-1, 1}) {
-        p.save();
-        p.translate(50 + side * 29, 46);
-        p.rotate(side * -18);
-        ellipse(p, brun, {0, 8}, 10, 24);
-        p.restore();
-    }
+    ellipsePar(p, brun, 29, 46, 18, {0, 8}, 10, 24);
     p.restore();
     ellipse(p, QColor(0xd9, 0xa0, 0x66), {50, 52}, 27, 30);
     ellipse(p, QColor(0xf6, 0xe3, 0xc4), {50, 67}, 16, 13);
@@ -156,8 +192,7 @@ void ugle(QPainter &p)
     for (qreal x : {38.0, 62.0}) {
         cirkel(p, Qt::white, {x, 42}, 11);
         cirkel(p, QColor(0xff, 0xa9, 0x4d), {x, 42}, 6.5);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kStreg);
+        flade(p, kStreg);
         p.drawEllipse(QPointF(x, 42), 3.6, 3.6);
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(x + 1.4, 40.6), 1.2, 1.2);
@@ -179,8 +214,7 @@ void fisk(QPainter &p)
     QPainterPath krop;
     krop.addEllipse(QPointF(44, 52), 31, 21);
     p.setClipPath(krop);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    flade(p, Qt::white);
     p.drawRect(QRectF(44, 28, 7, 50));
     p.drawRect(QRectF(60, 28, 5, 50));
     p.restore();
@@ -209,16 +243,13 @@ void sol(QPainter &p)
                  midte + QPointF(qCos(v + s), qSin(v + s)) * 26});
     }
     cirkel(p, QColor(0xff, 0xd4, 0x3b), midte, 27);
-    oejne(p, {41, 45}, {59, 45}, 4.5);
-    kinder(p, {35, 56}, {65, 56}, 4.5);
-    smil(p, {50, 57}, 18, 10);
+    ansigt(p, {59, 45}, {65, 56}, 4.5, {50, 57}, 18, 10);
 }
 
 void raket(QPainter &p)
 {
     baggrund(p, QColor(0x34, 0x3a, 0x8c));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xff, 0xf3, 0xbf));
+    flade(p, QColor(0xff, 0xf3, 0xbf));
     for (QPointF c : {QPointF(16, 18), QPointF(84, 26), QPointF(20, 66), QPointF(82, 76),
                       QPointF(30, 40), QPointF(74, 50), QPointF(12, 86)})
         p.drawEllipse(c, 1.8, 1.8);
@@ -248,8 +279,7 @@ void raket(QPainter &p)
 void hus(QPainter &p)
 {
     baggrund(p, QColor(0xc3, 0xfa, 0xe8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x69, 0xdb, 0x7c));
+    flade(p, QColor(0x69, 0xdb, 0x7c));
     p.drawRoundedRect(QRectF(2, 82, 96, 16), 8, 8);
     fyld(p, QColor(0xad, 0x6a, 0x3b));
     p.drawRect(QRectF(62, 20, 9, 20));
@@ -283,13 +313,7 @@ void gran(QPainter &p)
                             std::pair{QPointF(42, 50), QColor(0xf0, 0x3e, 0x3e)},
                             std::pair{QPointF(50, 36), QColor(0x4d, 0xab, 0xf7)}})
         cirkel(p, farve, c, 3.6);
-    QPolygonF stjerne;
-    for (int i = 0; i < 10; ++i) {
-        const qreal v = qDegreesToRadians(-90.0 + i * 36.0);
-        const qreal r = i % 2 ? 4.0 : 9.0;
-        stjerne << QPointF(50 + r * qCos(v), 14 + r * qSin(v));
-    }
-    polygon(p, QColor(0xff, 0xd4, 0x3b), stjerne);
+    polygon(p, QColor(0xff, 0xd4, 0x3b), femtakket({50, 14}, 4, 9));
 }
 
 void blomst(QPainter &p)
@@ -320,23 +344,14 @@ void blomst(QPainter &p)
 void stjerne(QPainter &p)
 {
     baggrund(p, QColor(0x97, 0x75, 0xfa));
-    QPolygonF punkter;
-    for (int i = 0; i < 10; ++i) {
-        const qreal v = qDegreesToRadians(-90.0 + i * 36.0);
-        const qreal r = i % 2 ? 20.0 : 44.0;
-        punkter << QPointF(50 + r * qCos(v), 54 + r * qSin(v));
-    }
-    polygon(p, QColor(0xff, 0xd4, 0x3b), punkter);
-    oejne(p, {43, 52}, {57, 52}, 4.5);
-    kinder(p, {37, 62}, {63, 62}, 3.5);
-    smil(p, {50, 62}, 12, 7);
+    polygon(p, QColor(0xff, 0xd4, 0x3b), femtakket({50, 54}, 20, 44));
+    ansigt(p, {57, 52}, {63, 62}, 3.5, {50, 62}, 12, 7);
 }
 
 void bil(QPainter &p)
 {
     baggrund(p, QColor(0xd0, 0xeb, 0xff));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x86, 0x8e, 0x96));
+    flade(p, QColor(0x86, 0x8e, 0x96));
     p.drawRect(QRectF(2, 80, 96, 6));
     const QColor roed(0xe0, 0x31, 0x31);
     polygon(p, roed, {{26, 52}, {35, 32}, {65, 32}, {76, 52}});
@@ -365,8 +380,7 @@ void robot(QPainter &p)
     p.drawRoundedRect(QRectF(22, 28, 56, 52), 10, 10);
     for (qreal x : {38.0, 62.0}) {
         cirkel(p, QColor(0x22, 0xb8, 0xcf), {x, 48}, 8);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kStreg);
+        flade(p, kStreg);
         p.drawEllipse(QPointF(x, 48), 3.5, 3.5);
     }
     fyld(p, Qt::white);
@@ -381,8 +395,7 @@ void robot(QPainter &p)
 void svamp(QPainter &p)
 {
     baggrund(p, QColor(0xd3, 0xf9, 0xd8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x8c, 0xe9, 0x9a));
+    flade(p, QColor(0x8c, 0xe9, 0x9a));
     p.drawRoundedRect(QRectF(2, 84, 96, 14), 7, 7);
     fyld(p, QColor(0xfa, 0xef, 0xd9));
     p.drawRoundedRect(QRectF(36, 48, 28, 40), 10, 10);
@@ -392,8 +405,7 @@ void svamp(QPainter &p)
     hat.quadTo(50, 62, 12, 54);
     fyld(p, QColor(0xf0, 0x3e, 0x3e));
     p.drawPath(hat);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    flade(p, Qt::white);
     for (auto [c, r] : {std::pair{QPointF(30, 40), 6.0}, std::pair{QPointF(50, 28), 7.0},
                         std::pair{QPointF(70, 40), 6.0}, std::pair{QPointF(42, 48), 3.5},
                         std::pair{QPointF(60, 49), 3.5}})
@@ -409,18 +421,11 @@ void pingvin(QPainter &p)
     for (qreal x : {40.0, 60.0})
         ellipse(p, orange, {x, 90}, 8, 4);
     const QColor sort(0x34, 0x3a, 0x40);
-    for (int side : {-1, 1}) {
-        p.save();
-        p.translate(50 + side * 27, 62);
-        p.rotate(side * -20);
-        ellipse(p, sort, {0, 0}, 6, 17);
-        p.restore();
-    }
+    ellipsePar(p, sort, 27, 62, 20, {0, 0}, 6, 17);
     ellipse(p, sort, {50, 54}, 27, 36);
     ellipse(p, Qt::white, {50, 62}, 19, 26);
     // The white face mask around the eyes.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    flade(p, Qt::white);
     p.drawEllipse(QPointF(42, 38), 9, 10);
     p.drawEllipse(QPointF(58, 38), 9, 10);
     oejne(p, {43, 38}, {57, 38}, 4.5);
@@ -482,8 +487,7 @@ void solsystemet(QPainter &p, const QSize &s)
 {
     p.fillRect(QRect(QPoint(0, 0), s), QColor(0x14, 0x17, 0x3d));
     p.scale(s.width() / 160.0, s.height() / 100.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 200));
+    flade(p, QColor(255, 255, 255, 200));
     for (QPointF c : {QPointF(40, 10), QPointF(70, 88), QPointF(110, 14), QPointF(150, 80),
                       QPointF(95, 92), QPointF(130, 40), QPointF(58, 22)})
         p.drawEllipse(c, 0.8, 0.8);
@@ -517,8 +521,7 @@ void ikon(QPainter &p)
     QLinearGradient blaa(0, 0, 0, 100);
     blaa.setColorAt(0, QColor(0x4d, 0xab, 0xf7));
     blaa.setColorAt(1, QColor(0x19, 0x71, 0xc2));
-    p.setPen(Qt::NoPen);
-    p.setBrush(blaa);
+    flade(p, blaa);
     p.drawRoundedRect(QRectF(4, 4, 92, 92), 20, 20);
     QPainterPath boble;
     boble.addRoundedRect(QRectF(16, 14, 68, 58), 18, 18);
@@ -536,8 +539,7 @@ void ikon(QPainter &p)
     p.setPen(QPen(QColor(0xf0, 0x8c, 0x00), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(spoergsmaal);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xf0, 0x8c, 0x00));
+    flade(p, QColor(0xf0, 0x8c, 0x00));
     p.drawEllipse(QPointF(50, 63), 4.5, 4.5);
 }
 

@@ -65,47 +65,6 @@ protected:
     }
 };
 
-// The question field of both pages: white with a raised, outlined money green
-// frame.
-void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
-{
-    saetEtFelt(L, SpmTekst);
-    L.SetColor(clWhite);
-    TXCompoRamme &G = L.GrundRamme();
-    G.SetBredde(2);
-    G.SetDybde(1);
-    G.SetArt(rtUd);
-    G.SetFarve(clMoneyGreen);
-    G.SetOmrids(true);
-    L.FeltRamme().SetFeltFarve(clMoneyGreen);
-    L.SetFont(Tahoma(21));
-    kunVisning(L);
-}
-
-// Fields in a row or a grid, white on white with sky blue cell frames.
-void saetFelter(TListe &L, TCompoTekst &Tekst, int Vandret, int Lodret, const TFont &Font)
-{
-    L.SetColor(clWhite);
-    TXCompoRamme &G = L.GrundRamme();
-    G.SetBredde(1);
-    G.SetDybde(1);
-    G.SetArt(rtUd);
-    L.SetAntalVandret(Vandret);
-    L.SetAntalLodret(Lodret);
-    L.SetAntalFelter(Vandret * Lodret);
-    L.SetNumLodret(false);
-    L.SetRulFunktion(false);
-    L.SetMusOver(false);
-    TXFeltRamme &F = L.FeltRamme();
-    F.SetBredde(2);
-    F.SetFarve(clSkyBlue);
-    F.SetFeltFarve(clWhite);
-    L.SetFont(Font);
-    L.SetCompoTekst(&Tekst);
-    L.SetGlatTekst(true);
-    kunVisning(L);
-}
-
 // Shown to the players, never typed into, and drawn in normal colours.
 template <class Felt> void kunTilAtLaese(Felt *felt)
 {
@@ -264,7 +223,7 @@ QWidget *Tdisplayform::buildPages()
 
     auto *side0 = new QWidget;
     spmDisplay = new TListe(side0);
-    saetSpmDisplay(*spmDisplay, SpmTekst);
+    saetSpmDisplay(*spmDisplay, SpmTekst, ssTavle);
     spmDisplay->SetTekstListe({QStringLiteral("Velkommen til kvidrellen!")});
     spmDisplay->setGeometry(0, 120, kPageWidth - 6, 80);
     svarDisplay = new TListe(side0);
@@ -276,7 +235,7 @@ QWidget *Tdisplayform::buildPages()
 
     auto *side1 = new QWidget;
     spmDisplay2 = new TListe(side1);
-    saetSpmDisplay(*spmDisplay2, SpmTekst);
+    saetSpmDisplay(*spmDisplay2, SpmTekst, ssTavle);
     spmDisplay2->setGeometry(0, 0, kPageWidth - 6, 80);
     auto *billedPanel = new QWidget(side1);
     billedPanel->setGeometry(0, 80, kPageWidth - 6, 186);

@@ -23,8 +23,7 @@ using namespace tavle;
 namespace {
 
 constexpr int kPanelHeight = 46;
-constexpr int kSkemaWidth = 307;
-constexpr int kSkemaHeight = 294;
+constexpr QSize kSkemaSize(307, 294);
 constexpr int kSpmHeight = 80;
 constexpr int kSvarHeight = 206;
 
@@ -37,61 +36,6 @@ QPushButton *knap(const QIcon &billede, int bredde, const char *navn)
     b->setFixedSize(bredde, 40);
     b->setCursor(Qt::PointingHandCursor);
     return b;
-}
-
-// Both lists stand in a raised sky blue frame.
-void saetHimmelRamme(TListe &L)
-{
-    L.SetColor(clSkyBlue);
-    TXCompoRamme &G = L.GrundRamme();
-    G.SetBredde(1);
-    G.SetDybde(1);
-    G.SetArt(rtUd);
-    G.SetAfstandLodret(4);
-    G.SetAfstandVandret(4);
-}
-
-// The current question: money green in a sky blue frame.
-void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst)
-{
-    saetEtFelt(L, SpmTekst);
-    saetHimmelRamme(L);
-    TXFeltRamme &F = L.FeltRamme();
-    F.SetBredde(1);
-    F.SetArt(rtIngen);
-    F.SetFarve(clCream);
-    F.SetFeltFarve(clMoneyGreen);
-    L.SetFont(Tahoma(16));
-    kunVisning(L);
-}
-
-// The four answers the host clicks: sunk when pressed, raised under the
-// mouse, a hand over the highlighted answer; a selected answer can be clicked
-// again to deselect it.
-void saetSvarDisplay(TListe &L, TCompoTekst &SpmTekst)
-{
-    saetHimmelRamme(L);
-    L.SetAntalVandret(2);
-    L.SetAntalLodret(2);
-    L.SetAntalFelter(4);
-    L.SetNumLodret(false);
-    TXFeltRamme &F = L.FeltRamme();
-    F.SetBredde(2);
-    F.SetFarve(clSkyBlue);
-    F.SetFarveLys(clBtnFace);
-    F.SetFeltFarve(clWhite);
-    F.SetAktivFarve(clBlue);
-    F.SetOverFarve(clWhite);
-    L.SetRulFunktion(false);
-    L.SetEnFunktionel(false);
-    L.SetMusOver(true);
-    L.SetReaktion(rtInd);
-    L.SetOverReaktion(rtUd);
-    L.SetCursorOver(crHandPoint);
-    L.SetAlleOppe(true);
-    L.SetFont(Tahoma(16));
-    L.SetCompoTekst(&SpmTekst);
-    L.SetGlatTekst(true);
 }
 
 } // namespace
@@ -133,9 +77,9 @@ QWidget *Tmainform::buildHjem()
 
     deltagerSkema = new TSkema;
     saetDeltagerSkema(*deltagerSkema, PointTekst);
-    deltagerSkema->setFixedSize(kSkemaWidth, kSkemaHeight);
+    deltagerSkema->setFixedSize(kSkemaSize);
     spmDisplay = new TListe;
-    saetSpmDisplay(*spmDisplay, SpmTekst);
+    saetSpmDisplay(*spmDisplay, SpmTekst, ssHjem);
     spmDisplay->setFixedHeight(kSpmHeight);
     svarDisplay = new TListe;
     saetSvarDisplay(*svarDisplay, SpmTekst);

@@ -199,13 +199,7 @@ void Tspmform::gemKommentarerExecute()
     writeComment(sti, tilFil(Memo->toPlainText()), m_kommentarKodning);
     spm.kFilnavn = storedpath::toStored(sti);
 
-    alle[i] = spm;
-    try {
-        gemSpm(i);
-    } catch (...) {
-        alle[i] = foer;
-        throw;
-    }
+    erstatSpm(i, spm, foer);
     komModified = false;
 }
 

@@ -22,6 +22,7 @@ class Action;
 class BilledFelt;
 enum class NavnFejl;
 class RadioGroup;
+struct SpmRec;
 
 // The question window: the host builds the question bank here and picks the
 // group for the next game. Closes with 1 through "Indfør i spillet".
@@ -205,6 +206,10 @@ private:
     bool navnOptaget(const QString &navn, int undtagen1, int undtagen2 = -1);
     void visNavnFindes(const QString &navn);
     void gemSpm(int i);
+    // The page's question, answers, right answer, points and music into spm.
+    void laesSiden(SpmRec &spm, std::int32_t point) const;
+    // Writes ny in place i; a failed write puts foer back in the list.
+    void erstatSpm(int i, const SpmRec &ny, const SpmRec &foer);
     void taelAntalSpm();
     void flytSpm(int i, int j);
 

@@ -46,6 +46,15 @@ const QString kVaelgGruppe =
 constexpr int kMindstePoint = 1;
 constexpr int kHoejestePoint = 100;
 
+// The name and the file the question is saved under in the chosen group.
+void navngiv(SpmRec &spm, const QString &navn)
+{
+    const QString sti = spmSti(mainform->gruppeDir, mainform->gruppeNavn, navn);
+    spm.Navn = navn;
+    spm.Filnavn = storedpath::toStored(sti);
+    spm.kildeFil = sti;
+}
+
 } // namespace
 
 const QString Tspmform::musikFilter =
@@ -237,6 +246,31 @@ void Tspmform::gemSpm(int i)
     mainform->SaveSpm(i);
 }
 
+void Tspmform::laesSiden(SpmRec &spm, std::int32_t point) const
+{
+    spm.Tekst = cleanEnteredLine(spmEdit->text());
+    spm.Svar1 = cleanEnteredLine(EditA->text());
+    spm.Svar2 = cleanEnteredLine(EditB->text());
+    spm.Svar3 = cleanEnteredLine(EditC->text());
+    spm.Svar4 = cleanEnteredLine(EditD->text());
+    spm.RigtigSvar = static_cast<std::uint8_t>(svarGruppe->ItemIndex() + 1);
+    spm.PointType = static_cast<std::uint8_t>(pointGruppe->ItemIndex() + 1);
+    spm.Point = point;
+    spm.musikFilnavn = storedpath::toStored(cleanEnteredLine(musikEdit->text()));
+}
+
+void Tspmform::erstatSpm(int i, const SpmRec &ny, const SpmRec &foer)
+{
+    TSpm &alle = mainform->Spm;
+    alle[i] = ny;
+    try {
+        gemSpm(i);
+    } catch (...) {
+        alle[i] = foer;
+        throw;
+    }
+}
+
 void Tspmform::spmGodkendtExecute()
 {
     if (mainform->gruppeNavn.isEmpty()) {
@@ -270,21 +304,10 @@ void Tspmform::spmGodkendtExecute()
     }
 
     SpmRec spm;
-    const QString sti = spmSti(mainform->gruppeDir, mainform->gruppeNavn, navn);
-    spm.Filnavn = storedpath::toStored(sti);
-    spm.kildeFil = sti;
     spm.Gruppe = mainform->gruppeNavn;
-    spm.Navn = navn;
-    spm.Tekst = cleanEnteredLine(spmEdit->text());
-    spm.Svar1 = cleanEnteredLine(EditA->text());
-    spm.Svar2 = cleanEnteredLine(EditB->text());
-    spm.Svar3 = cleanEnteredLine(EditC->text());
-    spm.Svar4 = cleanEnteredLine(EditD->text());
-    spm.RigtigSvar = static_cast<std::uint8_t>(svarGruppe->ItemIndex() + 1);
-    spm.PointType = static_cast<std::uint8_t>(pointGruppe->ItemIndex() + 1);
-    spm.Point = point;
+    navngiv(spm, navn);
+    laesSiden(spm, point);
     spm.Aktiv = true;
-    spm.musikFilnavn = storedpath::toStored(cleanEnteredLine(musikEdit->text()));
 
     TSpm &alle = mainform->Spm;
     alle.append(spm);
@@ -362,33 +385,15 @@ void Tspmform::spmRedigerExecute()
         return;
 
     SpmRec spm = foer;
-    spm.Tekst = cleanEnteredLine(spmEdit->text());
-    spm.Svar1 = cleanEnteredLine(EditA->text());
-    spm.Svar2 = cleanEnteredLine(EditB->text());
-    spm.Svar3 = cleanEnteredLine(EditC->text());
-    spm.Svar4 = cleanEnteredLine(EditD->text());
-    spm.RigtigSvar = static_cast<std::uint8_t>(svarGruppe->ItemIndex() + 1);
-    spm.PointType = static_cast<std::uint8_t>(pointGruppe->ItemIndex() + 1);
-    spm.Point = point;
-    spm.musikFilnavn = storedpath::toStored(cleanEnteredLine(musikEdit->text()));
+    laesSiden(spm, point);
     const QString gammel = spmSkrivSti(foer, mainform->gruppeDir);
-    if (omdoeb) {
-        const QString sti = spmSti(mainform->gruppeDir, mainform->gruppeNavn, navn);
-        spm.Navn = navn;
-        spm.Filnavn = storedpath::toStored(sti);
-        spm.kildeFil = sti;
-    }
+    if (omdoeb)
+        navngiv(spm, navn);
 
     const int i = spmIndex;
     medGenlaesning([&] {
         // The new file first: a failed write leaves the old one.
-        alle[i] = spm;
-        try {
-            gemSpm(i);
-        } catch (...) {
-            alle[i] = foer;
-            throw;
-        }
+        erstatSpm(i, spm, foer);
         // The row keeps its place until the group is listed again.
         listrows::saetRaekke(spmliste, i, spm.Navn, spm.Aktiv);
         if (omdoeb && QFileInfo::exists(gammel) && !sammeFil(gammel, spm.kildeFil))

@@ -95,6 +95,96 @@ void saetEtFelt(TListe &L, TCompoTekst &Tekst)
     L.SetGlatTekst(true);
 }
 
+void saetHimmelRamme(TRammeFelt &F)
+{
+    F.SetColor(clSkyBlue);
+    TXCompoRamme &G = F.GrundRamme();
+    G.SetBredde(1);
+    G.SetDybde(1);
+    G.SetArt(rtUd);
+    G.SetAfstandLodret(4);
+    G.SetAfstandVandret(4);
+}
+
+void saetHjemSpmRamme(TPropVar &F)
+{
+    saetHimmelRamme(F);
+    TXFeltRamme &R = F.FeltRamme();
+    R.SetBredde(1);
+    R.SetArt(rtIngen);
+    R.SetFarve(clCream);
+    R.SetFeltFarve(clMoneyGreen);
+}
+
+void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst, TSpmSted Sted)
+{
+    saetEtFelt(L, SpmTekst);
+    kunVisning(L);
+    if (Sted == ssHjem) {
+        saetHjemSpmRamme(L);
+        L.SetFont(Tahoma(16));
+        return;
+    }
+    L.SetColor(clWhite);
+    TXCompoRamme &G = L.GrundRamme();
+    G.SetBredde(2);
+    G.SetDybde(1);
+    G.SetArt(rtUd);
+    G.SetFarve(clMoneyGreen);
+    G.SetOmrids(true);
+    L.FeltRamme().SetFeltFarve(clMoneyGreen);
+    L.SetFont(Tahoma(21));
+}
+
+void saetSvarDisplay(TListe &L, TCompoTekst &SpmTekst)
+{
+    saetHimmelRamme(L);
+    L.SetAntalVandret(2);
+    L.SetAntalLodret(2);
+    L.SetAntalFelter(4);
+    L.SetNumLodret(false);
+    TXFeltRamme &F = L.FeltRamme();
+    F.SetBredde(2);
+    F.SetFarve(clSkyBlue);
+    F.SetFarveLys(clBtnFace);
+    F.SetFeltFarve(clWhite);
+    F.SetAktivFarve(clBlue);
+    F.SetOverFarve(clWhite);
+    L.SetRulFunktion(false);
+    L.SetEnFunktionel(false);
+    L.SetMusOver(true);
+    L.SetReaktion(rtInd);
+    L.SetOverReaktion(rtUd);
+    L.SetCursorOver(crHandPoint);
+    L.SetAlleOppe(true);
+    L.SetFont(Tahoma(16));
+    L.SetCompoTekst(&SpmTekst);
+    L.SetGlatTekst(true);
+}
+
+void saetFelter(TListe &L, TCompoTekst &Tekst, int Vandret, int Lodret, const TFont &Font)
+{
+    L.SetColor(clWhite);
+    TXCompoRamme &G = L.GrundRamme();
+    G.SetBredde(1);
+    G.SetDybde(1);
+    G.SetArt(rtUd);
+    L.SetAntalVandret(Vandret);
+    L.SetAntalLodret(Lodret);
+    L.SetAntalFelter(Vandret * Lodret);
+    L.SetNumLodret(false);
+    L.SetRulFunktion(false);
+    L.SetMusOver(false);
+    TXFeltRamme &F = L.FeltRamme();
+    F.SetBredde(2);
+    F.SetFarve(clSkyBlue);
+    F.SetFeltFarve(clWhite);
+    L.SetFont(Font);
+    L.SetCompoTekst(&Tekst);
+    L.SetGlatTekst(true);
+    kunVisning(L);
+}
+
 void kunVisning(TGrundFelt &F)
 {
     F.setAttribute(Qt::WA_TransparentForMouseEvents);

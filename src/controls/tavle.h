@@ -12,6 +12,8 @@ namespace kvidrel {
 class TListe;
 class TSkema;
 class TGrundFelt;
+class TRammeFelt;
+class TPropVar;
 
 namespace tavle {
 
@@ -42,6 +44,32 @@ void saetDeltagerSkema(TSkema &S, TCompoTekst &PointTekst);
 
 // A list of one field showing a text (a name, a question).
 void saetEtFelt(TListe &L, TCompoTekst &Tekst);
+
+// The main window's lists stand in a raised sky blue frame.
+void saetHimmelRamme(TRammeFelt &F);
+// The main window's question: a cream-ringed money green field in the sky blue
+// frame.
+void saetHjemSpmRamme(TPropVar &F);
+
+// Which window a question field stands on.
+enum TSpmSted
+{
+    ssHjem,
+    ssTavle
+};
+// The current question in one field that nothing answers: on the main window
+// money green in a sky blue frame, on the board white with a raised, outlined
+// money green frame in a larger font.
+void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst, TSpmSted Sted);
+
+// The four answers the host clicks: sunk when pressed, raised under the
+// mouse, a hand over the highlighted answer; a selected answer can be clicked
+// again to deselect it.
+void saetSvarDisplay(TListe &L, TCompoTekst &SpmTekst);
+
+// The board's fields in a row or a grid, white on white with sky blue cell
+// frames; nothing answers.
+void saetFelter(TListe &L, TCompoTekst &Tekst, int Vandret, int Lodret, const TFont &Font);
 
 // A list the players only look at: no mouse, no keys, no focus.
 void kunVisning(TGrundFelt &F);

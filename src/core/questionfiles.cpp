@@ -42,36 +42,33 @@ bool sammeIndhold(const QString &a, const QString &b)
     return left && right && *left == *right;
 }
 
+// A rename tests the space right after the first digit, so a name with a
+// letter among the digits and no space is told about the space there.
+NavnFejl tjekNavn(const QString &navn, bool mellemrumFoerst)
+{
+    if (navn.isEmpty())
+        return NavnFejl::Mangler;
+    if (navn.size() < kMindsteLaengde)
+        return NavnFejl::Format;
+    for (int p = 0; p < 3; ++p) {
+        if (!erCiffer(navn.at(p)))
+            return NavnFejl::Format;
+        if ((mellemrumFoerst || p == 2) && navn.at(3) != u' ')
+            return NavnFejl::Mellemrum;
+    }
+    return isSafeFileName(navn) ? NavnFejl::Ingen : NavnFejl::Filnavn;
+}
+
 } // namespace
 
 NavnFejl tjekNytNavn(const QString &navn)
 {
-    if (navn.isEmpty())
-        return NavnFejl::Mangler;
-    if (navn.size() < kMindsteLaengde)
-        return NavnFejl::Format;
-    for (int p = 0; p < 3; ++p) {
-        if (!erCiffer(navn.at(p)))
-            return NavnFejl::Format;
-    }
-    if (navn.at(3) != u' ')
-        return NavnFejl::Mellemrum;
-    return isSafeFileName(navn) ? NavnFejl::Ingen : NavnFejl::Filnavn;
+    return tjekNavn(navn, false);
 }
 
 NavnFejl tjekOmdoebtNavn(const QString &navn)
 {
-    if (navn.isEmpty())
-        return NavnFejl::Mangler;
-    if (navn.size() < kMindsteLaengde)
-        return NavnFejl::Format;
-    for (int p = 0; p < 3; ++p) {
-        if (!erCiffer(navn.at(p)))
-            return NavnFejl::Format;
-        if (navn.at(3) != u' ')
-            return NavnFejl::Mellemrum;
-    }
-    return isSafeFileName(navn) ? NavnFejl::Ingen : NavnFejl::Filnavn;
+    return tjekNavn(navn, true);
 }
 
 bool sammeUdenAZCase(const QString &a, const QString &b)

@@ -72,13 +72,6 @@ protected:
         return deltagerform;
     }
 
-    void type(QLineEdit *edit, const QString &text)
-    {
-        edit->clear();
-        QTest::keyClicks(edit, text);
-        idle();
-    }
-
     // The new-participant page: a name, maybe a picture, "Godkend".
     void add(const QString &navn, const QString &billede = {})
     {

@@ -30,13 +30,6 @@ protected:
                                                   : QStringList();
     }
 
-    void type(QLineEdit *edit, const QString &text)
-    {
-        edit->clear();
-        QTest::keyClicks(edit, text);
-        idle();
-    }
-
     // One error message since the last call, naming file.
     void expectOneError(const QString &file)
     {

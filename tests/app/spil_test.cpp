@@ -10,6 +10,7 @@
 #include "liste.h"
 #include "makeSpm.h"
 #include "pointbar.h"
+#include "proevespm.h"
 #include "shell.h"
 #include "skema.h"
 #include "tekstfelt.h"
@@ -103,16 +104,9 @@ protected:
     static SpmRec spm(const QString &tekst, std::uint8_t rigtig, std::int32_t point,
                       bool aktiv = true)
     {
-        SpmRec q;
-        q.Tekst = tekst;
-        q.Svar1 = tekst + " A";
-        q.Svar2 = tekst + " B";
-        q.Svar3 = tekst + " C";
-        q.Svar4 = tekst + " D";
-        q.RigtigSvar = rigtig;
+        // No points means random points.
+        SpmRec q = proeve::spm(tekst, rigtig, point, aktiv);
         q.PointType = point == 0 ? 1 : 0;
-        q.Point = point;
-        q.Aktiv = aktiv;
         return q;
     }
 

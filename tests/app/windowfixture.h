@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -97,6 +98,14 @@ protected:
         const QRect box =
             list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+        idle();
+    }
+
+    // Typed into edit in place of what it held.
+    static void type(QLineEdit *edit, const QString &text)
+    {
+        edit->clear();
+        QTest::keyClicks(edit, text);
         idle();
     }
 

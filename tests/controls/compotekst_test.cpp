@@ -1,5 +1,6 @@
 #include "canvas.h"
 #include "compotekst.h"
+#include "feltproeve.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +22,7 @@ constexpr TColor Graa = 0x808080;
 constexpr int B = 10;
 constexpr int H = 19;
 
-TFont TestFont(TColor Farve = Sort, std::int32_t Hojde = 16)
-{
-    TFont F;
-    F.Name = QStringLiteral("DejaVu Sans Mono");
-    F.Height = Hojde;
-    F.Color = Farve;
-    return F;
-}
+using feltproeve::TestFont;
 
 struct Linje
 {

@@ -1,4 +1,5 @@
 #include "feltproeve.h"
+#include "tavle.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +7,9 @@ using namespace feltproeve;
 
 namespace {
 
-constexpr TColor Creme = 0xF0FBFF;
-constexpr TColor Pengegroen = 0xC0DCC0;
-constexpr TColor Hvid = 0xFFFFFF;
+using namespace tavle;
+
+// Ring colours that stand out from each other.
 constexpr TColor Lys = 0x00FF00;
 constexpr TColor Skygge = 0x0000FF;
 constexpr TColor Flad = 0x00FFFF;
@@ -17,18 +18,8 @@ constexpr TColor Flad = 0x00FFFF;
 void SpmDisplay(Liste &L)
 {
     L.resize(439, 80);
-    TXCompoRamme &G = L.GrundRamme();
-    G.SetBredde(1);
-    G.SetDybde(1);
-    G.SetArt(rtUd);
-    G.SetAfstandLodret(4);
-    G.SetAfstandVandret(4);
+    saetHjemSpmRamme(L);
     L.Gitter(1, 1, 1);
-    TXFeltRamme &F = L.FeltRamme();
-    F.SetBredde(1);
-    F.SetArt(rtIngen);
-    F.SetFarve(Creme);
-    F.SetFeltFarve(Pengegroen);
 }
 
 TEST(FelterLayout, QuestionListOfTheMainWindow)
@@ -46,10 +37,10 @@ TEST(FelterLayout, QuestionListOfTheMainWindow)
     EXPECT_TRUE(L.FelterBeregnet);
 
     // The cream ring on the field's edge, the green fill inside it.
-    EXPECT_EQ(Pixel(L, 5, 5), rgb(Creme));
-    EXPECT_EQ(Pixel(L, 433, 74), rgb(Creme));
-    EXPECT_EQ(Pixel(L, 6, 6), rgb(Pengegroen));
-    EXPECT_EQ(Pixel(L, 432, 73), rgb(Pengegroen));
+    EXPECT_EQ(Pixel(L, 5, 5), rgb(clCream));
+    EXPECT_EQ(Pixel(L, 433, 74), rgb(clCream));
+    EXPECT_EQ(Pixel(L, 6, 6), rgb(clMoneyGreen));
+    EXPECT_EQ(Pixel(L, 432, 73), rgb(clMoneyGreen));
 }
 
 TEST(FelterLayout, LeftOverPixelsOfThreeColumnsGoHalfBeforeTheGrid)
@@ -127,12 +118,12 @@ TEST(FelterLayout, FieldCountIsCutToTheGrid)
 TEST(FelterLayout, NoFieldsPaintOnlyTheBaseFrame)
 {
     Liste L;
-    L.SetColor(Hvid);
+    L.SetColor(clWhite);
     L.Gitter(1, 4, 0);
     L.FeltRamme().SetFeltFarve(Flad);
     L.Repaint();
     EXPECT_FALSE(L.CompoMade);
-    EXPECT_EQ(Antal(L.Billede(), Rect(1, 1, 63, 63), rgb(Hvid)), 62 * 62);
+    EXPECT_EQ(Antal(L.Billede(), Rect(1, 1, 63, 63), rgb(clWhite)), 62 * 62);
 }
 
 TEST(FelterLayout, StatesSurviveALayoutAndNewFieldsStartNormal)
@@ -186,7 +177,7 @@ protected:
         L.GrundRamme().SetBredde(1);
         L.Gitter(1, 5, 5);
         TXFeltRamme &F = L.FeltRamme();
-        F.SetFeltFarve(Hvid);
+        F.SetFeltFarve(clWhite);
         F.SetAktivFarve(clBlue);
         F.SetOverFarve(clGray);
         F.SetFarve(Flad);
@@ -216,9 +207,9 @@ TEST_F(FeltFarver, PlainRectanglesTakeTheStateColour)
 {
     L.SetRulFunktion(true);
     L.Repaint();
-    EXPECT_EQ(Midt(0), rgb(Hvid));
+    EXPECT_EQ(Midt(0), rgb(clWhite));
     EXPECT_EQ(Midt(1), rgb(clBlue));
-    EXPECT_EQ(Midt(2), rgb(Hvid));
+    EXPECT_EQ(Midt(2), rgb(clWhite));
     EXPECT_EQ(Midt(3), rgb(clBlue));
     EXPECT_EQ(Midt(4), rgb(clGray));
     // The outline is the fill colour, right and bottom edge outside the field.
@@ -250,7 +241,7 @@ TEST_F(FeltFarver, FramesTakeTheStateKind)
     EXPECT_EQ(Hjorne(2), rgb(Flad));
     EXPECT_EQ(Hjorne(3), rgb(Flad)); // pressed look only in tool mode or while pressed
     EXPECT_EQ(Hjorne(4), rgb(Lys));
-    EXPECT_EQ(Midt(1), rgb(Hvid));
+    EXPECT_EQ(Midt(1), rgb(clWhite));
 
     L.SetToolFunktion(true);
     L.Repaint();
@@ -291,7 +282,7 @@ TEST_F(FeltFarver, FlatRingsFollowTheStateColours)
     L.Repaint();
     const TRect &R = L.Felt()[2].YR;
     EXPECT_EQ(Pixel(L, R.Left + 1, R.Top + 1), rgb(clGray));
-    EXPECT_EQ(Pixel(L, R.Left + 1, L.Felt()[0].YR.Top + 1), rgb(Hvid));
+    EXPECT_EQ(Pixel(L, R.Left + 1, L.Felt()[0].YR.Top + 1), rgb(clWhite));
 }
 
 TEST(FelterEgenskaber, GeometrySettersRefreshOnlyOnChange)

@@ -49,8 +49,9 @@ class SvarListe : public ::testing::Test
 protected:
     SvarListe()
     {
-        SaetSpmTekst(SpmTekst);
-        SaetSvarDisplay(L, SpmTekst);
+        saetSpmTekst(SpmTekst);
+        L.resize(439, 206);
+        saetSvarDisplay(L, SpmTekst);
         for (int I = 0; I < 4; ++I)
             L.TekstFelt(I, QStringLiteral("Svar %1").arg(I + 1));
         O.Lyt(L);
@@ -310,8 +311,9 @@ class InfoRaekke : public ::testing::Test
 protected:
     InfoRaekke()
     {
-        SaetSpmTekst(SpmTekst);
-        SaetInfoListe(L, SpmTekst);
+        saetSpmTekst(SpmTekst);
+        L.resize(973, 42);
+        saetFelter(L, SpmTekst, 4, 1, Tahoma(19, clGreen));
         QStringList Tekster;
         for (int I = 0; I < 10; ++I)
             Tekster << QStringLiteral("Punkt %1").arg(I);

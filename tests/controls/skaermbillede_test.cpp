@@ -32,9 +32,10 @@ void Gem(const QImage &Billede, const QString &Navn)
 TEST(Skaermbillede, AnswerListInEveryFieldState)
 {
     TCompoTekst SpmTekst;
-    SaetSpmTekst(SpmTekst);
+    saetSpmTekst(SpmTekst);
     Liste L;
-    SaetSvarDisplay(L, SpmTekst);
+    L.resize(439, 206);
+    saetSvarDisplay(L, SpmTekst);
     const QStringList Svar{QStringLiteral("København"), QStringLiteral("Århus"),
                            QStringLiteral("Odense, Danmarks tredjestørste by på Fyn"),
                            QStringLiteral("Aalborg")};
@@ -62,9 +63,10 @@ TEST(Skaermbillede, AnswerListInEveryFieldState)
 TEST(Skaermbillede, ScoreTableWithTenNames)
 {
     TCompoTekst PointTekst;
-    SaetPointTekst(PointTekst);
+    saetPointTekst(PointTekst);
     Skema S;
-    SaetDeltagerSkema(S, PointTekst);
+    S.resize(307, 294);
+    saetDeltagerSkema(S, PointTekst);
     Vis(S);
 
     // Written as the game writes them, after the table has been shown.

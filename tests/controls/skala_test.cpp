@@ -6,7 +6,6 @@
 #include "pointbar.h"
 #include "rulbar.h"
 #include "skala.h"
-#include "tavle.h"
 #include "vinduesfelter.h"
 
 #include <QDir>
@@ -37,18 +36,9 @@ struct SpmFelt
 
     SpmFelt()
     {
-        SaetSpmTekst(Tekst);
+        saetSpmTekst(Tekst);
         L.resize(520, 80);
-        kvidrel::tavle::saetEtFelt(L, Tekst);
-        L.SetColor(clWhite);
-        TXCompoRamme &G = L.GrundRamme();
-        G.SetBredde(2);
-        G.SetDybde(1);
-        G.SetArt(rtUd);
-        G.SetFarve(clMoneyGreen);
-        G.SetOmrids(true);
-        L.FeltRamme().SetFeltFarve(clMoneyGreen);
-        L.SetFont(Tahoma(21));
+        saetSpmDisplay(L, Tekst, ssTavle);
         L.TekstFelt(0, kSpm);
     }
 

@@ -1,3 +1,4 @@
+#include "proevespm.h"
 #include "spil.h"
 #include "testroot.h"
 
@@ -16,19 +17,7 @@ bool nyTur(Spil &spil)
     return true;
 }
 
-SpmRec spm(const QString &tekst, std::uint8_t rigtig, std::int32_t point, bool aktiv = true)
-{
-    SpmRec q;
-    q.Tekst = tekst;
-    q.Svar1 = tekst + " A";
-    q.Svar2 = tekst + " B";
-    q.Svar3 = tekst + " C";
-    q.Svar4 = tekst + " D";
-    q.RigtigSvar = rigtig;
-    q.Point = point;
-    q.Aktiv = aktiv;
-    return q;
-}
+using proeve::spm;
 
 TDel deltagere(std::initializer_list<const char *> navne)
 {
