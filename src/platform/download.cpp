@@ -1,11 +1,13 @@
 #include "download.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include "henter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QSaveFile>
 #include <QTimer>
-#include <utility>
 
 namespace kvidrel {
 
@@ -15,10 +17,29 @@ constexpr int kTimeoutMs = 10000;
 // Far more than any file fetched this way; a larger answer is not what we asked for.
 constexpr qint64 kMaxBytes = 1024 * 1024;
 
+// The module next to an installed program, where this build put it, or where
+// it was installed.
+LavHenterFunktion indlaesModul()
+{
+    QStringList steder;
+    if (QCoreApplication::instance())
+        steder << QCoreApplication::applicationDirPath() + QStringLiteral(KVIDREL_NETVAERK_FRA_BIN);
+    steder << QStringLiteral(KVIDREL_NETVAERK_BYGGET)
+           << QStringLiteral(KVIDREL_NETVAERK_INSTALLERET);
+    for (const QString &sted : std::as_const(steder)) {
+        if (!QFileInfo::exists(sted))
+            continue;
+        // Never unloaded: its objects live as long as the program.
+        QLibrary modul(sted);
+        if (auto lav = reinterpret_cast<LavHenterFunktion>(modul.resolve(KVIDREL_LAV_HENTER)))
+            return lav;
+    }
+    return nullptr;
+}
+
 } // namespace
 
-DownLoadURL::DownLoadURL(QObject *parent)
-    : QObject(parent), m_net(new QNetworkAccessManager(this)), m_timer(new QTimer(this))
+DownLoadURL::DownLoadURL(QObject *parent) : QObject(parent), m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this,
@@ -37,72 +58,80 @@ int DownLoadURL::timeoutMs()
     return ok && asked > 0 && asked < kTimeoutMs ? asked : kTimeoutMs;
 }
 
+THenter *DownLoadURL::henter()
+{
+    static const LavHenterFunktion lav = indlaesModul();
+    if (!m_henter && lav)
+        m_henter.reset(lav());
+    return m_henter.get();
+}
+
 bool DownLoadURL::execute()
 {
-    // An address that cannot be asked fails in the reply, as an unreachable one does.
-    if (m_reply || FileName.isEmpty())
+    // An address that cannot be asked fails in the answer, as an unreachable one does.
+    if (m_running || FileName.isEmpty())
         return false;
+    m_running = true;
     m_succeeded = false;
     m_error.clear();
-    QNetworkRequest request(URL);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-    QNetworkReply *reply = m_net->get(request);
-    m_reply = reply;
-    // Queued, so the after-download handler (which may open a modal notice) runs
-    // from the event loop and not from inside the reply's own signals.
-    connect(
-        reply, &QNetworkReply::finished, this, [this, reply] { replyFinished(reply); },
-        Qt::QueuedConnection);
-    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        if (received > kMaxBytes)
-            giveUp(QStringLiteral("Svaret er for stort."));
-    });
     m_timer->start(timeoutMs());
+    THenter *h = henter();
+    if (!h) {
+        // Reported from the event loop, as any other failure.
+        QTimer::singleShot(0, this, [this] {
+            finished({}, QStringLiteral("Programmets netværksdel kan ikke indlæses."));
+        });
+        return true;
+    }
+    h->Hent(
+        URL,
+        [this](qint64 received) {
+            if (received > kMaxBytes)
+                giveUp(QStringLiteral("Svaret er for stort."));
+        },
+        [this](const QByteArray &answer, const QString &error) { finished(answer, error); });
     return true;
 }
 
 void DownLoadURL::cancel()
 {
     m_timer->stop();
-    QNetworkReply *reply = std::exchange(m_reply, nullptr);
-    if (!reply)
+    if (!m_running)
         return;
-    disconnect(reply, nullptr, this, nullptr);
-    reply->abort();
-    reply->deleteLater();
+    m_running = false;
+    if (m_henter)
+        m_henter->Opgiv();
 }
 
-// Aborting ends the transfer through replyFinished, which keeps the reason.
+// Ending the transfer calls finished, which keeps the first reason.
 void DownLoadURL::giveUp(const QString &reason)
 {
-    if (!m_reply || !m_error.isEmpty())
+    if (!m_running || !m_error.isEmpty())
         return;
     m_error = reason;
-    m_reply->abort();
+    if (m_henter)
+        m_henter->Afbryd();
 }
 
-void DownLoadURL::replyFinished(QNetworkReply *reply)
+void DownLoadURL::finished(const QByteArray &answer, const QString &error)
 {
-    if (reply != m_reply)
+    if (!m_running)
         return; // cancelled meanwhile
-    m_reply = nullptr;
+    m_running = false;
     m_timer->stop();
-    reply->deleteLater();
     if (m_error.isEmpty()) {
-        if (reply->error() != QNetworkReply::NoError)
-            m_error = reply->errorString();
+        if (!error.isEmpty())
+            m_error = error;
         else
-            store(reply);
+            store(answer);
     }
     m_succeeded = m_error.isEmpty();
     if (OnAfterDownload)
         OnAfterDownload();
 }
 
-void DownLoadURL::store(QNetworkReply *reply)
+void DownLoadURL::store(const QByteArray &bytes)
 {
-    const QByteArray bytes = reply->readAll();
     QSaveFile file(FileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         m_error = file.errorString();

@@ -4,12 +4,13 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTimer;
 
 namespace kvidrel {
+
+class THenter;
 
 // Fetches an address into a file while the windows go on working. The file is
 // replaced only by a complete answer: a failed, cut-off or timed-out transfer
@@ -31,7 +32,7 @@ public:
     // Stops a running transfer without writing the file or calling back.
     void cancel();
 
-    bool isRunning() const { return m_reply != nullptr; }
+    bool isRunning() const { return m_running; }
     bool succeeded() const { return m_succeeded; }
     QString errorText() const { return m_error; }
 
@@ -39,13 +40,14 @@ public:
     static int timeoutMs();
 
 private:
+    THenter *henter();
     void giveUp(const QString &reason);
-    void replyFinished(QNetworkReply *reply);
-    void store(QNetworkReply *reply);
+    void finished(const QByteArray &answer, const QString &error);
+    void store(const QByteArray &bytes);
 
-    QNetworkAccessManager *m_net = nullptr;
-    QNetworkReply *m_reply = nullptr;
+    std::unique_ptr<THenter> m_henter;
     QTimer *m_timer = nullptr;
+    bool m_running = false;
     bool m_succeeded = false;
     QString m_error;
 };
