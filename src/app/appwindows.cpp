@@ -17,15 +17,6 @@ namespace kvidrel {
 
 namespace {
 
-// Only the main window ends the program when it closes; the display window and
-// the rest live on until then.
-template <class T> T *create()
-{
-    T *window = new T;
-    window->setAttribute(Qt::WA_QuitOnClose, false);
-    return window;
-}
-
 template <class T> void destroy(T *&reference)
 {
     T *window = reference;
@@ -39,17 +30,19 @@ void createWindows()
 {
     mainform = new Tmainform;
     setMainWindow(mainform);
-    displayform = create<Tdisplayform>();
+    displayform = new Tdisplayform;
+    markSecondary(displayform);
     // The host may be looking at the board, in full screen, when answering.
     mainform->saetTaster(displayform);
-    spmform = create<Tspmform>();
-    egenskabsform = create<Tegenskabsform>();
-    omform = create<Tomform>();
-    deltagerform = create<Tdeltagerform>();
-    infoform = create<Tinfoform>();
-    urlform = create<Turlform>();
-    infform = create<Tinfform>();
-    spform = create<Tspform>();
+    // The rest are made when first used, in whatever order the host opens them.
+    spmform.enable();
+    egenskabsform.enable();
+    omform.enable();
+    deltagerform.enable();
+    infoform.enable();
+    urlform.enable();
+    infform.enable();
+    spform.enable();
     // From here on an unknown style is reported in the notice dialog.
     stylemanager::setNoticeSink([](const QString &message) { visInfo(message); });
 }
@@ -57,14 +50,14 @@ void createWindows()
 void destroyWindows()
 {
     stylemanager::setNoticeSink({});
-    destroy(spform);
-    destroy(infform);
-    destroy(urlform);
-    destroy(infoform);
-    destroy(deltagerform);
-    destroy(omform);
-    destroy(egenskabsform);
-    destroy(spmform);
+    spform.reset();
+    infform.reset();
+    urlform.reset();
+    infoform.reset();
+    deltagerform.reset();
+    omform.reset();
+    egenskabsform.reset();
+    spmform.reset();
     destroy(displayform);
     destroy(mainform);
 }

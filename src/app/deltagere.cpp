@@ -33,7 +33,7 @@
 
 namespace kvidrel {
 
-Tdeltagerform *deltagerform = nullptr;
+LazyWindow<Tdeltagerform> deltagerform;
 
 namespace {
 
@@ -84,7 +84,7 @@ Tdeltagerform::Tdeltagerform(QWidget *parent) : ModalWindow(QStringLiteral("Delt
 
 Tdeltagerform::~Tdeltagerform()
 {
-    if (deltagerform == this)
+    if (deltagerform.ifMade() == this)
         deltagerform = nullptr;
 }
 
@@ -305,7 +305,10 @@ void Tdeltagerform::makeActions()
 
 void Tdeltagerform::LoadListeFraDel()
 {
-    QCoreApplication::processEvents();
+    // Painting may go on, the host's clicks wait: the window is made by a click
+    // on the main window's button, and a second click must not open it again
+    // while it is half made.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     mainform->antalDeltagere = 0;
     const QSignalBlocker blocker(deltagerliste);
     deltagerliste->clear();

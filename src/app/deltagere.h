@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lazywindow.h"
 #include "modalwindow.h"
 
 #include <cstdint>
@@ -125,6 +126,6 @@ private:
     QString m_dialogMappe;           // where the picture dialog opens next
 };
 
-extern Tdeltagerform *deltagerform;
+extern LazyWindow<Tdeltagerform> deltagerform;
 
 } // namespace kvidrel

@@ -2,7 +2,7 @@
 
 namespace kvidrel {
 
-Tegenskabsform *egenskabsform = nullptr;
+LazyWindow<Tegenskabsform> egenskabsform;
 
 Tegenskabsform::Tegenskabsform(QWidget *parent) : QWidget(parent, Qt::Window)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lazywindow.h"
+
 #include <QWidget>
 
 namespace kvidrel {
@@ -12,6 +14,6 @@ public:
     explicit Tegenskabsform(QWidget *parent = nullptr);
 };
 
-extern Tegenskabsform *egenskabsform;
+extern LazyWindow<Tegenskabsform> egenskabsform;
 
 } // namespace kvidrel

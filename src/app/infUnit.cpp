@@ -8,7 +8,7 @@
 
 namespace kvidrel {
 
-Tinfform *infform = nullptr;
+LazyWindow<Tinfform> infform;
 
 namespace {
 constexpr int kOkMargin = 100; // the OK button sits between margins of 100 pixels

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lazywindow.h"
 #include "messagedialog.h"
 
 namespace kvidrel {
@@ -14,7 +15,7 @@ public:
     QPushButton *BitBtn1 = nullptr;
 };
 
-extern Tinfform *infform;
+extern LazyWindow<Tinfform> infform;
 
 // Shows a notice modally.
 void visInfo(const QString &tekst);

@@ -40,7 +40,7 @@
 
 namespace kvidrel {
 
-Tinfoform *infoform = nullptr;
+LazyWindow<Tinfoform> infoform;
 
 namespace {
 
@@ -165,9 +165,12 @@ void Tinfoform::FormCreate()
     opstart = true;
 }
 
+// Reading the history never makes the URL box: the buttons' enabled state asks
+// for it whenever the program is idle. Until a page is shown there is none.
 QListWidget *Tinfoform::historik() const
 {
-    return urlform ? urlform->urlListe : nullptr;
+    Turlform *boks = urlform.ifMade();
+    return boks ? boks->urlListe : nullptr;
 }
 
 int Tinfoform::antalRaekker() const
@@ -381,9 +384,12 @@ void Tinfoform::AlastExecute()
 
 void Tinfoform::WebDocumentComplete(const QString &L)
 {
-    QListWidget *liste = historik();
     // A notice page or anything outside the page folder enters no history.
-    if (L.isEmpty() || !liste)
+    if (L.isEmpty())
+        return;
+    // The first page shown makes the URL box: the history is kept in its list.
+    QListWidget *liste = urlform ? urlform->urlListe : nullptr;
+    if (!liste)
         return;
     // A history move lands on its own row; so does a page shown again (a
     // refresh or a second click), which is not added twice. A flag left over

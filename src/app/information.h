@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lazywindow.h"
+
 #include <QSize>
 #include <QWidget>
 #include <cstdint>
@@ -104,6 +106,6 @@ private:
     QSize m_ydreStoerrelse;     // the saved outer size, kept until the frame is known
 };
 
-extern Tinfoform *infoform;
+extern LazyWindow<Tinfoform> infoform;
 
 } // namespace kvidrel

@@ -298,8 +298,10 @@ void Tmainform::SaveDeltagerRecord()
 void Tmainform::LoadGrupper()
 {
     kvidrel::LoadGrupper(gruppeFil, grupper); // kept when there is no file
-    if (spmform && spmform->gruppeliste)
-        fillGroupList(spmform->gruppeliste, grupper.navne);
+    // The question window loads the list when it is made; this never makes it.
+    Tspmform *vindue = spmform.ifMade();
+    if (vindue && vindue->gruppeliste)
+        fillGroupList(vindue->gruppeliste, grupper.navne);
 }
 
 void Tmainform::SaveGrupper()
@@ -312,12 +314,13 @@ void Tmainform::LoadSpmListen()
     SpmListe liste = kvidrel::LoadSpmListen(gruppeDir, gruppeNavn);
     Spm = std::move(liste.Spm);
     antalSpm = liste.antalSpm;
-    if (!spmform)
+    Tspmform *vindue = spmform.ifMade();
+    if (!vindue)
         return;
-    if (spmform->spmliste)
-        fillQuestionList(spmform->spmliste, liste.rows);
-    if (spmform->antalLabel)
-        spmform->antalLabel->setText(liste.antalTekst);
+    if (vindue->spmliste)
+        fillQuestionList(vindue->spmliste, liste.rows);
+    if (vindue->antalLabel)
+        vindue->antalLabel->setText(liste.antalTekst);
 }
 
 void Tmainform::SaveSpm(std::int32_t aIndex)

@@ -32,7 +32,7 @@
 
 namespace kvidrel {
 
-Tspmform *spmform = nullptr;
+LazyWindow<Tspmform> spmform;
 
 namespace {
 
@@ -114,7 +114,7 @@ Tspmform::Tspmform(QWidget *parent) : ModalWindow(QStringLiteral("Spørgsmål"),
 
 Tspmform::~Tspmform()
 {
-    if (spmform == this)
+    if (spmform.ifMade() == this)
         spmform = nullptr;
 }
 

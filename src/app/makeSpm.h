@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lazywindow.h"
 #include "modalwindow.h"
 #include "textfile.h"
 
@@ -218,6 +219,6 @@ private:
     TextEncoding m_kommentarKodning = TextEncoding::Ansi;
 };
 
-extern Tspmform *spmform;
+extern LazyWindow<Tspmform> spmform;
 
 } // namespace kvidrel

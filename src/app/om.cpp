@@ -2,7 +2,7 @@
 
 namespace kvidrel {
 
-Tomform *omform = nullptr;
+LazyWindow<Tomform> omform;
 
 Tomform::Tomform(QWidget *parent) : QWidget(parent, Qt::Window)
 {

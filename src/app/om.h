@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lazywindow.h"
+
 #include <QWidget>
 
 namespace kvidrel {
@@ -12,6 +14,6 @@ public:
     explicit Tomform(QWidget *parent = nullptr);
 };
 
-extern Tomform *omform;
+extern LazyWindow<Tomform> omform;
 
 } // namespace kvidrel

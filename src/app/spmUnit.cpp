@@ -7,7 +7,7 @@
 
 namespace kvidrel {
 
-Tspform *spform = nullptr;
+LazyWindow<Tspform> spform;
 
 namespace {
 constexpr int kButtonWidth = 75;

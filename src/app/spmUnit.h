@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lazywindow.h"
 #include "messagedialog.h"
 
 namespace kvidrel {
@@ -29,7 +30,7 @@ private:
     Standardsvar m_standard = Standardsvar::Nej;
 };
 
-extern Tspform *spform;
+extern LazyWindow<Tspform> spform;
 
 // Asks modally; true exactly when the answer is "Ja".
 bool spoerg(const QString &tekst, Standardsvar standard = Standardsvar::Nej);

@@ -19,7 +19,7 @@
 
 namespace kvidrel {
 
-Turlform *urlform = nullptr;
+LazyWindow<Turlform> urlform;
 
 // A tool window of the information window: it stays above that window only,
 // not above the players' board or other programs.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lazywindow.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -39,6 +41,6 @@ protected:
     void changeEvent(QEvent *event) override;
 };
 
-extern Turlform *urlform;
+extern LazyWindow<Turlform> urlform;
 
 } // namespace kvidrel
