@@ -305,10 +305,10 @@ void Tdeltagerform::makeActions()
 
 void Tdeltagerform::LoadListeFraDel()
 {
-    // Painting may go on, the host's clicks wait: the window is made by a click
-    // on the main window's button, and a second click must not open it again
-    // while it is half made.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Pending messages repaint a shown window. While the window is being made
+    // (by the host's click on the main window) nothing may reach it half made.
+    if (isVisible())
+        QCoreApplication::processEvents();
     mainform->antalDeltagere = 0;
     const QSignalBlocker blocker(deltagerliste);
     deltagerliste->clear();

@@ -10,9 +10,13 @@
 #include "shellfixture.h"
 #include "spmUnit.h"
 #include "url.h"
+#include "windowfixture.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QToolButton>
 
 using namespace kvidrel;
 
@@ -73,4 +77,80 @@ TEST_F(WindowsTest, DialogsAreCentredOnTheMainWindow)
     EXPECT_TRUE(spoerg(QStringLiteral("Midt på?")));
     const QPoint centre = mainform->frameGeometry().center();
     EXPECT_LE((shownAt.center() - centre).manhattanLength(), 2);
+}
+
+class LaterWindowsTest : public WindowTest
+{
+protected:
+    static QList<bool> made()
+    {
+        return {spmform.made(),  egenskabsform.made(), omform.made(),  deltagerform.made(),
+                infoform.made(), urlform.made(),       infform.made(), spform.made()};
+    }
+};
+
+// Start as the program starts, with idle moments of the real event loop, then
+// each later window opened where the host opens it.
+TEST_F(LaterWindowsTest, OnlyTheMainAndTheDisplayWindowAreMadeUntilTheHostOpensAnother)
+{
+    QDir().mkpath(root.file(QStringLiteral("Deltagere")));
+    writeLines(root.file(QStringLiteral("Deltagere/Deltagere.txt")), {"Anna", "", "0"});
+    start();
+    main->show();
+    main->raise();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(displayform));
+    QTest::qWait(100);
+    idle();
+    EXPECT_EQ(made(), QList<bool>(8, false));
+    QWidgetList windows = QApplication::topLevelWidgets();
+    windows.removeIf([](const QWidget *w) { return w->windowType() == Qt::Popup; });
+    EXPECT_EQ(QSet<QWidget *>(windows.begin(), windows.end()),
+              QSet<QWidget *>({main, displayform}));
+
+    // Participants: the register is listed; the yes/no dialog refuses a
+    // deletion; closing with nobody ticked brings the notice.
+    dialoghelper::answerModal([this](QWidget *dialog) {
+        EXPECT_EQ(dialog, deltagerform.ifMade());
+        EXPECT_EQ(rows(deltagerform->deltagerliste), QStringList({"Anna"}));
+        clickRow(deltagerform->deltagerliste, 0);
+        answer(QStringLiteral("Nej"));
+        click(deltagerform->Button6);
+        answer(QStringLiteral("OK"));
+        dialog->close();
+    });
+    click(main->deltagerButton);
+    EXPECT_EQ(main->Del.size(), 1);
+    EXPECT_TRUE(messages.value(0).startsWith(QStringLiteral("Skal Anna\r")));
+    EXPECT_EQ(messages.value(1),
+              QStringLiteral("Der mangler deltagere.\rIndfør deltagere og prøv igen."));
+    EXPECT_TRUE(spform.made() && infform.made());
+
+    // Questions: the group list was read when the window was made.
+    dialoghelper::answerModal([](QWidget *dialog) {
+        EXPECT_EQ(dialog, spmform.ifMade());
+        EXPECT_EQ(rows(spmform->gruppeliste), QStringList({"Eksempler"}));
+        dialog->close();
+    });
+    click(main->spmKnap);
+
+    // Help: its first page enters the history of the URL box, which is made
+    // for it and shown from the information window's button.
+    click(main->infoButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(infoform));
+    ASSERT_TRUE(urlform.made());
+    EXPECT_EQ(urlform->urlListe->count(), 1);
+    EXPECT_FALSE(urlform->isVisible());
+    click(infoform->urlListeKnap);
+    EXPECT_TRUE(urlform->isVisible());
+
+    // The two empty windows are never shown; using them makes them.
+    EXPECT_FALSE(egenskabsform->isVisible() || omform->isVisible());
+    EXPECT_EQ(made(), QList<bool>(8, true));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+
+    destroyWindows();
+    EXPECT_EQ(made(), QList<bool>(8, false));
+    EXPECT_EQ(spform, nullptr); // nothing is made once the program has ended
 }
