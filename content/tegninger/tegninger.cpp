@@ -594,7 +594,7 @@ int main(int argc, char **argv)
     ok &= gem(kommentarer + QStringLiteral("Dannebrog.png"), QSize(444, 336), dannebrog);
     ok &= gem(kommentarer + QStringLiteral("Solsystemet.png"), QSize(480, 300), solsystemet);
 
-    for (int side : {48, 256})
+    for (int side : {48, 128, 256})
         ok &= gemKvadrat(ud + QStringLiteral("/ikoner/kvidrel-%1.png").arg(side), side, ikon);
     return ok ? 0 : 1;
 }

@@ -24,9 +24,10 @@ QIcon programIkon()
     if (mappe.isEmpty())
         return QIcon::fromTheme(QStringLiteral("kvidrel"));
     // Read as PNG without guessing: a guess loads every image plugin there is
-    // to ask each one, a megabyte for nothing.
+    // to ask each one, a megabyte for nothing. Title bars and window switchers
+    // ask for these sizes; launchers take the installed 256-pixel icon.
     QIcon ikon;
-    for (int side : {48, 256}) {
+    for (int side : {48, 128}) {
         QImageReader laeser(mappe + QStringLiteral("/kvidrel-%1.png").arg(side), "png");
         laeser.setAutoDetectImageFormat(false);
         ikon.addPixmap(QPixmap::fromImage(laeser.read()));
