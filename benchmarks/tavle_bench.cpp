@@ -169,12 +169,29 @@ void tag(benchmark::State &state, const std::string &navn, const std::function<v
     resultater()[navn] = ms;
 }
 
+// Puts the board in or out of full screen; a benchmark that cannot is skipped.
+bool iFuldskaerm(benchmark::State &state, bool ind)
+{
+    if (fuldskaerm(ind)) {
+        QApplication::processEvents();
+        return true;
+    }
+    state.SkipWithError(ind ? "the board did not go full screen"
+                            : "the board did not leave full screen");
+    return false;
+}
+
+// The scene gathers its updates and the window paints them.
+void malFaerdig()
+{
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
 void BM_TavleFuldskaerm(benchmark::State &state)
 {
-    if (!fuldskaerm(true)) {
-        state.SkipWithError("the board did not go full screen");
+    if (!iFuldskaerm(state, true))
         return;
-    }
     const QSize s = displayform->size();
     state.SetLabel(QString("%1x%2 skala %3")
                        .arg(s.width())
@@ -193,15 +210,11 @@ BENCHMARK(BM_TavleFuldskaerm)->Unit(benchmark::kMillisecond);
 // and each "Næste": most of the board is drawn anew.
 void BM_TavleFuldskaermSide(benchmark::State &state)
 {
-    if (!fuldskaerm(true)) {
-        state.SkipWithError("the board did not go full screen");
+    if (!iFuldskaerm(state, true))
         return;
-    }
-    QApplication::processEvents();
     tag(state, "fuldskaermSide", [] {
         displayform->displayBog->setCurrentIndex(1 - displayform->displayBog->currentIndex());
-        QApplication::processEvents();
-        QApplication::processEvents();
+        malFaerdig();
     });
 }
 BENCHMARK(BM_TavleFuldskaermSide)->Unit(benchmark::kMillisecond);
@@ -209,29 +222,22 @@ BENCHMARK(BM_TavleFuldskaermSide)->Unit(benchmark::kMillisecond);
 // One tick of the point bar: the bar and its number.
 void BM_TavleFuldskaermTik(benchmark::State &state)
 {
-    if (!fuldskaerm(true)) {
-        state.SkipWithError("the board did not go full screen");
+    if (!iFuldskaerm(state, true))
         return;
-    }
     int n = 0;
-    QApplication::processEvents();
     tag(state, "fuldskaermTik", [&n] {
         n = (n + 1) % 100;
         displayform->pointBar->SetPosition(n);
         displayform->pointFelt->SetTekst(QString::number(n));
-        // The scene gathers its updates and the window paints them.
-        QApplication::processEvents();
-        QApplication::processEvents();
+        malFaerdig();
     });
 }
 BENCHMARK(BM_TavleFuldskaermTik)->Unit(benchmark::kMillisecond);
 
 void BM_Tavle1x(benchmark::State &state)
 {
-    if (!fuldskaerm(false)) {
-        state.SkipWithError("the board did not leave full screen");
+    if (!iFuldskaerm(state, false))
         return;
-    }
     tag(state, "tavle1x", [] { displayform->repaint(); });
 }
 BENCHMARK(BM_Tavle1x)->Unit(benchmark::kMillisecond);
