@@ -17,6 +17,7 @@
 #include "placement.h"
 #include "stylemanager.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -245,8 +246,24 @@ void Tmainform::changeEvent(QEvent *event)
 
 void Tmainform::closeEvent(QCloseEvent *event)
 {
+    // A modal window on top asks its own questions first (unsaved work in the
+    // question window) and may keep the program open.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != this && !modal->close()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
+    // The board refuses to close and would keep the program running; quit()
+    // asks every window to close first, exit() does not.
+    QCoreApplication::exit(0);
+}
+
+void Tmainform::tilVaerten()
+{
+    raise();
+    activateWindow();
 }
 
 void Tmainform::FormShow()

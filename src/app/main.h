@@ -49,6 +49,8 @@ public:
 
     void FormCreate();
     void HintInfo();
+    // The host's window in front with the keyboard, as after a modal window.
+    void tilVaerten();
 
     // Opens the information window on topic emne with the keyboard on its page.
     void HelpInfo(const QString &emne);
@@ -152,6 +154,7 @@ private:
     // Both score tables get the same text.
     void skrivSkema(std::int32_t FeltNr, const QString &Tekst);
     void spilSlut();
+    void tasterTilSvar();
     // Shows window modally with both boards hidden, hands its result to
     // derefter, and shows the boards again where they stood.
     void visModal(ModalWindow *window, const std::function<void(int)> &derefter);

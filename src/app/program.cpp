@@ -53,8 +53,7 @@ int main(int argc, char **argv)
     createWindows();
     mainform->show();
     // The host's window ends up in front of the board it has just shown.
-    mainform->raise();
-    mainform->activateWindow();
+    mainform->tilVaerten();
     meldNaarKlar({mainform, displayform});
     const int result = QApplication::exec();
     destroyWindows();

@@ -104,6 +104,8 @@ void Tmainform::visModal(ModalWindow *window, const std::function<void(int)> &de
     derefter(window->exec());
     showAt(this, hjem);
     showAt(displayform, tavle);
+    // The board was shown last; a window manager would give it the keyboard.
+    tilVaerten();
 }
 
 bool Tmainform::loadDeltagerfil()
@@ -257,6 +259,7 @@ void Tmainform::visSpm()
     const QString musik = musikFil(q->musikFilnavn);
     if (!musik.isEmpty())
         shell::openFile(musik);
+    tasterTilSvar();
 }
 
 void Tmainform::svarDisplayMus(std::int32_t FeltNr)
@@ -281,6 +284,15 @@ void Tmainform::svarDisplayMus(std::int32_t FeltNr)
     displayform->Memo->setPlainText(linjer.join(u'\n'));
     displayform->spmDisplay2->TekstFelt(0, q.Tekst);
     displayform->displayBog->setCurrentIndex(kSvarSide);
+    tasterTilSvar();
+}
+
+void Tmainform::tasterTilSvar()
+{
+    // A range field clicked during a question keeps the keys only until the
+    // answer: the answers take no focus from a click, and a line edit would
+    // swallow 1 to 4 and N.
+    svarDisplay->setFocus(Qt::OtherFocusReason);
 }
 
 void Tmainform::aNextSpmUpdate()

@@ -7,15 +7,16 @@
 #include "deltagere.h"
 #include "display.h"
 #include "fuldskaerm.h"
+#include "kontrast.h"
 #include "liste.h"
 #include "makeSpm.h"
 #include "pointbar.h"
 #include "proevespm.h"
 #include "shell.h"
 #include "skema.h"
+#include "spilfixture.h"
 #include "tekstfelt.h"
 #include "textfile.h"
-#include "windowfixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +32,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
-#include <cmath>
 
 using namespace kvidrel;
 
@@ -40,185 +40,7 @@ namespace {
 const QString kFortsaet = "\rSkal spillet forsætte med de opnåede point?";
 const QString kManglerDeltagere = "Der mangler deltagere.\rIndfør deltagere og prøv igen.";
 
-double luminans(QRgb c)
-{
-    const auto kanal = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * kanal(qRed(c)) + 0.7152 * kanal(qGreen(c)) + 0.0722 * kanal(qBlue(c));
-}
-
-double kontrast(QRgb a, QRgb b)
-{
-    const double la = luminans(a);
-    const double lb = luminans(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-class SpilTest : public WindowTest
-{
-protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        Tdisplayform::setTimerInterval(1);
-        shell::setSink([this](const QUrl &url) {
-            opened << url;
-            return true;
-        });
-        QDir().mkpath(root.file("Deltagere"));
-    }
-    void TearDown() override
-    {
-        shell::setSink({});
-        Tdisplayform::setTimerInterval(60);
-        WindowTest::TearDown();
-    }
-
-    void deltagere(const QList<std::pair<QString, bool>> &entries)
-    {
-        QStringList lines;
-        for (const auto &[navn, aktiv] : entries)
-            lines << navn << QString() << (aktiv ? "1" : "0");
-        // Names from any script: the register is read with its byte-order mark.
-        writeLines(root.file("Deltagere/Deltagere.txt"), lines, TextEncoding::Utf8);
-    }
-
-    // A group folder with its questions, named 001, 002, ... in order.
-    void gruppe(const QString &navn, QList<SpmRec> spm)
-    {
-        QDir().mkpath(root.file("Grupper/" + navn + "/Kommentarer"));
-        const QString liste = root.file("Grupper/Grupper.txt");
-        QStringList navne = QFile::exists(liste) ? readLineList(liste) : QStringList();
-        writeLines(liste, navne << navn);
-        for (int i = 0; i < spm.size(); ++i) {
-            SpmRec &q = spm[i];
-            q.Gruppe = navn;
-            q.Navn = QString::asprintf("%03d", i + 1);
-            q.Filnavn = "C:\\Kvidrel\\Grupper\\" + navn + "\\" + q.Navn + ".txt";
-            writeLines(root.file("Grupper/" + navn + "/" + q.Navn + ".txt"), spmLinjer(q));
-        }
-    }
-
-    static SpmRec spm(const QString &tekst, std::uint8_t rigtig, std::int32_t point,
-                      bool aktiv = true)
-    {
-        // No points means random points.
-        SpmRec q = proeve::spm(tekst, rigtig, point, aktiv);
-        q.PointType = point == 0 ? 1 : 0;
-        return q;
-    }
-
-    void spil()
-    {
-        start();
-        show(main);
-        ASSERT_TRUE(displayform->isVisible());
-    }
-
-    // Answers a row of modal windows in turn, each once it is shown.
-    void iRaekke(QList<dialoghelper::Answer> svar)
-    {
-        if (svar.isEmpty())
-            return;
-        const dialoghelper::Answer foerste = svar.takeFirst();
-        dialoghelper::answerModal([this, foerste, svar](QWidget *dialog) {
-            foerste(dialog);
-            iRaekke(svar);
-        });
-    }
-
-    dialoghelper::Answer notits(const QString &knap)
-    {
-        return [this, knap](QWidget *dialog) {
-            auto *message = qobject_cast<MessageDialog *>(dialog);
-            QString text = message ? message->label()->text() : QStringLiteral("?");
-            messages << text.replace(u'\n', u'\r');
-            dialoghelper::clickButton(dialog, knap);
-        };
-    }
-
-    static dialoghelper::Answer indfoerDeltagere()
-    {
-        return [](QWidget *) { click(deltagerform->goBut); };
-    }
-
-    static dialoghelper::Answer lukKnap()
-    {
-        return [](QWidget *dialog) { dialoghelper::closeBox(dialog); };
-    }
-
-    static dialoghelper::Answer vaelgGruppe(const QString &navn, bool ok)
-    {
-        return [navn, ok](QWidget *) {
-            clickRow(spmform->gruppeliste, int(rows(spmform->gruppeliste).indexOf(navn)));
-            if (ok)
-                click(spmform->Button2);
-            else
-                dialoghelper::closeBox(spmform);
-        };
-    }
-
-    void deltagerVindue(QList<dialoghelper::Answer> svar)
-    {
-        iRaekke(svar);
-        click(main->deltagerButton);
-    }
-
-    void spmVindue(QList<dialoghelper::Answer> svar)
-    {
-        iRaekke(svar);
-        click(main->spmKnap);
-    }
-
-    // Waits for the bar to arrive and clicks an answer on the main window.
-    void svar(int felt)
-    {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
-        klik(felt);
-    }
-
-    void klik(int felt)
-    {
-        const TRect r = main->svarDisplay->Felt()[std::size_t(felt)].IR;
-        QTest::mouseClick(main->svarDisplay, Qt::LeftButton, {},
-                          QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
-        idle();
-    }
-
-    void naeste()
-    {
-        click(main->nextSpmButton);
-        ture << main->Tur;
-    }
-
-    static QString info(int felt) { return displayform->infoListe->TekstListe().value(felt); }
-    static QString navn() { return displayform->NavneDisplay->TekstListe().value(0); }
-    static QStringList memo() { return displayform->Memo->toPlainText().split(u'\n'); }
-
-    // Row k of both score tables as "name points"; they must agree.
-    QString raekke(int k)
-    {
-        const QStringList hjem = main->deltagerSkema->TekstListe();
-        const QStringList tavle = displayform->deltagerSkema->TekstListe();
-        const QString a = hjem.value(2 * k) + " " + hjem.value(2 * k + 1);
-        EXPECT_EQ(a, tavle.value(2 * k) + " " + tavle.value(2 * k + 1)) << k;
-        return a;
-    }
-
-    void gemSkaermbilleder(const QString &navn)
-    {
-        const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
-        if (mappe.isEmpty())
-            return;
-        main->grab().save(mappe + "/hjem-" + navn + ".png");
-        displayform->grab().save(mappe + "/tavle-" + navn + ".png");
-    }
-
-    QList<QUrl> opened;
-    QList<std::int32_t> ture;
-};
+using SpilTest = SpilFixture;
 
 } // namespace
 

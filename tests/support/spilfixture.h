@@ -1,0 +1,191 @@
+#pragma once
+
+// Games played through the real windows as the host plays them: the register
+// and the groups written to disk, the participants and the group picked in
+// their windows, answers clicked on the main window, and what the players see
+// read back from the board. The bar's clock is made fast.
+
+#include "billedfelt.h"
+#include "deltagere.h"
+#include "display.h"
+#include "liste.h"
+#include "makeSpm.h"
+#include "proevespm.h"
+#include "shell.h"
+#include "skema.h"
+#include "textfile.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QUrl>
+
+using namespace kvidrel;
+
+class SpilFixture : public WindowTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        Tdisplayform::setTimerInterval(1);
+        shell::setSink([this](const QUrl &url) {
+            opened << url;
+            return true;
+        });
+        QDir().mkpath(root.file("Deltagere"));
+    }
+    void TearDown() override
+    {
+        shell::setSink({});
+        Tdisplayform::setTimerInterval(60);
+        WindowTest::TearDown();
+    }
+
+    void deltagere(const QList<std::pair<QString, bool>> &entries)
+    {
+        QStringList lines;
+        for (const auto &[navn, aktiv] : entries)
+            lines << navn << QString() << (aktiv ? "1" : "0");
+        // Names from any script: the register is read with its byte-order mark.
+        writeLines(root.file("Deltagere/Deltagere.txt"), lines, TextEncoding::Utf8);
+    }
+
+    // A group folder with its questions, named 001, 002, ... in order.
+    void gruppe(const QString &navn, QList<SpmRec> spm)
+    {
+        QDir().mkpath(root.file("Grupper/" + navn + "/Kommentarer"));
+        const QString liste = root.file("Grupper/Grupper.txt");
+        QStringList navne = QFile::exists(liste) ? readLineList(liste) : QStringList();
+        writeLines(liste, navne << navn);
+        for (int i = 0; i < spm.size(); ++i) {
+            SpmRec &q = spm[i];
+            q.Gruppe = navn;
+            q.Navn = QString::asprintf("%03d", i + 1);
+            q.Filnavn = "C:\\Kvidrel\\Grupper\\" + navn + "\\" + q.Navn + ".txt";
+            writeLines(root.file("Grupper/" + navn + "/" + q.Navn + ".txt"), spmLinjer(q));
+        }
+    }
+
+    static SpmRec spm(const QString &tekst, std::uint8_t rigtig, std::int32_t point,
+                      bool aktiv = true)
+    {
+        // No points means random points.
+        SpmRec q = proeve::spm(tekst, rigtig, point, aktiv);
+        q.PointType = point == 0 ? 1 : 0;
+        return q;
+    }
+
+    void spil()
+    {
+        start();
+        show(main);
+        ASSERT_TRUE(displayform->isVisible());
+    }
+
+    // Answers a row of modal windows in turn, each once it is shown.
+    void iRaekke(QList<dialoghelper::Answer> svar)
+    {
+        if (svar.isEmpty())
+            return;
+        const dialoghelper::Answer foerste = svar.takeFirst();
+        dialoghelper::answerModal([this, foerste, svar](QWidget *dialog) {
+            foerste(dialog);
+            iRaekke(svar);
+        });
+    }
+
+    dialoghelper::Answer notits(const QString &knap)
+    {
+        return [this, knap](QWidget *dialog) {
+            auto *message = qobject_cast<MessageDialog *>(dialog);
+            QString text = message ? message->label()->text() : QStringLiteral("?");
+            messages << text.replace(u'\n', u'\r');
+            dialoghelper::clickButton(dialog, knap);
+        };
+    }
+
+    static dialoghelper::Answer indfoerDeltagere()
+    {
+        return [](QWidget *) { click(deltagerform->goBut); };
+    }
+
+    static dialoghelper::Answer lukKnap()
+    {
+        return [](QWidget *dialog) { dialoghelper::closeBox(dialog); };
+    }
+
+    static dialoghelper::Answer vaelgGruppe(const QString &navn, bool ok)
+    {
+        return [navn, ok](QWidget *) {
+            clickRow(spmform->gruppeliste, int(rows(spmform->gruppeliste).indexOf(navn)));
+            if (ok)
+                click(spmform->Button2);
+            else
+                dialoghelper::closeBox(spmform);
+        };
+    }
+
+    void deltagerVindue(QList<dialoghelper::Answer> svar)
+    {
+        iRaekke(svar);
+        click(main->deltagerButton);
+    }
+
+    void spmVindue(QList<dialoghelper::Answer> svar)
+    {
+        iRaekke(svar);
+        click(main->spmKnap);
+    }
+
+    // Waits for the bar to arrive and clicks an answer on the main window.
+    void svar(int felt)
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+        klik(felt);
+    }
+
+    void klik(int felt)
+    {
+        const TRect r = main->svarDisplay->Felt()[std::size_t(felt)].IR;
+        QTest::mouseClick(main->svarDisplay, Qt::LeftButton, {},
+                          QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+        idle();
+    }
+
+    void naeste()
+    {
+        click(main->nextSpmButton);
+        ture << main->Tur;
+    }
+
+    static QString info(int felt) { return displayform->infoListe->TekstListe().value(felt); }
+    static QString navn() { return displayform->NavneDisplay->TekstListe().value(0); }
+    static QStringList memo() { return displayform->Memo->toPlainText().split(u'\n'); }
+
+    // Row k of both score tables as "name points"; they must agree.
+    QString raekke(int k)
+    {
+        const QStringList hjem = main->deltagerSkema->TekstListe();
+        const QStringList tavle = displayform->deltagerSkema->TekstListe();
+        const QString a = hjem.value(2 * k) + " " + hjem.value(2 * k + 1);
+        EXPECT_EQ(a, tavle.value(2 * k) + " " + tavle.value(2 * k + 1)) << k;
+        return a;
+    }
+
+    void gemSkaermbilleder(const QString &navn)
+    {
+        const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
+        if (mappe.isEmpty())
+            return;
+        main->grab().save(mappe + "/hjem-" + navn + ".png");
+        displayform->grab().save(mappe + "/tavle-" + navn + ".png");
+    }
+
+    QList<QUrl> opened;
+    QList<std::int32_t> ture;
+};

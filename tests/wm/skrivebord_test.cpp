@@ -1,0 +1,117 @@
+// Flows on a desktop with a window manager, where closing, activation and the
+// keyboard's focus behave as hosts meet them. Keys and clicks go through the
+// X server; windows are closed through the window manager.
+
+#include "skrivebord.h"
+#include "spilfixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+
+using namespace kvidrel;
+
+namespace {
+
+bool aktivt(QWidget *vindue)
+{
+    return QTest::qWaitFor([vindue] { return QApplication::activeWindow() == vindue; }, 5000);
+}
+
+class Skrivebord : public SpilFixture
+{
+protected:
+    // The centre of answer field felt on the main window.
+    QPoint svarFelt(int felt) const
+    {
+        const TRect r = main->svarDisplay->Felt()[std::size_t(felt)].IR;
+        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    }
+
+    bool aaben() const
+    {
+        return QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000);
+    }
+};
+
+} // namespace
+
+// The program as the host starts it: its board cannot be closed away, and
+// closing the main window ends it.
+TEST(Program, EndsWhenTheMainWindowCloses)
+{
+    TestRoot root;
+    QProcess program;
+    program.start(QStringLiteral(KVIDREL_PROGRAM), {});
+    QString hjem;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QStringList titler = skrivebord::titler();
+            hjem = titler.filter(QStringLiteral("Kvidrel: ")).value(0);
+            return !hjem.isEmpty() && titler.contains(QStringLiteral("Kvidrel"));
+        },
+        15000));
+
+    skrivebord::luk(QStringLiteral("Kvidrel"));
+    QTest::qWait(500);
+    EXPECT_EQ(program.state(), QProcess::Running);
+    EXPECT_TRUE(skrivebord::titler().contains(QStringLiteral("Kvidrel")));
+
+    skrivebord::luk(hjem);
+    EXPECT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(5000))
+        << "the program goes on without its main window";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    if (program.state() != QProcess::NotRunning) {
+        program.kill();
+        program.waitForFinished();
+    }
+}
+
+// The host's keys reach the game whatever was clicked last: a range field, an
+// answer clicked with the mouse, a modal window closed by its close box.
+TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
+{
+    deltagere({{"Anne", true}, {"Bo", true}});
+    gruppe("Taster", {spm("Første", 3, 10), spm("Anden", 1, 20), spm("Tredje", 2, 30)});
+    spil();
+    deltagerVindue({indfoerDeltagere()});
+    EXPECT_TRUE(aktivt(main)) << "the main window is active again after a modal window";
+    spmVindue({vaelgGruppe("Taster", true)});
+    EXPECT_TRUE(aktivt(main));
+
+    // The bar is driven by hand; the host clicks into the range field while
+    // the first question counts, and answers it with the mouse.
+    Tdisplayform::setTimerInterval(60000);
+    skrivebord::klik(main->kvidrellenButton);
+    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), "Første");
+    skrivebord::klik(main->LowEdit);
+    while (!main->SvarTilladt)
+        displayform->TimerTimer();
+    Tdisplayform::setTimerInterval(1);
+    skrivebord::klik(main->svarDisplay, svarFelt(2));
+    EXPECT_EQ(info(3), "RIGTIGT: 10 point");
+    skrivebord::tast("1");
+    EXPECT_EQ(main->LowEdit->text(), "10") << "the keys are back with the answers";
+    skrivebord::tast("n");
+    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), "Anden");
+
+    // Answered and gone on by key.
+    ASSERT_TRUE(aaben());
+    skrivebord::tast("a");
+    EXPECT_EQ(info(3), "RIGTIGT: 20 point");
+    skrivebord::tast("Next");
+    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), "Tredje");
+
+    // The participants window opened and closed by its close box mid-game.
+    ASSERT_TRUE(aaben());
+    skrivebord::tast("b");
+    EXPECT_EQ(info(3), "RIGTIGT: 30 point");
+    deltagerVindue({[](QWidget *) { skrivebord::luk(QStringLiteral("Deltagere")); }});
+    EXPECT_TRUE(aktivt(main));
+    skrivebord::tast("n");
+    EXPECT_EQ(main->spmDisplay->TekstListe().value(0),
+              "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
+    EXPECT_EQ(raekke(1), "Anne 40");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
