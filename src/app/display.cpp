@@ -122,6 +122,16 @@ void Tdisplayform::skiftFuldskaerm()
     m_fuldskaerm->skift();
 }
 
+bool Tdisplayform::hentFrem()
+{
+    if (isVisible() && !isMinimized())
+        return false;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    return true;
+}
+
 QWidget *Tdisplayform::buildLeftPanel()
 {
     leftPanel = new QWidget(tavle);
@@ -295,8 +305,10 @@ void Tdisplayform::TimerTimer()
 
 void Tdisplayform::closeEvent(QCloseEvent *event)
 {
-    // The players' board ends with the program, never on its own.
-    event->ignore();
+    // The players' board ends with the program (which closes it), never by the
+    // host's or the window manager's close.
+    if (event->spontaneous())
+        event->ignore();
 }
 
 } // namespace kvidrel

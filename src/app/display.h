@@ -42,6 +42,9 @@ public:
     // F11, a double click or the main window's button: the board in full
     // screen on the screen it stands on; Escape leaves.
     void skiftFuldskaerm();
+    // A board the window manager minimised or hid comes back as it stood;
+    // false when it was on screen already.
+    bool hentFrem();
     Fuldskaerm *fuldskaerm() const { return m_fuldskaerm.get(); }
 
     std::int32_t ranPoint = 0; // the current question's value

@@ -60,8 +60,9 @@ QWidget *Tmainform::buildHjem()
     nextSpmButton = knap(spilbilleder::naestePicture(), 102, "nextSpmButton");
     fuldskaermButton = knap(spilbilleder::fuldskaermPicture(), 46, "fuldskaermButton");
     hintline::setHint(fuldskaermButton,
-                      QStringLiteral("Tavlen i fuld skærm eller tilbage (F11 eller dobbeltklik på "
-                                     "tavlen, Esc forlader fuld skærm)"));
+                      QStringLiteral("Tavlen i fuld skærm eller tilbage, eller frem igen, hvis den "
+                                     "er minimeret (F11 eller dobbeltklik på tavlen, Esc forlader "
+                                     "fuld skærm)"));
 
     auto *panelBox = new QHBoxLayout(Panel4);
     panelBox->setContentsMargins(2, 3, 4, 3);
@@ -120,7 +121,7 @@ QWidget *Tmainform::buildHjem()
     connect(spmKnap, &QPushButton::clicked, this, [this] { spmKnapClick(); });
     connect(infoButton, &QPushButton::clicked, this, [this] { infoButtonClick(); });
     connect(fuldskaermButton, &QPushButton::clicked, this, [] {
-        if (displayform)
+        if (displayform && !displayform->hentFrem())
             displayform->skiftFuldskaerm();
     });
     return side1;

@@ -11,8 +11,10 @@
 #include "download.h"
 #include "errors.h"
 #include "hintline.h"
+#include "infUnit.h"
 #include "information.h"
 #include "makeSpm.h"
+#include "opremsning.h"
 #include "options.h"
 #include "placement.h"
 #include "stylemanager.h"
@@ -255,9 +257,9 @@ void Tmainform::closeEvent(QCloseEvent *event)
     }
     FormClose();
     QMainWindow::closeEvent(event);
-    // The board refuses to close and would keep the program running; quit()
-    // asks every window to close first, exit() does not.
-    QCoreApplication::exit(0);
+    // The other windows go with it; the board would stay on screen and keep
+    // the program running.
+    QCoreApplication::quit();
 }
 
 void Tmainform::tilVaerten()
@@ -332,12 +334,27 @@ void Tmainform::LoadSpmListen()
     Spm = std::move(liste.Spm);
     antalSpm = liste.antalSpm;
     Tspmform *vindue = spmform.ifMade();
-    if (!vindue)
-        return;
-    if (vindue->spmliste)
+    if (vindue && vindue->spmliste)
         fillQuestionList(vindue->spmliste, liste.rows);
-    if (vindue->antalLabel)
+    if (vindue && vindue->antalLabel)
         vindue->antalLabel->setText(liste.antalTekst);
+    meldUlaeselige(liste.ulaeselige);
+}
+
+void Tmainform::meldUlaeselige(const QVector<UlaeseligFil> &filer)
+{
+    QStringList linjer;
+    for (const UlaeseligFil &fil : filer)
+        linjer << fil.navn + QStringLiteral(": ") + fil.grund;
+    // Told once per group: listing again after an insert or a delete finds
+    // the same files.
+    QString &meldt = meldteUlaeselige[gruppeNavn.toLower()];
+    if (linjer.isEmpty() || linjer.join(u'\n') == meldt)
+        return;
+    meldt = linjer.join(u'\n');
+    visInfo(QStringLiteral("Oplysning:\rDisse filer i gruppen kan ikke læses som spørgsmål og er "
+                           "ikke med på listen:\r") +
+            opremsning(linjer));
 }
 
 void Tmainform::SaveSpm(std::int32_t aIndex)

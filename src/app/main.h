@@ -6,6 +6,7 @@
 #include "questionbank.h"
 #include "spil.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QUrl>
 #include <cstdint>
@@ -154,6 +155,11 @@ private:
     // Both score tables get the same text.
     void skrivSkema(std::int32_t FeltNr, const QString &Tekst);
     void spilSlut();
+    // The result field and the answer page emptied.
+    void rydSvarside();
+    // Names the files of the group that could not be read, once per group.
+    void meldUlaeselige(const QVector<UlaeseligFil> &filer);
+    QHash<QString, QString> meldteUlaeselige;
     void tasterTilSvar();
     // Shows window modally with both boards hidden, hands its result to
     // derefter, and shows the boards again where they stood.

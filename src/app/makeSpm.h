@@ -202,6 +202,7 @@ private:
     void tomKommentarSide();
     void fyldSide(int i);
     // The point value of a "Defineret" question, or shows why it is refused.
+    bool sidenUdfyldt();
     bool pointGyldig(std::int32_t &point);
     void afvisNavn(NavnFejl fejl, bool flytFokus);
     bool navnOptaget(const QString &navn, int undtagen1, int undtagen2 = -1);

@@ -166,6 +166,8 @@ void Tmainform::aStartUpdate()
 
 void Tmainform::aStartExecute()
 {
+    // A game ended from the question window left its last answer standing.
+    rydSvarside();
     displayform->displayBog->setCurrentIndex(kSpmSide);
     if (!loadDeltagerfil()) {
         visInfo(kManglerDeltagere);
@@ -212,8 +214,17 @@ void Tmainform::nyTur()
     visSpm();
 }
 
+void Tmainform::rydSvarside()
+{
+    displayform->infoListe->TekstFelt(3, QString());
+    displayform->spmDisplay2->TekstFelt(0, QString());
+    displayform->komImage->Clear();
+    displayform->Memo->clear();
+}
+
 void Tmainform::spilSlut()
 {
+    rydSvarside();
     spmDisplay->TekstFelt(0, kSlutHjem);
     displayform->spmDisplay->TekstFelt(0, kSlut);
     displayform->spmDisplay2->TekstFelt(0, kSlut);
@@ -221,11 +232,8 @@ void Tmainform::spilSlut()
         svarDisplay->TekstFelt(Felt, QString());
         displayform->svarDisplay->TekstFelt(Felt, QString());
     }
-    displayform->infoListe->TekstFelt(3, QString());
     displayform->NavneDisplay->TekstFelt(0, QString());
     displayform->deltagerBillede->Clear();
-    displayform->komImage->Clear();
-    displayform->Memo->clear();
     QApplication::processEvents();
     spil.slut();
 }

@@ -226,6 +226,37 @@ void Tspmform::visNavnFindes(const QString &navn)
     navnEdit->clear();
 }
 
+// Every text filled in and both choices made, or the host is told what is
+// missing. A question file with a value outside the choices shows none chosen
+// and cannot be saved until the host chooses.
+bool Tspmform::sidenUdfyldt()
+{
+    const std::pair<QLineEdit *, QString> felter[] = {
+        {spmEdit, QStringLiteral("Oplysning:\rDer mangler et spørgsmål.")},
+        {EditA, QStringLiteral("Oplysning:\rDer mangler et svar A.")},
+        {EditB, QStringLiteral("Oplysning:\rDer mangler et svar B.")},
+        {EditC, QStringLiteral("Oplysning:\rDer mangler et svar C.")},
+        {EditD, QStringLiteral("Oplysning:\rDer mangler et svar D.")}};
+    for (const auto &[felt, besked] : felter) {
+        if (cleanEnteredLine(felt->text()).isEmpty()) {
+            visInfo(besked);
+            felt->setFocus();
+            return false;
+        }
+    }
+    const std::pair<RadioGroup *, QString> valg[] = {
+        {svarGruppe, QStringLiteral("Oplysning:\rVælg det rigtige svar.")},
+        {pointGruppe, QStringLiteral("Oplysning:\rVælg en pointtype.")}};
+    for (const auto &[gruppe, besked] : valg) {
+        if (gruppe->ItemIndex() < 0) {
+            visInfo(besked);
+            gruppe->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Tspmform::pointGyldig(std::int32_t &point)
 {
     bool tal = false;
@@ -282,19 +313,8 @@ void Tspmform::spmGodkendtExecute()
         afvisNavn(fejl, true);
         return;
     }
-    const std::pair<QLineEdit *, QString> felter[] = {
-        {spmEdit, QStringLiteral("Oplysning:\rDer mangler et spørgsmål.")},
-        {EditA, QStringLiteral("Oplysning:\rDer mangler et svar A.")},
-        {EditB, QStringLiteral("Oplysning:\rDer mangler et svar B.")},
-        {EditC, QStringLiteral("Oplysning:\rDer mangler et svar C.")},
-        {EditD, QStringLiteral("Oplysning:\rDer mangler et svar D.")}};
-    for (const auto &[felt, besked] : felter) {
-        if (cleanEnteredLine(felt->text()).isEmpty()) {
-            visInfo(besked);
-            felt->setFocus();
-            return;
-        }
-    }
+    if (!sidenUdfyldt())
+        return;
     std::int32_t point = 0;
     if (!pointGyldig(point))
         return;
@@ -380,6 +400,8 @@ void Tspmform::spmRedigerExecute()
             return;
         }
     }
+    if (!sidenUdfyldt())
+        return;
     std::int32_t point = 0;
     if (!pointGyldig(point))
         return;

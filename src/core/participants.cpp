@@ -8,6 +8,16 @@
 
 namespace kvidrel {
 
+namespace {
+
+std::uint64_t nytLoebenr()
+{
+    static std::uint64_t sidste = 0;
+    return ++sidste;
+}
+
+} // namespace
+
 void LoadDeltagerRecord(const QString &deltagerFil, DeltagerRegister &reg)
 {
     reg.Index = -1;
@@ -23,14 +33,16 @@ void LoadDeltagerRecord(const QString &deltagerFil, DeltagerRegister &reg)
         // Only the low byte counts; a line that is no number is "not taken".
         const auto aktiv = parseDecimal(lines[i]);
         entry.Aktiv = aktiv && (*aktiv & 0xFF) != 0;
+        entry.Loebenr = nytLoebenr();
         reg.Del.append(entry);
     }
     reg.maxIndex = static_cast<std::int32_t>(reg.Del.size()) - 1;
     reg.Index = reg.maxIndex;
 }
 
-std::int32_t DeltagerRegister::tilfoej(const Deltagere &entry)
+std::int32_t DeltagerRegister::tilfoej(Deltagere entry)
 {
+    entry.Loebenr = nytLoebenr();
     Del.append(entry);
     maxIndex = static_cast<std::int32_t>(Del.size()) - 1;
     return maxIndex;

@@ -12,6 +12,9 @@ struct Deltagere
     QString Filnavn;
     bool Aktiv = false;
     std::int32_t Point = 0;
+    // Not stored: tells the register's entries apart while the program runs,
+    // also after a rename. 0 for an entry that is not in the register.
+    std::uint64_t Loebenr = 0;
 };
 
 using TDel = QVector<Deltagere>;
@@ -24,8 +27,8 @@ struct DeltagerRegister
     std::int32_t maxIndex = -1;
     std::int32_t Index = -1;
 
-    // Appends the entry; its index.
-    std::int32_t tilfoej(const Deltagere &entry);
+    // Appends the entry, numbered as a new one; its index.
+    std::int32_t tilfoej(Deltagere entry);
     // Removes entry i; an Index on it becomes -1. False for no such entry.
     bool fjern(std::int32_t i);
     // Swaps entries fra and til (neighbours when moved one step); Index follows

@@ -1,7 +1,6 @@
 #include "questionbank.h"
 
 #include "dataroot.h"
-#include "logging.h"
 #include "options.h"
 #include "storedpath.h"
 
@@ -100,16 +99,29 @@ QStringList spmLinjer(const SpmRec &spm)
             spm.musikFilnavn};
 }
 
-bool spmFraLinjer(const QStringList &lines, SpmRec &spm)
+bool spmFraLinjer(const QStringList &lines, SpmRec &spm, QString *grund)
 {
+    const auto afvis = [grund](const QString &hvorfor) {
+        if (grund)
+            *grund = hvorfor;
+        return false;
+    };
+    if (lines.isEmpty())
+        return afvis(QStringLiteral("filen er tom"));
     if (lines.size() < kMindsteLinjer)
-        return false;
-    const auto rigtig = parseDecimal(lines[8]);
-    const auto type = parseDecimal(lines[9]);
-    const auto point = parseDecimal(lines[10]);
-    const auto aktiv = parseDecimal(lines[11]);
-    if (!rigtig || !type || !point || !aktiv)
-        return false;
+        return afvis(
+            QStringLiteral("har kun %1 %2, et spørgsmål har %3 til %4")
+                .arg(lines.size())
+                .arg(lines.size() == 1 ? QStringLiteral("linje") : QStringLiteral("linjer"))
+                .arg(kMindsteLinjer)
+                .arg(kSpmLinjer));
+    std::optional<std::int32_t> tal[4];
+    for (int i = 0; i < 4; ++i) {
+        tal[i] = parseDecimal(lines[8 + i]);
+        if (!tal[i])
+            return afvis(QStringLiteral("linje %1 er ikke et tal").arg(9 + i));
+    }
+    const auto &[rigtig, type, point, aktiv] = tal;
     spm = SpmRec{};
     spm.Filnavn = lines[0];
     spm.Gruppe = lines[1];
@@ -145,15 +157,16 @@ void addFil(const QString &folder, SpmListe &liste)
     });
     for (const QFileInfo &entry : std::as_const(entries)) {
         SpmRec spm;
+        QString grund;
         try {
-            if (!spmFraLinjer(readLineList(entry.filePath()), spm)) {
-                // A bad file ends the listing; the ones before it stay.
-                qCWarning(lcKvidrel) << "not a question file, listing ends:" << entry.filePath();
-                return;
-            }
+            spmFraLinjer(readLineList(entry.filePath()), spm, &grund);
         } catch (const FileError &error) {
-            qCWarning(lcKvidrel) << "listing ends:" << error.message();
-            return;
+            grund = error.message();
+        }
+        // One bad file hides nothing else; the host is told which and why.
+        if (!grund.isEmpty()) {
+            liste.ulaeselige.append({entry.fileName(), grund});
+            continue;
         }
         spm.kildeFil = entry.filePath();
         if (spm.Aktiv)

@@ -40,14 +40,22 @@ struct SpmRow
     bool checked = false;
 };
 
-// What listing a group yields: the questions, their rows, the active count and
-// the label text ("12 spørgsmål").
+// A file of a group's folder that could not be read as a question.
+struct UlaeseligFil
+{
+    QString navn; // the file's name in its folder
+    QString grund;
+};
+
+// What listing a group yields: the questions, their rows, the active count,
+// the label text ("12 spørgsmål") and the files that could not be read.
 struct SpmListe
 {
     TSpm Spm;
     QVector<SpmRow> rows;
     std::int32_t antalSpm = 0;
     QString antalTekst;
+    QVector<UlaeseligFil> ulaeselige;
 };
 
 // The group list with the encoding it was read in. Names compare without
@@ -74,13 +82,15 @@ bool spmFilFoer(const QString &a, const QString &b);
 void LoadGrupper(const QString &gruppeFil, GruppeListe &liste);
 void SaveGrupper(const QString &gruppeFil, const GruppeListe &liste);
 
-// Appends the questions of folder to liste; a bad file ends the listing there.
+// Appends the questions of folder to liste. A file that cannot be read is left
+// out, named in liste.ulaeselige and left as it is on disk.
 void addFil(const QString &folder, SpmListe &liste);
 SpmListe LoadSpmListen(const QString &gruppeDir, const QString &gruppeNavn);
 
 QStringList spmLinjer(const SpmRec &spm);
-// Parses 12 to 15 lines; false for a file that cannot be a question.
-bool spmFraLinjer(const QStringList &lines, SpmRec &spm);
+// Parses 12 to 15 lines; false for a file that cannot be a question, with the
+// reason in grund when given.
+bool spmFraLinjer(const QStringList &lines, SpmRec &spm, QString *grund = nullptr);
 
 // The path SaveSpm writes to: the file the question was listed from; for a new
 // question the path its first line names.

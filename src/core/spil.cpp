@@ -32,6 +32,12 @@ QString svarTekst(const SpmRec &q, std::int32_t Nr)
     }
 }
 
+// The same register entry; entries from outside the register go by name.
+bool sammeDeltager(const Deltagere &a, const Deltagere &b)
+{
+    return a.Loebenr == b.Loebenr && (a.Loebenr != 0 || a.Navn == b.Navn);
+}
+
 } // namespace
 
 std::int32_t begraensPoint(std::int32_t Point)
@@ -107,14 +113,20 @@ bool Spil::sammeSpillere(const TDel &nye) const
     const TDel valgte = aktiveDeltagere(nye);
     if (Spiller.isEmpty() || valgte.size() != Spiller.size())
         return false;
-    return std::equal(valgte.cbegin(), valgte.cend(), Spiller.cbegin(),
-                      [](const Deltagere &a, const Deltagere &b) { return a.Navn == b.Navn; });
+    return std::equal(valgte.cbegin(), valgte.cend(), Spiller.cbegin(), sammeDeltager);
 }
 
 void Spil::startSpil(const TDel &nye, bool fortsaet)
 {
-    if (!fortsaet) {
-        Spiller = aktiveDeltagere(nye);
+    const TDel valgte = aktiveDeltagere(nye);
+    if (fortsaet) {
+        // A spelling corrected in the register shows; the points stay.
+        for (qsizetype i = 0; i < Spiller.size() && i < valgte.size(); ++i) {
+            Spiller[i].Navn = valgte[i].Navn;
+            Spiller[i].Filnavn = valgte[i].Filnavn;
+        }
+    } else {
+        Spiller = valgte;
         for (Deltagere &d : Spiller)
             d.Point = 0;
     }
@@ -154,6 +166,9 @@ std::optional<Svar> Spil::svar(std::int32_t FeltNr, std::int32_t spmPoint)
 {
     const SpmRec *q = aktueltSpm();
     if (!SvarTilladt || DerErSvaret || !q || !aktivSpiller() || FeltNr < 0 || FeltNr > 3)
+        return std::nullopt;
+    // A field with no answer in it (a file edited by hand) is no answer.
+    if (svarTekst(*q, FeltNr + 1).trimmed().isEmpty())
         return std::nullopt;
     // Answered before anything else runs: a later step that fails must not
     // leave the question open for a second score.

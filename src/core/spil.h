@@ -63,7 +63,8 @@ public:
     // The question on now; nullptr while no game runs.
     const SpmRec *aktueltSpm() const;
 
-    // Whether the game would go on with the same players in the same order.
+    // Whether the game would go on with the same players in the same order:
+    // the same register entries, whatever their names are now.
     bool sammeSpillere(const TDel &nye) const;
     // Sets up a new game with these players (at most ten are kept); points are
     // kept when fortsaet is true, otherwise they start at 0.
@@ -80,7 +81,8 @@ public:
     // The bar reached the question's value.
     void aabnForSvar() { SvarTilladt = spmNummer > 0; }
     // Registers the answer in field FeltNr (0 to 3) with the bar's value; none
-    // unless the question is open. A question is answered at most once.
+    // unless the question is open and the field holds an answer. A question is
+    // answered at most once.
     std::optional<Svar> svar(std::int32_t FeltNr, std::int32_t spmPoint);
     // Ends a running game; the players keep their points.
     void slut();

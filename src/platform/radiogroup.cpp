@@ -31,8 +31,18 @@ int RadioGroup::ItemIndex() const
 
 void RadioGroup::setItemIndex(int index)
 {
-    if (QAbstractButton *b = m_group->button(index))
+    if (QAbstractButton *b = m_group->button(index)) {
         b->setChecked(true);
+        return;
+    }
+    // No item: none is shown chosen, rather than the last one that was.
+    QAbstractButton *valgt = m_group->checkedButton();
+    if (!valgt)
+        return;
+    m_group->setExclusive(false);
+    valgt->setChecked(false);
+    m_group->setExclusive(true);
+    emit itemIndexChanged(-1);
 }
 
 QRadioButton *RadioGroup::button(int index) const

@@ -17,7 +17,8 @@ public:
                QWidget *parent = nullptr);
 
     int ItemIndex() const;
-    // Selecting from code raises itemIndexChanged too, as a click does.
+    // Selecting from code raises itemIndexChanged too, as a click does. An
+    // index that is no item leaves none selected (ItemIndex() -1).
     void setItemIndex(int index);
     QRadioButton *button(int index) const;
 

@@ -58,6 +58,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     SpmRec q3 = spm("Hvor mange ben?", 2, 0);
     q3.musikFilnavn = "C:\\Kvidrel\\Musik\\farlig.mp3";
     SpmRec q4 = spm("Ret i hånden", 7, -5);
+    q4.Svar2 = " ";
     SpmRec q6 = spm("Billedet", 3, 50);
     q6.bFilnavn = "C:\\Kvidrel\\Grupper\\Sport\\Kommentarer\\006.jpg";
     SpmRec q7 = spm("Musikken", 4, 0);
@@ -140,17 +141,17 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(raekke(2), "Bo 0");
     EXPECT_EQ(memo().last(), "Rigtigt svar: Hvor mange ben? B");
 
-    // A hand-edited file: right answer 7 and points -5. The value opens at 1
-    // and no answer is right.
+    // A hand-edited file: right answer 7, points -5 and an empty answer B.
+    // The value opens at 1, the empty field cannot be chosen, no answer is right.
     naeste();
     EXPECT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
     EXPECT_EQ(displayform->ranPoint, 1);
-    for (int felt : {0, 1, 2, 3}) {
-        main->DerErSvaret = false;
-        main->SvarTilladt = true;
-        klik(felt);
-        EXPECT_EQ(info(3), "FORKERT: 0 point") << felt;
-    }
+    klik(1);
+    QTest::keyClick(main, Qt::Key_B);
+    EXPECT_FALSE(main->DerErSvaret);
+    EXPECT_EQ(info(3), "");
+    klik(3);
+    EXPECT_EQ(info(3), "FORKERT: 0 point");
     EXPECT_EQ(memo().last(), "Rigtigt svar: ");
 
     // A comment picture that cannot be read: the points are added once.
@@ -193,11 +194,18 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_FALSE(main->nextSpmButton->isEnabled());
     EXPECT_EQ(main->windowTitle().left(9), "Kvidrel: ");
 
-    // The same players may go on with their points ...
+    // The same players may go on with their points, also with a name
+    // corrected in the register ...
+    deltagerVindue({[](QWidget *) {
+        clickRow(deltagerform->deltagerliste, 1);
+        type(deltagerform->navnEditR, "Bodil");
+        click(deltagerform->godkendKnapR);
+        click(deltagerform->goBut);
+    }});
     iRaekke({notits("Ja")});
     click(main->kvidrellenButton);
     EXPECT_EQ(raekke(1), "Anne 80");
-    EXPECT_EQ(raekke(2), "Bo 20");
+    EXPECT_EQ(raekke(2), "Bodil 20");
     EXPECT_EQ(main->Tur, 1);
     // ... OK in the participants window ends that game, and "Nej" starts at 0.
     deltagerVindue({indfoerDeltagere()});
@@ -206,6 +214,17 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     click(main->kvidrellenButton);
     EXPECT_EQ(raekke(1), "Anne 0");
     EXPECT_EQ(messages.mid(1), QStringList({kFortsaet, kFortsaet}));
+
+    // A game ended by OK in the question window: the next start shows no
+    // result and no answer page of the old game.
+    svar(0);
+    EXPECT_EQ(info(3), "RIGTIGT: 30 point");
+    spmVindue({vaelgGruppe("Sport", true)});
+    iRaekke({notits("Nej")});
+    click(main->kvidrellenButton);
+    EXPECT_EQ(info(3), "");
+    EXPECT_EQ(displayform->spmDisplay2->TekstListe().value(0), "");
+    EXPECT_TRUE(displayform->Memo->toPlainText().isEmpty());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 

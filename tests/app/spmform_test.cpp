@@ -366,26 +366,43 @@ TEST_F(SpmformTest, DeletingAGroupRemovesItsFolderTreeAndLine)
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
+// Files that are no questions (cut short, edited by hand) are named to the
+// host once and left out; every readable question is listed.
 TEST_F(SpmformTest, PickingAGroupListsItsQuestions)
 {
     groups({"Sport", "Tom"});
+    question("Sport", "003 tre", true);
     question("Sport", "002 to", false);
     question("Sport", "001 en", true);
+    writeAllBytes(file("Sport", "002 kort"), "002 kort\r\nkun to linjer\r\n");
+    for (int i = 1; i <= 12; ++i)
+        writeAllBytes(file("Tom", QString::asprintf("%03d x", i)), "tom");
     Tspmform *w = open();
 
+    answer("OK");
     clickRow(w->gruppeliste, 0);
-    EXPECT_EQ(rows(w->spmliste), QStringList({"001 en", "002 to"}));
-    EXPECT_EQ(checks(w->spmliste), QList<bool>({true, false}));
-    EXPECT_EQ(w->antalLabel->text(), "2 spørgsmål");
+    EXPECT_EQ(messages.value(0), "Oplysning:\rDisse filer i gruppen kan ikke læses som "
+                                 "spørgsmål og er ikke med på listen:\r002 kort.txt: har kun 2 "
+                                 "linjer, et spørgsmål har 12 til 15");
+    EXPECT_EQ(readAllBytes(file("Sport", "002 kort")), "002 kort\r\nkun to linjer\r\n");
+    EXPECT_EQ(rows(w->spmliste), QStringList({"001 en", "002 to", "003 tre"}));
+    EXPECT_EQ(checks(w->spmliste), QList<bool>({true, false, true}));
+    EXPECT_EQ(w->antalLabel->text(), "3 spørgsmål");
+    main->LoadSpmListen(); // as after an insert: told once
+    EXPECT_EQ(messages.size(), 1);
     EXPECT_EQ(main->gruppeNavn, "Sport");
     EXPECT_EQ(main->disGruppenavn, "Sport");
     EXPECT_EQ(w->gruppenavnEdit->text(), "Sport");
-    EXPECT_EQ(main->antalSpm, 1);
+    EXPECT_EQ(main->antalSpm, 2);
     EXPECT_TRUE(w->Button2->isEnabled());
 
-    // Keyboard moves pick too.
+    // Keyboard moves pick too. Of many bad files ten are named.
+    answer("OK");
     QTest::keyClick(w->gruppeliste, Qt::Key_Down);
     idle();
+    EXPECT_TRUE(messages.value(1).endsWith("010 x.txt: har kun 1 linje, et spørgsmål har 12 "
+                                           "til 15\rog 2 flere"))
+        << messages.value(1).toStdString();
     EXPECT_EQ(main->gruppeNavn, "Tom");
     EXPECT_EQ(w->spmliste->count(), 0);
     EXPECT_EQ(w->antalLabel->text(), "0 spørgsmål");
@@ -485,7 +502,7 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
 {
     groups({"G"});
     question("G", "001 en", true);
-    // A file that is no question ends the listing, but its name is taken.
+    // A file that is no question is left out of the list, but its name is taken.
     writeAllBytes(file("G", "002 skjult"), "kun\r\ntre\r\nlinjer\r\n");
     Tspmform *w = open();
 
@@ -493,7 +510,9 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
     clickTab(w, 1); // no group chosen yet
     EXPECT_EQ(messages.takeLast(), "Der skal vælges en gruppe, før der kan indføres spørgsmål.");
     EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    answer("OK");
     clickRow(w->gruppeliste, 0);
+    EXPECT_TRUE(messages.takeLast().contains("002 skjult.txt"));
     clickTab(w, 1);
     ASSERT_EQ(w->spmBog->currentWidget(), w->side2);
     EXPECT_EQ(w->gruppenavnLabel->text(), "G");
@@ -658,6 +677,48 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
     answer("Ja");
     clickRow(w->spmliste, 1);
     EXPECT_EQ(w->navnEdit->text(), "002 b");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+// A hand-edited file whose right answer and point type lie outside the
+// choices shows no choice, and the editor saves neither it nor an emptied
+// answer until the host has mended them.
+TEST_F(SpmformTest, EditingRefusesWhatInsertingRefuses)
+{
+    groups({"G"});
+    question("G", "001 a", true);
+    question("G", "002 b", true);
+    QStringList lines = readLineList(file("G", "001 a"));
+    lines[8] = "7";
+    lines[9] = "5";
+    writeLines(file("G", "001 a"), lines);
+    const QByteArray foer = readAllBytes(file("G", "001 a"));
+    Tspmform *w = open();
+    clickRow(w->gruppeliste, 0);
+    clickRow(w->spmliste, 1); // shows "Svar A" and "Tilfældig" chosen
+    clickRow(w->spmliste, 0);
+    EXPECT_EQ(w->svarGruppe->ItemIndex(), -1);
+    EXPECT_EQ(w->pointGruppe->ItemIndex(), -1);
+
+    const auto gem = [&](const QString &besked) {
+        answer("OK");
+        click(w->Button9);
+        EXPECT_EQ(messages.takeLast(), besked);
+        EXPECT_EQ(readAllBytes(file("G", "001 a")), foer);
+    };
+    w->spmEdit->setText("Ny tekst");
+    gem("Oplysning:\rVælg det rigtige svar.");
+    w->svarGruppe->button(2)->click();
+    gem("Oplysning:\rVælg en pointtype.");
+    w->pointGruppe->button(0)->click();
+    w->EditB->clear();
+    gem("Oplysning:\rDer mangler et svar B.");
+    EXPECT_EQ(w->focusWidget(), w->EditB);
+    w->EditB->setText("b");
+    click(w->Button9);
+    lines = readLineList(file("G", "001 a"));
+    EXPECT_EQ(lines.mid(3, 1) + lines.mid(5, 1) + lines.mid(8, 2),
+              QStringList({"Ny tekst", "b", "3", "1"}));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 

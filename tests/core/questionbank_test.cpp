@@ -119,7 +119,7 @@ TEST_F(QuestionBank, ShortFilesLeaveTheLaterPathsEmpty)
     EXPECT_EQ(l.Spm[3].RigtigSvar, 2);
 }
 
-TEST_F(QuestionBank, ListingFollowsUpperCasedNamesAndStopsAtABadFile)
+TEST_F(QuestionBank, ListingFollowsUpperCasedNamesAndSkipsBadFiles)
 {
     write("002 b.txt", question("002 b", 15, "0"));
     write("001 a.txt", question("001 a", 15));
@@ -128,27 +128,26 @@ TEST_F(QuestionBank, ListingFollowsUpperCasedNamesAndStopsAtABadFile)
     write("001 Zutxt", question("001 Zutxt", 15)); // no dot needed
     QDir(folder).mkdir("extra.txt");               // folders are never read
     write("003 c.txt", "kun\r\nto linjer\r\nog tre\r\n");
-    write("004 d.txt", question("004 d", 15));
+    QByteArray bogstaver = question("003 d", 15);
+    bogstaver.replace("\r\n2\r\n1\r\n", "\r\nto\r\n1\r\n");
+    write("003 d.txt", bogstaver);
+    write("004 e.txt", question("004 e", 15));
     write("noter.md", "ikke en fil med spørgsmål");
 
     const SpmListe l = LoadSpmListen(gruppeDir, "G");
     QStringList names;
     for (const SpmRec &s : l.Spm)
         names << s.Navn;
-    EXPECT_EQ(names, (QStringList{"001 a", "001 Zutxt", "001 å", "001 Ø", "002 b"}));
-    EXPECT_EQ(l.antalSpm, 4);
-    EXPECT_EQ(l.antalTekst, QStringLiteral("5 spørgsmål"));
+    EXPECT_EQ(names, (QStringList{"001 a", "001 Zutxt", "001 å", "001 Ø", "002 b", "004 e"}));
+    EXPECT_EQ(l.antalSpm, 5);
+    EXPECT_EQ(l.antalTekst, QStringLiteral("6 spørgsmål"));
     EXPECT_FALSE(l.rows[4].checked);
-}
-
-TEST_F(QuestionBank, NonNumericFieldsEndTheListing)
-{
-    write("001 a.txt", question("001 a", 15));
-    QByteArray bad = question("002 b", 15);
-    bad.replace("\r\n2\r\n1\r\n", "\r\nto\r\n1\r\n");
-    write("002 b.txt", bad);
-    write("003 c.txt", question("003 c", 15));
-    EXPECT_EQ(LoadSpmListen(gruppeDir, "G").Spm.size(), 1);
+    ASSERT_EQ(l.ulaeselige.size(), 2);
+    EXPECT_EQ(l.ulaeselige[0].navn, "003 c.txt");
+    EXPECT_EQ(l.ulaeselige[0].grund, "har kun 3 linjer, et spørgsmål har 12 til 15");
+    EXPECT_EQ(l.ulaeselige[1].navn, "003 d.txt");
+    EXPECT_EQ(l.ulaeselige[1].grund, "linje 9 er ikke et tal");
+    EXPECT_EQ(readAllBytes(folder + "003 c.txt"), "kun\r\nto linjer\r\nog tre\r\n");
 }
 
 TEST_F(QuestionBank, MissingOrEmptyGroupsListNothing)

@@ -69,7 +69,8 @@ TEST(Program, EndsWhenTheMainWindowCloses)
 }
 
 // The host's keys reach the game whatever was clicked last: a range field, an
-// answer clicked with the mouse, a modal window closed by its close box.
+// answer clicked with the mouse, a modal window closed by its close box; and
+// the board survives the window manager's close and minimise.
 TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
 {
     deltagere({{"Anne", true}, {"Bo", true}});
@@ -102,6 +103,19 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     EXPECT_EQ(info(3), "RIGTIGT: 20 point");
     skrivebord::tast("Next");
     ASSERT_EQ(main->spmDisplay->TekstListe().value(0), "Tredje");
+
+    // The board closed through the window manager stays; minimised, the main
+    // window's full-screen button brings it back as it stood.
+    const QRect tavle = displayform->frameGeometry();
+    skrivebord::luk(QStringLiteral("Kvidrel"));
+    EXPECT_TRUE(displayform->isVisible());
+    skrivebord::koer(QStringLiteral("xdotool"),
+                     {QStringLiteral("windowminimize"), QString::number(displayform->winId())});
+    ASSERT_TRUE(QTest::qWaitFor([] { return displayform->isMinimized(); }, 5000));
+    skrivebord::klik(main->fuldskaermButton);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !displayform->isMinimized(); }, 5000));
+    EXPECT_FALSE(displayform->isFullScreen());
+    EXPECT_EQ(displayform->frameGeometry(), tavle);
 
     // The participants window opened and closed by its close box mid-game.
     ASSERT_TRUE(aaben());
