@@ -127,7 +127,7 @@ bool startSpil()
     mainform->LoadSpmListen();
     mainform->spil.tagSpm(mainform->Spm);
     displayform->infoListe->TekstFelt(0, "Sport");
-    displayform->infoListe->TekstFelt(1, "Spørgsmål ialt: 2");
+    displayform->infoListe->TekstFelt(1, "Spørgsmål i alt: 2");
     Tdisplayform::setTimerInterval(1);
     mainform->aStartExecute();
     return vent([] { return mainform->SvarTilladt; });

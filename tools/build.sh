@@ -8,5 +8,6 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVIDREL_DEVELOPER_BUILD=ON \
+    "${launcher[@]}" >/dev/null
 cmake --build build -j"$(nproc)"

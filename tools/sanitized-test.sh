@@ -8,7 +8,7 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVIDREL_SANITIZE=ON \
-    "${launcher[@]}" >/dev/null
+    -DKVIDREL_DEVELOPER_BUILD=ON "${launcher[@]}" >/dev/null
 cmake --build build-san -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"

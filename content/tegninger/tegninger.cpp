@@ -1,13 +1,16 @@
 // Draws the pictures delivered with Kvidrel: the drawings offered for
 // participant pictures, the comment pictures of the demo group and the program
-// icon. Run at build time: tegninger <output folder>.
+// icon at every size menus ask for and as SVG. Run at build time: tegninger
+// <output folder>.
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSvgGenerator>
 #include <QtMath>
 #include <cstdio>
 #include <functional>
@@ -515,32 +518,51 @@ void solsystemet(QPainter &p, const QSize &s)
     p.drawEllipse(QPointF(30, 50), 6, 6);
 }
 
-// The program icon: a question mark on a speech bubble.
-void ikon(QPainter &p)
+// The program icon: a question mark on a speech bubble. Menus and panels show
+// it at 16 to 24 pixels, where thin lines and margins blur away: there the
+// bubble fills more of the square and the question mark is drawn bolder.
+void ikon(QPainter &p, bool lille)
 {
+    const QColor orange = lille ? QColor(0xe0, 0x70, 0x00) : QColor(0xf0, 0x8c, 0x00);
     QLinearGradient blaa(0, 0, 0, 100);
     blaa.setColorAt(0, QColor(0x4d, 0xab, 0xf7));
     blaa.setColorAt(1, QColor(0x19, 0x71, 0xc2));
     flade(p, blaa);
-    p.drawRoundedRect(QRectF(4, 4, 92, 92), 20, 20);
     QPainterPath boble;
-    boble.addRoundedRect(QRectF(16, 14, 68, 58), 18, 18);
     QPainterPath hale;
-    hale.moveTo(30, 66);
-    hale.lineTo(24, 88);
-    hale.lineTo(48, 70);
+    QPainterPath spoergsmaal;
+    if (lille) {
+        // Edges on whole pixels of the 16-pixel icon (6.25 units each).
+        p.drawRoundedRect(QRectF(0, 0, 100, 100), 18, 18);
+        boble.addRoundedRect(QRectF(6.25, 6.25, 87.5, 68.75), 15, 15);
+        hale.moveTo(22, 70);
+        hale.lineTo(15.6, 93.75);
+        hale.lineTo(40, 75);
+        spoergsmaal.moveTo(50 + 12.5 * qCos(qDegreesToRadians(160.0)),
+                           31.25 - 12.5 * qSin(qDegreesToRadians(160.0)));
+        spoergsmaal.arcTo(QRectF(37.5, 18.75, 25, 25), 160, -200);
+        spoergsmaal.quadTo(50, 40, 50, 43.75);
+    } else {
+        p.drawRoundedRect(QRectF(4, 4, 92, 92), 20, 20);
+        boble.addRoundedRect(QRectF(16, 14, 68, 58), 18, 18);
+        hale.moveTo(30, 66);
+        hale.lineTo(24, 88);
+        hale.lineTo(48, 70);
+        spoergsmaal.moveTo(50 + 12 * qCos(qDegreesToRadians(160.0)),
+                           34 - 12 * qSin(qDegreesToRadians(160.0)));
+        spoergsmaal.arcTo(QRectF(38, 22, 24, 24), 160, -230);
+        spoergsmaal.quadTo(50, 48, 50, 54);
+    }
     p.setBrush(Qt::white);
     p.drawPath(boble.united(hale));
-    QPainterPath spoergsmaal;
-    spoergsmaal.moveTo(50 + 12 * qCos(qDegreesToRadians(160.0)),
-                       34 - 12 * qSin(qDegreesToRadians(160.0)));
-    spoergsmaal.arcTo(QRectF(38, 22, 24, 24), 160, -230);
-    spoergsmaal.quadTo(50, 48, 50, 54);
-    p.setPen(QPen(QColor(0xf0, 0x8c, 0x00), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(orange, lille ? 12.5 : 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(spoergsmaal);
-    flade(p, QColor(0xf0, 0x8c, 0x00));
-    p.drawEllipse(QPointF(50, 63), 4.5, 4.5);
+    flade(p, orange);
+    if (lille)
+        p.drawEllipse(QPointF(50, 62.5), 6.25, 6.25);
+    else
+        p.drawEllipse(QPointF(50, 63), 4.5, 4.5);
 }
 
 bool gem(const QString &fil, const QSize &stoerrelse,
@@ -566,6 +588,29 @@ bool gemKvadrat(const QString &fil, int side, const Tegning &tegn)
         p.scale(s.width() / 100.0, s.height() / 100.0);
         tegn(p);
     });
+}
+
+// The scalable icon, for menus and panels of any size: the large drawing.
+bool gemSvg(const QString &fil)
+{
+    QSvgGenerator svg;
+    svg.setFileName(fil);
+    svg.setSize(QSize(100, 100));
+    svg.setViewBox(QRectF(0, 0, 100, 100));
+    svg.setTitle(QStringLiteral("Kvidrel"));
+    svg.setDescription(QStringLiteral("The Kvidrel program icon"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "tegninger: %s cannot be written\n", qPrintable(fil));
+        return false;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    // The icon has no text, but every group states a font: a valid size.
+    QFont skrift = p.font();
+    skrift.setPointSize(10);
+    p.setFont(skrift);
+    ikon(p, false);
+    return p.end();
 }
 
 } // namespace
@@ -594,7 +639,9 @@ int main(int argc, char **argv)
     ok &= gem(kommentarer + QStringLiteral("Dannebrog.png"), QSize(444, 336), dannebrog);
     ok &= gem(kommentarer + QStringLiteral("Solsystemet.png"), QSize(480, 300), solsystemet);
 
-    for (int side : {48, 128, 256})
-        ok &= gemKvadrat(ud + QStringLiteral("/ikoner/kvidrel-%1.png").arg(side), side, ikon);
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok &= gemKvadrat(ud + QStringLiteral("/ikoner/kvidrel-%1.png").arg(side), side,
+                         [side](QPainter &p) { ikon(p, side <= 24); });
+    ok &= gemSvg(ud + QStringLiteral("/ikoner/kvidrel.svg"));
     return ok ? 0 : 1;
 }

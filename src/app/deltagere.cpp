@@ -569,10 +569,10 @@ void Tdeltagerform::sletPersonExecute()
     const bool sletBillede = billedeKanSlettes(billede, mainform->deltagerDir, del, i);
     const QString spoergsmaal =
         sletBillede ? QStringLiteral("Skal ") + navn +
-                          QStringLiteral(" slettes permanet fra deltagerlisten?") + u'\r' + navn +
+                          QStringLiteral(" slettes permanent fra deltagerlisten?") + u'\r' + navn +
                           QStringLiteral("s billede bliver også slettet!")
                     : QStringLiteral("Skal ") + navn + u'\r' +
-                          QStringLiteral("slettes permanet fra deltagerlisten?");
+                          QStringLiteral("slettes permanent fra deltagerlisten?");
     if (!spoerg(spoergsmaal))
         return;
 

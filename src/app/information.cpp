@@ -98,7 +98,7 @@ void Tinfoform::buildControls()
     ToolButton18 = knap(NavigateBar, "ToolButton18", QStyle::SP_BrowserReload);
     NavigateBar->addSeparator();
     urlListeKnap = knap(NavigateBar, "urlListeKnap", QStyle::SP_FileDialogDetailedView);
-    hintline::setHint(urlListeKnap, QStringLiteral("Åben urllisten"));
+    hintline::setHint(urlListeKnap, QStringLiteral("Åbn URL-listen"));
     Web = listrows::named(new Browser(hoejre), "Web");
     hoejreLayout->addWidget(NavigateBar);
     hoejreLayout->addWidget(Web, 1);
@@ -332,7 +332,7 @@ bool Tinfoform::goToInfo(const QString &openNodetekst)
     if (!foersteVisning && Struktur->topLevelItemCount() == 0)
         hentTrae(strukturnavn);
     if (Struktur->topLevelItemCount() == 0) {
-        Web->visBesked(QStringLiteral("Hjælpen «%1» findes ikke.")
+        Web->visBesked(QStringLiteral("Hjælpen \"%1\" findes ikke.")
                            .arg(QFileInfo(strukturnavn).completeBaseName()));
         return false;
     }

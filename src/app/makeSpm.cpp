@@ -212,7 +212,7 @@ QWidget *Tspmform::buildQuestionPage()
     musikTestButton = button(QStringLiteral("Test"), "musikTestButton");
     hintline::setHint(musikTestButton, QStringLiteral("Test valgte musikfil"));
     SpeedButton7 = speedButton(QStyle::SP_DirOpenIcon, "SpeedButton7");
-    hintline::setHint(SpeedButton7, QStringLiteral("Åben en musikfil til musikquiz spørgsmål"));
+    hintline::setHint(SpeedButton7, QStringLiteral("Åbn en musikfil til musikquizspørgsmål"));
     spmEdit = edit("spmEdit");
     billedKnap = searchButton("billedKnap");
     EditA = edit("EditA");

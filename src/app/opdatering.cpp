@@ -132,7 +132,7 @@ void Tmainform::opdateringAfterDownload()
         if (stille)
             qCWarning(lcKvidrel) << "update check failed:" << opdatering->errorText();
         else
-            visInfo(QStringLiteral("Fejl information:\rDer er opstået en ukendt fejl."));
+            visInfo(QStringLiteral("Fejlinformation:\rDer er opstået en ukendt fejl."));
         return;
     }
     if (nyeste->compare(programVersion(), Qt::CaseInsensitive) == 0) {

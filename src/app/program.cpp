@@ -44,6 +44,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvidrel"));
     QApplication::setApplicationVersion(programVersion());
+    // The menu entry's id: a Wayland desktop finds the entry and its icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("dk.kvidrel.Kvidrel"));
     QApplication::setWindowIcon(programIkon());
     registerTahoma();
     installDanishTranslation();

@@ -34,10 +34,10 @@ namespace {
 const QString kManglerDeltagere =
     QStringLiteral("Der mangler deltagere.\rIndfør deltagere og prøv igen.");
 const QString kForMange =
-    QStringLiteral("Der er valgt for mange deltagere.\rDer kan kun indføres 10 deltagere..");
+    QStringLiteral("Der er valgt for mange deltagere.\rDer kan kun indføres 10 deltagere.");
 const QString kManglerSpm =
     QStringLiteral("Der mangler spørgsmål.\rIndfør spørgsmål og prøv igen.");
-const QString kFortsaet = QStringLiteral("\rSkal spillet forsætte med de opnåede point?");
+const QString kFortsaet = QStringLiteral("\rSkal spillet fortsætte med de opnåede point?");
 const QString kSlutHjem = QStringLiteral("Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
 const QString kSlut = QStringLiteral("Spillet er slut.");
 
@@ -154,7 +154,7 @@ void Tmainform::spmKnapClick()
         spil.tagSpm(Spm);
         const QString antal = QString::number(spil.antalSpm());
         displayform->infoListe->TekstFelt(0, disGruppenavn);
-        displayform->infoListe->TekstFelt(1, QStringLiteral("Spørgsmål ialt: ") + antal);
+        displayform->infoListe->TekstFelt(1, QStringLiteral("Spørgsmål i alt: ") + antal);
         displayform->infoListe->TekstFelt(2, QStringLiteral("Spørgsmål tilbage: ") + antal);
     });
 }

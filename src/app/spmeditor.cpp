@@ -34,8 +34,8 @@ const QString kManglerNavn = QStringLiteral("Oplysning:\rDer mangler et navn.");
 const QString kNavnFormat =
     QStringLiteral("Navnet skal begynde med 3 tal, der skal angive rækkefølge.\rDerefter skal "
                    "der være et mellemrum, som efterfølges af selve navnet.");
-const QString kMellemrum = QStringLiteral(
-    "Der skal der være et mellemrum efter de 3 tal, som efterfølges af selve navnet.");
+const QString kMellemrum =
+    QStringLiteral("Der skal være et mellemrum efter de 3 tal, som efterfølges af selve navnet.");
 const QString kIkkeFilnavn = QStringLiteral("Oplysning:\rNavnet kan ikke bruges som filnavn.");
 const QString kManglerPoint = QStringLiteral("Oplysning:\rDer mangler angivelse af point.");
 const QString kPointOmraade = QStringLiteral("Oplysning:\rPoint skal være fra 1 til 100.");
@@ -57,8 +57,7 @@ void navngiv(SpmRec &spm, const QString &navn)
 
 } // namespace
 
-const QString Tspmform::musikFilter =
-    QStringLiteral("Musikfiler(*.mp3;m4a) (*.mp3 *.m4a);;Alle filer (*)");
+const QString Tspmform::musikFilter = QStringLiteral("Musikfiler (*.mp3 *.m4a);;Alle filer (*)");
 
 void Tspmform::makeQuestionActions()
 {

@@ -69,7 +69,7 @@ void Tspmform::sletSpmExecute()
         return;
     const QString navn = spmliste->item(i)->text();
     if (!spoerg(QStringLiteral("Skal ") + navn + u'\r' +
-                    QStringLiteral("slettes permanet fra gruppen?"),
+                    QStringLiteral("slettes permanent fra gruppen?"),
                 Standardsvar::Nej))
         return;
     const QString gruppeMappe = mainform->gruppeDir + mainform->gruppeNavn;

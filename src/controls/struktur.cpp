@@ -288,7 +288,7 @@ void TStruktur::laesTrae(const QStringList &linjer)
         if (tekst.trimmed().isEmpty())
             continue; // a blank line is no node: it would have no title to click
         if (n > stak.size()) {
-            Advarsler << QStringLiteral("Linje %1 i filen «%2» er rykket mere end ét niveau ind; "
+            Advarsler << QStringLiteral("Linje %1 i filen \"%2\" er rykket mere end ét niveau ind; "
                                         "den læses som ét niveau under linjen før.")
                              .arg(nr + 1)
                              .arg(QDir::toNativeSeparators(Strukturfile));

@@ -52,7 +52,7 @@ QString leveretMappe(const QString &navn)
 {
     QStringList steder;
     if (QCoreApplication::instance())
-        steder << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/kvidrel");
+        steder << QCoreApplication::applicationDirPath() + QStringLiteral(KVIDREL_SHARE_FRA_BIN);
 #ifdef KVIDREL_BUILD_CONTENT_DIR
     steder << QStringLiteral(KVIDREL_BUILD_CONTENT_DIR);
 #endif

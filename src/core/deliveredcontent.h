@@ -8,8 +8,8 @@ struct DataLayout;
 
 // The content delivered with the program: the help pages, the drawings for
 // participant pictures and the demo group. It lies in the share folder beside
-// an installed program, or in the build tree when the program runs from there,
-// and is copied into a data root that lacks it.
+// an installed program, or, in a developer build only, in the source and build
+// tree, and is copied into a data root that lacks it.
 namespace deliveredcontent {
 
 // The delivered folder navn ("Struktur", "Billeder", "Grupper", "ikoner");

@@ -195,9 +195,9 @@ void Browser::aabnSide(const QString &adresse)
     }
     const QString navn = QFileInfo(QString(uden).replace(u'\\', u'/')).fileName();
     if (QFileInfo::exists(lokalSti(uden)))
-        visBesked(QStringLiteral("Siden «%1» kan ikke vises her.").arg(navn));
+        visBesked(QStringLiteral("Siden \"%1\" kan ikke vises her.").arg(navn));
     else
-        visBesked(QStringLiteral("Siden «%1» findes ikke.").arg(navn));
+        visBesked(QStringLiteral("Siden \"%1\" findes ikke.").arg(navn));
 }
 
 void Browser::visSide(const QString &fil, const QString &fragment)

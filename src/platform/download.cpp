@@ -17,15 +17,16 @@ constexpr int kTimeoutMs = 10000;
 // Far more than any file fetched this way; a larger answer is not what we asked for.
 constexpr qint64 kMaxBytes = 1024 * 1024;
 
-// The module next to an installed program, where this build put it, or where
-// it was installed.
+// The module where the installed program's folder has it, or in a developer
+// build where the build put it.
 LavHenterFunktion indlaesModul()
 {
     QStringList steder;
     if (QCoreApplication::instance())
         steder << QCoreApplication::applicationDirPath() + QStringLiteral(KVIDREL_NETVAERK_FRA_BIN);
-    steder << QStringLiteral(KVIDREL_NETVAERK_BYGGET)
-           << QStringLiteral(KVIDREL_NETVAERK_INSTALLERET);
+#ifdef KVIDREL_NETVAERK_BYGGET
+    steder << QStringLiteral(KVIDREL_NETVAERK_BYGGET);
+#endif
     for (const QString &sted : std::as_const(steder)) {
         if (!QFileInfo::exists(sted))
             continue;

@@ -206,7 +206,7 @@ TEST_F(DeltagerformTest, DeletingTheMiddleOfThreeKeepsTheOrderAndDropsThePicture
     EXPECT_EQ(
         messages,
         QStringList(
-            {"Skal B slettes permanet fra deltagerlisten?\rBs billede bliver også slettet!"}));
+            {"Skal B slettes permanent fra deltagerlisten?\rBs billede bliver også slettet!"}));
     EXPECT_EQ(rows(w->deltagerliste).size(), 3);
 
     answer("Ja");
@@ -226,7 +226,7 @@ TEST_F(DeltagerformTest, DeletingTheMiddleOfThreeKeepsTheOrderAndDropsThePicture
     QFile::remove(root.file("Deltagere/A.png"));
     answer("Ja");
     click(w->Button6);
-    EXPECT_EQ(messages.last(), "Skal A\rslettes permanet fra deltagerlisten?");
+    EXPECT_EQ(messages.last(), "Skal A\rslettes permanent fra deltagerlisten?");
     EXPECT_EQ(registerLines(), QStringList({"C", inFolder("C.png"), "1"}));
 }
 
@@ -245,7 +245,7 @@ TEST_F(DeltagerformTest, APictureTwoEntriesShareOrOutsideTheFolderIsKept)
         click(w->Button6);
     }
     // A's picture was B's too; C's lies outside the participants folder.
-    EXPECT_EQ(messages.at(0), "Skal A\rslettes permanet fra deltagerlisten?");
+    EXPECT_EQ(messages.at(0), "Skal A\rslettes permanent fra deltagerlisten?");
     EXPECT_TRUE(QFile::exists(ude));
     EXPECT_FALSE(QFile::exists(root.file("Deltagere/Fælles.png"))); // gone with B
     EXPECT_EQ(rows(w->deltagerliste), QStringList({"C"}));

@@ -84,7 +84,7 @@ TEST_F(DialogTest, HeightFollowsTheText)
 {
     const Seen one = show(notice, QStringLiteral("Gemt."), ok);
     const Seen two =
-        show(notice, QStringLiteral("Fejl information:\rDer er opstået en ukendt fejl."), ok);
+        show(notice, QStringLiteral("Fejlinformation:\rDer er opstået en ukendt fejl."), ok);
     const Seen wrapped =
         show(notice,
              QStringLiteral("En lang besked uden linjeskift, som skal brydes ved dialogens bredde, "
@@ -95,7 +95,7 @@ TEST_F(DialogTest, HeightFollowsTheText)
     // After a long message a short one gets its own height back.
     const Seen again = show(notice, QStringLiteral("Gemt."), ok);
 
-    EXPECT_EQ(two.text, QStringLiteral("Fejl information:\nDer er opstået en ukendt fejl."));
+    EXPECT_EQ(two.text, QStringLiteral("Fejlinformation:\nDer er opstået en ukendt fejl."));
     EXPECT_LT(one.height, two.height);
     EXPECT_LT(two.height, wrapped.height);
     EXPECT_EQ(again.height, one.height);
@@ -171,7 +171,7 @@ TEST_F(DialogTest, EnterGivesTheAnswerThatDestroysNothing)
     EXPECT_FALSE(spoerg(QStringLiteral("Skal gruppen A\rslettes?")));
     answerModal(enter);
     EXPECT_TRUE(
-        spoerg(QStringLiteral("\rSkal spillet forsætte med de opnåede point?"), Standardsvar::Ja));
+        spoerg(QStringLiteral("\rSkal spillet fortsætte med de opnåede point?"), Standardsvar::Ja));
     answerModal(enter);
     EXPECT_FALSE(spoerg(QStringLiteral("Skal gruppen B\rslettes?")));
 }

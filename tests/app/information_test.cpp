@@ -197,7 +197,7 @@ TEST_F(InformationTest, HistoryInsertsAfterTheCurrentPageAndNeverTwice)
     QFile::remove(struktur(QStringLiteral("tekstfiler/B.html")));
     infoform->urlListeKnapClick();
     doubleClickRow(urlform->urlListe, 2);
-    EXPECT_EQ(infoform->Web->toPlainText(), QStringLiteral("Siden «B.html» findes ikke."));
+    EXPECT_EQ(infoform->Web->toPlainText(), QStringLiteral("Siden \"B.html\" findes ikke."));
     EXPECT_EQ(historik().size(), 4);
     klikEmne(QStringLiteral("Kvidrel"));
     EXPECT_EQ(historik(), QStringList({"A.html", "D.html", "B.html", "A.html", "C.html"}));
@@ -307,7 +307,7 @@ TEST_F(InformationTest, BrokenStructuresShowWhatTheyCan)
         EXPECT_EQ(titler, t.titler);
         if (titler.isEmpty()) {
             EXPECT_EQ(infoform->Web->toPlainText(),
-                      QStringLiteral("Hjælpen «kvidrel» findes ikke."));
+                      QStringLiteral("Hjælpen \"kvidrel\" findes ikke."));
         }
         if (t.besked) {
             EXPECT_TRUE(messages.value(0).contains(QStringLiteral("Linje 2")));

@@ -87,7 +87,7 @@ template <class F, class T> auto eventually(F value, const T &want)
     return value();
 }
 
-const QString kFejl = QStringLiteral("Fejl information:\rDer er opstået en ukendt fejl.");
+const QString kFejl = QStringLiteral("Fejlinformation:\rDer er opstået en ukendt fejl.");
 const QString kVersion20 = QStringLiteral("Dette er version 2.0");
 const QString kIngenNyere = QStringLiteral("Der er ikke nyere versioner.");
 const QString kNyere = QStringLiteral("Der er en nyere version.");

@@ -37,7 +37,7 @@ using namespace kvidrel;
 
 namespace {
 
-const QString kFortsaet = "\rSkal spillet forsætte med de opnåede point?";
+const QString kFortsaet = "\rSkal spillet fortsætte med de opnåede point?";
 const QString kManglerDeltagere = "Der mangler deltagere.\rIndfør deltagere og prøv igen.";
 
 using SpilTest = SpilFixture;
@@ -81,7 +81,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(raekke(3), "Łukasz 0") << "names are shown whole";
     spmVindue({vaelgGruppe("Sport", true)});
     EXPECT_EQ(info(0), "Sport");
-    EXPECT_EQ(info(1), "Spørgsmål ialt: 5");
+    EXPECT_EQ(info(1), "Spørgsmål i alt: 5");
 
     // The first bar is driven tick by tick: clicks before it arrives do nothing.
     Tdisplayform::setTimerInterval(60000);
@@ -290,7 +290,7 @@ TEST_F(SpilTest, TwelveTickedTenPlay)
     spil();
     deltagerVindue({indfoerDeltagere(), notits("OK")});
     EXPECT_EQ(messages.value(0),
-              "Der er valgt for mange deltagere.\rDer kan kun indføres 10 deltagere..");
+              "Der er valgt for mange deltagere.\rDer kan kun indføres 10 deltagere.");
     EXPECT_EQ(raekke(0), "10 deltagere Point");
     EXPECT_EQ(raekke(10), "Deltager 10 0");
     EXPECT_EQ(main->antalDeltagere, 10);
