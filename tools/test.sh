@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Kvidrel and runs every test (widget tests use Qt's offscreen platform).
+# Builds Kvidrel and runs every test: widget tests on Qt's offscreen platform, the
+# desktop flows (tests/wm) on an X server of their own with openbox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh

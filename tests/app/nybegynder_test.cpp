@@ -49,6 +49,8 @@ protected:
     {
         const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
         if (!mappe.isEmpty()) {
+            // Layouts settle in posted events, as the event loop would let them.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             EXPECT_TRUE(vindue->grab().save(mappe + u'/' + navn + QStringLiteral(".png")));
         }
     }
