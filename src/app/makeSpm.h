@@ -201,8 +201,9 @@ private:
     QString vaelgFil(const QString &titel, const QString &filter);
     void tomKommentarSide();
     void fyldSide(int i);
-    // The point value of a "Defineret" question, or shows why it is refused.
+    // Every text filled in and both choices made, or shows what is missing.
     bool sidenUdfyldt();
+    // The point value of a "Defineret" question, or shows why it is refused.
     bool pointGyldig(std::int32_t &point);
     void afvisNavn(NavnFejl fejl, bool flytFokus);
     bool navnOptaget(const QString &navn, int undtagen1, int undtagen2 = -1);
