@@ -14,12 +14,11 @@
 #include "participantfiles.h"
 #include "placement.h"
 #include "placering.h"
-#include "shell.h"
 #include "storedpath.h"
 #include "struktur.h"
 #include "textfile.h"
 #include "url.h"
-#include "websearch.h"
+#include "websoegning.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -417,13 +416,13 @@ void Tinfoform::AgoExecute()
     if (tekst.isEmpty())
         return;
     naviKlikket = false;
-    // Only a page of this structure opens here; the text is never read as a
-    // path to any other file.
+    // Only a page of this structure opens here (one too large to show says
+    // so); the text is never read as a path to any other file.
     const QString adresse = Struktur->Infomappe + tekst;
-    if (!Web->tilladtSide(adresse).isEmpty())
+    if (Web->erSideIMappen(adresse))
         Web->aabnSide(adresse);
     else
-        shell::openUrl(webSearchUrl(tekst));
+        soegPaaNettet(tekst);
 }
 
 bool Tinfoform::IsURL(const QString &s)
