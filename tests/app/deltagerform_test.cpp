@@ -430,14 +430,44 @@ TEST_F(DeltagerformTest, ShownModallyItReturnsOneThroughItsButton)
     EXPECT_NE(deltagerform->exec(), 1);
 }
 
+namespace {
+
+// The header of a PNG picture of 8000 by 8000 pixels in colour:
+// more than the picture reader may take into memory.
+QByteArray kaempePng()
+{
+    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        const QByteArray body = type + data;
+        quint32 crc = 0xFFFFFFFFu;
+        for (const char b : body) {
+            crc ^= quint8(b);
+            for (int k = 0; k < 8; ++k)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        const auto be = [](quint32 v) {
+            const char bytes[] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+            return QByteArray(bytes, 4);
+        };
+        return be(quint32(data.size())) + body + be(~crc);
+    };
+    const QByteArray ihdr = QByteArray::fromHex("00001f4000001f400802000000");
+    // The reader stops at the first data; its size prefix is Qt's own.
+    const QByteArray data = qCompress(QByteArray(1, '\0')).mid(4);
+    return QByteArray::fromHex("89504e470d0a1a0a") + chunk("IHDR", ihdr) + chunk("IDAT", data) +
+           chunk("IEND", {});
+}
+
+} // namespace
+
 // The game hides the main window behind the participants window. The real error
-// box, shown right after the file dialog closed, must not end the program.
+// box, shown right after the file dialog closed, must not end the program; it
+// gives the reader's reason, here the picture's size.
 TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
 {
     kvidrel::setErrorSink({});
     start();
     const QString junk = root.tempPath() + "/billeder/ødelagt.png";
-    writeAllBytes(junk, "not a picture");
+    writeAllBytes(junk, kaempePng());
     Tdeltagerform::setBilledVaelger([junk](QWidget *parent, const QString &) {
         // As the file dialog does: a modal window opens and closes first.
         QDialog fileDialog(parent);
@@ -465,6 +495,7 @@ TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
     EXPECT_TRUE(deltagerform->isVisible());
     EXPECT_EQ(over, deltagerform);
     EXPECT_TRUE(shown.contains("ødelagt.png")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("8000 × 8000 punkter")) << shown.toStdString();
     deltagerform->hide();
 }
 
