@@ -127,8 +127,11 @@ TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
     EXPECT_EQ(main->maxIndex, 1);
     EXPECT_EQ(main->Del.size(), 2);
 
-    // The next one has a picture only when one is picked for it.
-    add("Y");
+    // The next one has a picture only when one is picked for it; Enter on
+    // the focused "Godkend" adds it as a click does.
+    type(w->navnEdit, "Y");
+    w->godkendKnap->setFocus();
+    QTest::keyClick(w->godkendKnap, Qt::Key_Return);
     EXPECT_EQ(registerLines().mid(6), QStringList({"Y", "", "1"}));
     EXPECT_TRUE(QFile::exists(y));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
