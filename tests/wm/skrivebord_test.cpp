@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScreen>
 
 using namespace kvidrel;
 
@@ -114,4 +115,26 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
     EXPECT_EQ(raekke(1), "Anne 40");
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// Ten trips to full screen and back by key leave the board on the pixel it
+// stood on, its title bar and the player's name in sight.
+TEST_F(Skrivebord, FullScreenAndBackLeavesTheBoardOnItsPixel)
+{
+    spil();
+    skrivebord::klik(displayform, QPoint(500, 300));
+    ASSERT_TRUE(aktivt(displayform));
+    const QRect plads = displayform->frameGeometry();
+    const QRect skaerm = displayform->screen()->geometry();
+    for (int tur = 0; tur < 10; ++tur) {
+        skrivebord::tast("F11");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return displayform->geometry() == skaerm; }, 5000))
+            << tur;
+        skrivebord::tast("Escape");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return displayform->frameGeometry() == plads; }, 5000))
+            << tur << ": " << ::testing::PrintToString(displayform->frameGeometry());
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(displayform->frameGeometry(), plads);
+    EXPECT_EQ(displayform->size(), QSize(973, 654));
 }
