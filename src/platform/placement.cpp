@@ -149,8 +149,14 @@ void restoreFrame(QWidget *window, int left, int top, int width, int height)
 {
     if (!window)
         return;
-    const QRect frame =
-        fitted(QRect(bounded(left), bounded(top), bounded(width, 0), bounded(height, 0)), true);
+    // Fitted at the size the window can take, frame included.
+    const QMargins m = frameOf(window);
+    const QSize least = window->minimumSize().grownBy(m);
+    const QSize most = window->maximumSize().grownBy(m);
+    const QRect frame = fitted(QRect(bounded(left), bounded(top),
+                                     qBound(least.width(), bounded(width, 0), most.width()),
+                                     qBound(least.height(), bounded(height, 0), most.height())),
+                               true);
     applyFrame(window, frame);
     if (!window->windowHandle() || !window->windowHandle()->isExposed())
         new FrameOnExposure(window, frame);
