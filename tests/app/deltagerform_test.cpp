@@ -433,35 +433,6 @@ TEST_F(DeltagerformTest, ShownModallyItReturnsOneThroughItsButton)
     EXPECT_NE(deltagerform->exec(), 1);
 }
 
-namespace {
-
-// The header of a PNG picture of 8000 by 8000 pixels in colour:
-// more than the picture reader may take into memory.
-QByteArray kaempePng()
-{
-    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
-        const QByteArray body = type + data;
-        quint32 crc = 0xFFFFFFFFu;
-        for (const char b : body) {
-            crc ^= quint8(b);
-            for (int k = 0; k < 8; ++k)
-                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-        const auto be = [](quint32 v) {
-            const char bytes[] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
-            return QByteArray(bytes, 4);
-        };
-        return be(quint32(data.size())) + body + be(~crc);
-    };
-    const QByteArray ihdr = QByteArray::fromHex("00001f4000001f400802000000");
-    // The reader stops at the first data; its size prefix is Qt's own.
-    const QByteArray data = qCompress(QByteArray(1, '\0')).mid(4);
-    return QByteArray::fromHex("89504e470d0a1a0a") + chunk("IHDR", ihdr) + chunk("IDAT", data) +
-           chunk("IEND", {});
-}
-
-} // namespace
-
 // The game hides the main window behind the participants window. The real error
 // box, shown right after the file dialog closed, must not end the program; it
 // gives the reader's reason, here the picture's size.
@@ -470,7 +441,11 @@ TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
     kvidrel::setErrorSink({});
     start();
     const QString junk = root.tempPath() + "/billeder/ødelagt.png";
-    writeAllBytes(junk, kaempePng());
+    // A PNG picture of 8000 by 8000 pixels in colour, as its header says:
+    // more than the picture reader may take into memory.
+    writeAllBytes(junk, QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200001f4000001f40080200"
+                                            "000089933aa30000000949444154789c630000000100015eff7df9"
+                                            "0000000049454e44ae426082"));
     Tdeltagerform::setBilledVaelger([junk](QWidget *parent, const QString &) {
         // As the file dialog does: a modal window opens and closes first.
         QDialog fileDialog(parent);
