@@ -10,21 +10,47 @@
 
 namespace kvidrel {
 
+namespace {
+
+// Why reader could not read its picture, as the host can act on it.
+// stoerrelse and format are what the reader told before it tried.
+QString aarsag(const QImageReader &reader, QSize stoerrelse, QImage::Format format)
+{
+    if (reader.error() == QImageReader::UnsupportedFormatError)
+        return QStringLiteral("dens format kendes ikke.");
+    // The reader refuses a picture whose pixels would take more memory than
+    // its limit allows, and tells only that it could not read the data.
+    const qint64 bits =
+        format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 bytes = qint64(stoerrelse.width()) * stoerrelse.height() * bits / 8;
+    const int graense = QImageReader::allocationLimit();
+    if (stoerrelse.isValid() && graense > 0 && bytes > qint64(graense) * 1024 * 1024)
+        return QStringLiteral("det er %1 × %2 punkter, og et billede må højst fylde %3 MB.")
+            .arg(stoerrelse.width())
+            .arg(stoerrelse.height())
+            .arg(graense);
+    return reader.errorString() + u'.';
+}
+
+} // namespace
+
 BilledFelt::BilledFelt(QWidget *parent) : QWidget(parent) {}
 
 void BilledFelt::LoadFromFile(const QString &path)
 {
+    const QString navn = QDir::toNativeSeparators(path);
     // Only a regular file: a pipe in its place would block for good.
-    QImage image;
-    if (QFileInfo(path).isFile()) {
-        QImageReader reader(path);
-        reader.setAutoTransform(true);
-        image = reader.read();
-    }
+    if (!QFileInfo(path).isFile())
+        throw FileError(
+            QStringLiteral("Billedet \"%1\" kan ikke indlæses: filen findes ikke.").arg(navn));
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize stoerrelse = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    QImage image = reader.read();
     if (image.isNull())
-        throw FileError(QStringLiteral("Billedet \"%1\" kan ikke indlæses: filen findes ikke, "
-                                       "eller dens format kendes ikke.")
-                            .arg(QDir::toNativeSeparators(path)));
+        throw FileError(QStringLiteral("Billedet \"%1\" kan ikke indlæses: %2")
+                            .arg(navn, aarsag(reader, stoerrelse, format)));
     m_image = std::move(image);
     m_vist = QImage();
     update();

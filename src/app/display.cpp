@@ -172,7 +172,7 @@ QWidget *Tdisplayform::buildPointPanel()
     pointFelt->GrundRamme().SetBredde(1);
     pointFelt->GrundRamme().SetArt(rtIngen);
     pointFelt->GrundRamme().SetEkstraVenstre(40);
-    pointFelt->SetFont(Tahoma(16));
+    pointFelt->SetFont(Tahoma(16, TekstPaa(clSkyBlue)));
     pointFelt->SetCompoTekst(&NavnTekst);
     pointFelt->SetTekst(QStringLiteral("0"));
     pointFelt->SetGlatTekst(true);
@@ -201,7 +201,7 @@ QWidget *Tdisplayform::buildPointPanel()
     // column the lists' margins would split "100" over two lines.
     SkalaTekst.SetMargenVenstre(2);
     SkalaTekst.SetMargenHojre(2);
-    Liste1->SetFont(Tahoma(16));
+    Liste1->SetFont(Tahoma(16, TekstPaa(clYellow)));
     Liste1->SetCompoTekst(&SkalaTekst);
     Liste1->SetTekstListe({"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"});
     Liste1->SetGlatTekst(true);
@@ -237,7 +237,7 @@ QWidget *Tdisplayform::buildPages()
     spmDisplay->SetTekstListe({QStringLiteral("Velkommen til kvidrellen!")});
     spmDisplay->setGeometry(0, 120, kPageWidth - 6, 80);
     svarDisplay = new TListe(side0);
-    saetFelter(*svarDisplay, SpmTekst, 2, 2, Tahoma(21));
+    saetFelter(*svarDisplay, SpmTekst, 2, 2, Tahoma(21, TekstPaa(clWhite)));
     svarDisplay->GrundRamme().SetAfstandLodret(4);
     svarDisplay->GrundRamme().SetAfstandVandret(4);
     svarDisplay->setGeometry(0, 200, kPageWidth - 6, 206);

@@ -47,7 +47,7 @@ void Fuldskaerm::start()
     if (m_aktiv)
         return;
     m_aktiv = true;
-    m_vinduesPlads = m_vindue->pos();
+    m_vinduesPlads = m_vindue->saveGeometry();
     if (!m_scene) {
         m_scene = new QGraphicsScene(QRectF(QPointF(0, 0), m_tavle->size()));
         m_proxy = new QGraphicsProxyWidget;
@@ -93,7 +93,9 @@ void Fuldskaerm::slut()
     m_tavle->show();
     m_vindue->setWindowState(m_vindue->windowState() & ~Qt::WindowFullScreen);
     m_vindue->setFixedSize(m_tavle->size());
-    m_vindue->move(m_vinduesPlads);
+    // The saved geometry is the client area on its screen: the frame, which
+    // the window manager puts back only later, cannot shift it.
+    m_vindue->restoreGeometry(m_vinduesPlads);
 }
 
 void Fuldskaerm::tilpas()

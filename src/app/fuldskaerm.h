@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
-#include <QPoint>
 
 class QGraphicsProxyWidget;
 class QGraphicsScene;
@@ -46,7 +46,7 @@ private:
     QGraphicsScene *m_scene = nullptr;
     QGraphicsView *m_visning = nullptr;
     QGraphicsProxyWidget *m_proxy = nullptr;
-    QPoint m_vinduesPlads; // where the window stood before full screen
+    QByteArray m_vinduesPlads; // where the window stood before full screen, as Qt saves it
     bool m_aktiv = false;
 };
 

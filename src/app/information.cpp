@@ -14,12 +14,11 @@
 #include "participantfiles.h"
 #include "placement.h"
 #include "placering.h"
-#include "shell.h"
 #include "storedpath.h"
 #include "struktur.h"
 #include "textfile.h"
 #include "url.h"
-#include "websearch.h"
+#include "websoegning.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -189,46 +188,28 @@ void Tinfoform::centrer()
                 omraade.top() + (omraade.height() - ramme.height()) / 2);
 }
 
-// The saved size is the outer size; the frame around the client area is only
-// known once the window is shown, so it is applied again then.
-void Tinfoform::tilpasStoerrelse()
-{
-    if (m_ydreStoerrelse.isValid())
-        resizeOuter(this, m_ydreStoerrelse.width(), m_ydreStoerrelse.height());
-}
-
 void Tinfoform::hentOpt()
 {
     // A short or garbled file counts as missing: the window is centred.
     const std::optional<Placering> p = hentPlacering(optFilnavn);
     if (!p) {
-        m_ydreStoerrelse = QSize();
         centrer();
         return;
     }
-    m_ydreStoerrelse = QSize(p->bredde, p->hoejde);
-    tilpasStoerrelse();
-    placeWindow(this, p->left, p->top);
+    restoreFrame(this, p->left, p->top, p->bredde, p->hoejde);
 }
 
 void Tinfoform::gemOpt()
 {
-    const QRect ramme = frameGeometry();
+    const QRect ramme = frameToSave(this);
     gemPlacering(optFilnavn, Placering{ramme.top(), ramme.left(), ramme.width(), ramme.height()});
 }
 
 void Tinfoform::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (m_ydreStoerrelse.isValid()) {
-        QTimer::singleShot(0, this, [this] {
-            tilpasStoerrelse();
-            m_ydreStoerrelse = QSize();
-        });
-    }
-    FormShow();
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void Tinfoform::FormShow()
@@ -248,6 +229,9 @@ void Tinfoform::FormShow()
 void Tinfoform::closeEvent(QCloseEvent *event)
 {
     guarded([this] { gemOpt(); });
+    // The URL box belongs to this window, though no child of it.
+    if (Turlform *boks = urlform.ifMade())
+        boks->hide();
     QWidget::closeEvent(event);
 }
 
@@ -326,6 +310,9 @@ bool Tinfoform::goToInfo(const QString &openNodetekst)
         show();
         m_fraGoToInfo = false;
     }
+    // Minimised, it is visible but out of sight.
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
     // A structure missing before may have been put in place since.
@@ -417,13 +404,13 @@ void Tinfoform::AgoExecute()
     if (tekst.isEmpty())
         return;
     naviKlikket = false;
-    // Only a page of this structure opens here; the text is never read as a
-    // path to any other file.
+    // Only a page of this structure opens here (one too large to show says
+    // so); the text is never read as a path to any other file.
     const QString adresse = Struktur->Infomappe + tekst;
-    if (!Web->tilladtSide(adresse).isEmpty())
+    if (Web->erSideIMappen(adresse))
         Web->aabnSide(adresse);
     else
-        shell::openUrl(webSearchUrl(tekst));
+        soegPaaNettet(tekst);
 }
 
 bool Tinfoform::IsURL(const QString &s)

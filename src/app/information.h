@@ -2,7 +2,6 @@
 
 #include "lazywindow.h"
 
-#include <QSize>
 #include <QWidget>
 #include <cstdint>
 
@@ -100,10 +99,8 @@ private:
     QTreeWidgetItem *noden(const QString &tekst, bool azUdenStorSmaa) const;
     int antalRaekker() const;
     void centrer();
-    void tilpasStoerrelse();
 
     bool m_fraGoToInfo = false; // the showing opens goToInfo's topic, not the first
-    QSize m_ydreStoerrelse;     // the saved outer size, kept until the frame is known
 };
 
 extern LazyWindow<Tinfoform> infoform;

@@ -11,9 +11,8 @@
 #include "listrows.h"
 #include "main.h"
 #include "questionfiles.h"
-#include "shell.h"
 #include "storedpath.h"
-#include "websearch.h"
+#include "websoegning.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +75,7 @@ void Tspmform::makeSearchActions()
     const auto soeg = [this](QLineEdit *felt, QToolButton *knap) {
         auto *action = new Action(this, QString(), QStringLiteral("Søg i Google"));
         action->OnUpdate = [action, felt] { action->setEnabled(!felt->text().isEmpty()); };
-        action->OnExecute = [felt] { shell::openUrl(webSearchUrl(felt->text())); };
+        action->OnExecute = [felt] { soegPaaNettet(felt->text()); };
         action->attach(knap);
         return action;
     };

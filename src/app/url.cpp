@@ -21,9 +21,9 @@ namespace kvidrel {
 
 LazyWindow<Turlform> urlform;
 
-// A tool window of the information window: it stays above that window only,
-// not above the players' board or other programs.
-Turlform::Turlform(QWidget *parent) : QWidget(parent ? parent : infoform, Qt::Tool)
+// Stays above every window of the program, the main window too, not only
+// above the information window it belongs to: a tool window kept on top.
+Turlform::Turlform(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Urlboks"));
     setFont(tahoma(11));

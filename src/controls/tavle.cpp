@@ -1,7 +1,10 @@
 #include "tavle.h"
 
+#include "canvas.h"
 #include "liste.h"
 #include "skema.h"
+
+#include <cmath>
 
 namespace kvidrel::tavle {
 
@@ -14,15 +17,30 @@ TFont Tahoma(std::int32_t Hojde, TColor Farve)
     return F;
 }
 
+TColor TekstPaa(TColor Felt)
+{
+    const QColor c = toQColor(Felt);
+    const auto lineaer = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    const double luminans =
+        0.2126 * lineaer(c.red()) + 0.7152 * lineaer(c.green()) + 0.0722 * lineaer(c.blue());
+    // Where black and white stand out from the field equally.
+    return luminans > 0.179 ? clBlack : clWhite;
+}
+
 void saetSpmTekst(TCompoTekst &T)
 {
     T.SetMargenVenstre(8);
     T.SetMargenHojre(8);
     T.SetOpdelTekst(true);
-    T.SetFontAktiv(Tahoma(16));
-    T.SetFontOver(Tahoma(16));
-    T.SetFontInAktiv(Tahoma(16));
-    T.SetFontDybde(Tahoma(16));
+    // Every field the lists show it on is white or money green.
+    const TFont F = Tahoma(16, TekstPaa(clWhite));
+    T.SetFontAktiv(F);
+    T.SetFontOver(F);
+    T.SetFontInAktiv(F);
+    T.SetFontDybde(F);
 }
 
 void saetPointTekst(TCompoTekst &T)
@@ -33,7 +51,7 @@ void saetPointTekst(TCompoTekst &T)
     T.SetFontAktiv(Tahoma(16, clBlue));
     T.SetFontOver(Tahoma(16, clNavy));
     T.SetFontInAktiv(Tahoma(16, clBlack));
-    T.SetFontDybde(Tahoma(16));
+    T.SetFontDybde(Tahoma(16, clBlack));
 }
 
 void saetNavnTekst(TCompoTekst &T)
@@ -122,7 +140,7 @@ void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst, TSpmSted Sted)
     kunVisning(L);
     if (Sted == ssHjem) {
         saetHjemSpmRamme(L);
-        L.SetFont(Tahoma(16));
+        L.SetFont(Tahoma(16, TekstPaa(clMoneyGreen)));
         return;
     }
     L.SetColor(clWhite);
@@ -133,7 +151,7 @@ void saetSpmDisplay(TListe &L, TCompoTekst &SpmTekst, TSpmSted Sted)
     G.SetFarve(clMoneyGreen);
     G.SetOmrids(true);
     L.FeltRamme().SetFeltFarve(clMoneyGreen);
-    L.SetFont(Tahoma(21));
+    L.SetFont(Tahoma(21, TekstPaa(clMoneyGreen)));
 }
 
 void saetSvarDisplay(TListe &L, TCompoTekst &SpmTekst)
@@ -157,7 +175,7 @@ void saetSvarDisplay(TListe &L, TCompoTekst &SpmTekst)
     L.SetOverReaktion(rtUd);
     L.SetCursorOver(crHandPoint);
     L.SetAlleOppe(true);
-    L.SetFont(Tahoma(16));
+    L.SetFont(Tahoma(16, TekstPaa(clWhite)));
     L.SetCompoTekst(&SpmTekst);
     L.SetGlatTekst(true);
 }

@@ -28,7 +28,12 @@ constexpr TColor clYellow = 0x00FFFF;
 // where the table's money green would give them 1.4:1.
 constexpr TColor pointFeltFarve = 0x006400;
 
-TFont Tahoma(std::int32_t Hojde, TColor Farve = clWindowText);
+TFont Tahoma(std::int32_t Hojde, TColor Farve);
+
+// The text colour for a field of the fixed colour Felt: black on a light
+// field, white on a dark one. The boards' texts take it rather than the
+// window text of the style's palette, which a dark style makes pale.
+TColor TekstPaa(TColor Felt);
 
 // The lists' text component: margins 8, word wrap, Tahoma 16.
 void saetSpmTekst(TCompoTekst &T);

@@ -150,12 +150,22 @@ QString Browser::lokalSti(const QString &adresse) const
     return storedpath::matchLetterCase(QDir::cleanPath(sti));
 }
 
-QString Browser::tilladtSide(const QString &adresse) const
+QString Browser::sideIMappen(const QString &adresse, qint64 hoejst) const
 {
     QString uden = adresse;
     uden.truncate(uden.indexOf(u'#') < 0 ? uden.size() : uden.indexOf(u'#'));
-    const QString fil = tilladtFil(lokalSti(uden), m_sidemappe, kStoersteSide);
+    const QString fil = tilladtFil(lokalSti(uden), m_sidemappe, hoejst);
     return erSide(fil) ? fil : QString();
+}
+
+QString Browser::tilladtSide(const QString &adresse) const
+{
+    return sideIMappen(adresse, kStoersteSide);
+}
+
+bool Browser::erSideIMappen(const QString &adresse) const
+{
+    return !sideIMappen(adresse, std::numeric_limits<qint64>::max()).isEmpty();
 }
 
 void Browser::Navigate(const QString &adresse)
@@ -225,11 +235,11 @@ QVariant Browser::loadResource(int type, const QUrl &name)
 {
     if (type != QTextDocument::ImageResource && type != QTextDocument::StyleSheetResource)
         return {};
-    const QString fil =
-        tilladtFil(lokalSti(name.toString(QUrl::FullyEncoded)), m_ressourcemappe, kStoersteSide);
+    const QString fil = tilladtFil(lokalSti(name.toString(QUrl::FullyEncoded)), m_ressourcemappe,
+                                   kStoersteRessource);
     if (fil.isEmpty())
         return {};
-    const QByteArray bytes = laesHoejst(fil, kStoersteSide);
+    const QByteArray bytes = laesHoejst(fil, kStoersteRessource);
     if (type == QTextDocument::StyleSheetResource)
         return decodePage(bytes);
     return bytes;

@@ -19,7 +19,12 @@ class Browser : public QTextBrowser
 public:
     explicit Browser(QWidget *parent = nullptr);
 
-    static constexpr qint64 kStoersteSide = 20 * 1024 * 1024;
+    // Help pages are a few kilobytes. Laying out nested markup grows faster
+    // than its size: at this size the worst page still shows in a fraction of
+    // a second, where a few hundred kilobytes of nested tables take minutes.
+    static constexpr qint64 kStoersteSide = 16 * 1024;
+    // Pictures and style sheets of the pages.
+    static constexpr qint64 kStoersteRessource = 20 * 1024 * 1024;
 
     void setSidemappe(const QString &mappe);
     void setRessourcemappe(const QString &mappe);
@@ -40,6 +45,9 @@ public:
     // .html or .htm file inside the page folder of at most kStoersteSide
     // bytes; empty otherwise.
     QString tilladtSide(const QString &adresse) const;
+    // Whether adresse names such a page of any size: one too large to show
+    // gets the notice that says so.
+    bool erSideIMappen(const QString &adresse) const;
 
     // The shown page's path relative to the page folder, without a fragment;
     // empty for anything else.
@@ -57,6 +65,7 @@ protected:
 
 private:
     QString lokalSti(const QString &adresse) const;
+    QString sideIMappen(const QString &adresse, qint64 hoejst) const;
     void visSide(const QString &fil, const QString &fragment);
     void hover(const QUrl &link);
 

@@ -37,7 +37,9 @@ protected:
     {
         if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
             auto *widget = qobject_cast<QWidget *>(watched);
-            if (widget && widget->isWindow() == false) {
+            // A control of another window (the main window under the mouse
+            // while the information window is active) has no say here.
+            if (widget && !widget->isWindow() && widget->window() == state().owner) {
                 const QString hint = event->type() == QEvent::Enter
                                          ? hintOf(widget)
                                          : hintOf(widget->parentWidget());
@@ -96,6 +98,9 @@ void setCurrentHint(const QString &hint)
 
 void setHandler(QWidget *owner, Handler handler)
 {
+    // The hint of the window active before is not this window's.
+    if (state().owner != owner)
+        state().current.clear();
     state().owner = owner;
     state().handler = std::move(handler);
 }

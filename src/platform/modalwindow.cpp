@@ -4,6 +4,7 @@
 #include "hintline.h"
 #include "placement.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -63,6 +64,15 @@ void ModalWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        return;
+    }
+    // Enter on a focused button ("Godkend") clicks it; the dialog itself
+    // would only click a default push button, and the tool buttons are none.
+    auto *knap = qobject_cast<QAbstractButton *>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && knap && knap->isEnabled() && !knap->isCheckable()) {
+        event->accept();
+        knap->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,12 +1,14 @@
 #include "placement.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QPointer>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
+#include <QWindow>
 
 namespace kvidrel {
 
@@ -38,46 +40,135 @@ int clampInto(int position, int length, int areaStart, int areaLength)
     return qMax(position, areaStart); // too large a window keeps its left or top edge
 }
 
+// Numbers from a file may lie anywhere in int; no screen reaches beyond the
+// largest widget size, and within it no sum below can overflow.
+int bounded(int value, int least = -QWIDGETSIZE_MAX)
+{
+    return qBound(least, value, QWIDGETSIZE_MAX);
+}
+
+// frame moved to lie inside the available area of a screen, and with shrink
+// made no larger than that area.
+QRect fitted(QRect frame, bool shrink)
+{
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().contains(frame))
+            return frame;
+    }
+    QScreen *screen = targetScreen(frame);
+    if (!screen)
+        return frame;
+    const QRect area = screen->availableGeometry();
+    if (shrink)
+        frame.setSize(frame.size().boundedTo(area.size()));
+    frame.moveTo(clampInto(frame.left(), frame.width(), area.left(), area.width()),
+                 clampInto(frame.top(), frame.height(), area.top(), area.height()));
+    return frame;
+}
+
+// The frame around window's client area: its own once the window manager has
+// framed it, before that the frame of another framed window of the program.
+QMargins frameOf(const QWidget *window)
+{
+    const auto margins = [](const QWidget *w) {
+        const QRect outer = w->frameGeometry();
+        const QRect inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                        outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    };
+    if (window->windowHandle() && window->windowHandle()->isExposed())
+        return margins(window);
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        const bool framed = other != window && other->isVisible() &&
+                            other->windowType() == Qt::Window && !other->isFullScreen() &&
+                            !(other->windowFlags() & Qt::FramelessWindowHint);
+        if (framed && !margins(other).isNull())
+            return margins(other);
+    }
+    return margins(window);
+}
+
+void applyFrame(QWidget *window, const QRect &frame)
+{
+    const QMargins m = frameOf(window);
+    const QSize least = window->minimumSize();
+    const QSize most = window->maximumSize();
+    window->resize(qBound(least.width(), frame.width() - m.left() - m.right(), most.width()),
+                   qBound(least.height(), frame.height() - m.top() - m.bottom(), most.height()));
+    window->move(frame.topLeft());
+}
+
+constexpr const char *kFrameOnExposure = "kvidrelFrameOnExposure";
+
+// Applies a saved frame again once the window is first exposed: by then the
+// window manager has framed it.
+class FrameOnExposure : public QObject
+{
+public:
+    FrameOnExposure(QWidget *window, const QRect &frame)
+        : QObject(window), m_window(window), m_frame(frame)
+    {
+        // A frame given again before the window showed replaces the first.
+        delete window->findChild<QObject *>(QLatin1String(kFrameOnExposure),
+                                            Qt::FindDirectChildrenOnly);
+        setObjectName(QLatin1String(kFrameOnExposure));
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The native window exists from the show event on.
+        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle())
+            m_window->windowHandle()->installEventFilter(this);
+        if (watched == m_window->windowHandle() && event->type() == QEvent::Expose &&
+            m_window->windowHandle()->isExposed()) {
+            applyFrame(m_window, m_frame);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_window;
+    QRect m_frame;
+};
+
 } // namespace
 
 void placeWindow(QWidget *window, int left, int top)
 {
     if (!window)
         return;
-    // Numbers from a file may lie anywhere in int; no screen reaches beyond
-    // the largest widget size, and within it no sum below can overflow.
-    left = qBound(-QWIDGETSIZE_MAX, left, QWIDGETSIZE_MAX);
-    top = qBound(-QWIDGETSIZE_MAX, top, QWIDGETSIZE_MAX);
     QRect frame = window->frameGeometry();
-    frame.moveTopLeft(QPoint(left, top));
-    for (QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().contains(frame)) {
-            window->move(frame.topLeft());
-            return;
-        }
-    }
-    if (QScreen *screen = targetScreen(frame)) {
-        const QRect area = screen->availableGeometry();
-        left = clampInto(left, frame.width(), area.left(), area.width());
-        top = clampInto(top, frame.height(), area.top(), area.height());
-    }
-    window->move(left, top);
+    frame.moveTopLeft(QPoint(bounded(left), bounded(top)));
+    window->move(fitted(frame, false).topLeft());
 }
 
-void resizeOuter(QWidget *window, int width, int height)
+void restoreFrame(QWidget *window, int left, int top, int width, int height)
 {
     if (!window)
         return;
-    const QSize frame = window->frameGeometry().size() - window->size();
-    const QSize least = window->minimumSize();
-    const QSize most = window->maximumSize();
-    // In 64 bits: a width near the limits of int must not wrap when the frame
-    // is taken off.
-    const auto inner = [](qint64 outer, int frameLength, int min, int max) {
-        return int(std::clamp<qint64>(outer - frameLength, min, max));
-    };
-    window->resize(inner(width, frame.width(), least.width(), most.width()),
-                   inner(height, frame.height(), least.height(), most.height()));
+    // Fitted at the size the window can take, frame included.
+    const QMargins m = frameOf(window);
+    const QSize least = window->minimumSize().grownBy(m);
+    const QSize most = window->maximumSize().grownBy(m);
+    const QRect frame = fitted(QRect(bounded(left), bounded(top),
+                                     qBound(least.width(), bounded(width, 0), most.width()),
+                                     qBound(least.height(), bounded(height, 0), most.height())),
+                               true);
+    applyFrame(window, frame);
+    if (!window->windowHandle() || !window->windowHandle()->isExposed())
+        new FrameOnExposure(window, frame);
+}
+
+QRect frameToSave(const QWidget *window)
+{
+    QRect frame = window->frameGeometry();
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        frame.setSize(frame.size().boundedTo(screen->availableGeometry().size()));
+    return frame;
 }
 
 namespace {
@@ -141,8 +232,9 @@ void showAt(QWidget *window, const WindowPlace &place)
         if (place.screen)
             window->setScreen(place.screen);
         window->setWindowState(place.state);
+        // The screen may have gone meanwhile.
         if (!(place.state & (Qt::WindowFullScreen | Qt::WindowMaximized)))
-            window->move(place.frameTopLeft);
+            placeWindow(window, place.frameTopLeft.x(), place.frameTopLeft.y());
     }
     window->show();
 }

@@ -15,9 +15,17 @@ namespace kvidrel {
 // so fixed positions made for one wide screen stay reachable on any screen.
 void placeWindow(QWidget *window, int left, int top);
 
-// Gives window an outer size (frame included, as far as the frame is known
-// yet), within its minimum and maximum size; any numbers a file held will do.
-void resizeOuter(QWidget *window, int width, int height);
+// Gives window the outer frame a file saved for it (any numbers will do),
+// fitted into the available area of a screen there is now: the main screen
+// when the saved one is gone. The frame the window manager puts around the
+// client area is only known once it has framed the window; until then that of
+// the program's framed windows stands in, and the frame is applied again when
+// the window is first exposed, so the same frame comes back at every start.
+void restoreFrame(QWidget *window, int left, int top, int width, int height);
+
+// The outer frame to save for window, no larger than the available area of
+// its screen.
+QRect frameToSave(const QWidget *window);
 
 // Centres window on another window (placed by placeWindow).
 void centreOn(QWidget *window, const QWidget *on);

@@ -127,8 +127,11 @@ TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
     EXPECT_EQ(main->maxIndex, 1);
     EXPECT_EQ(main->Del.size(), 2);
 
-    // The next one has a picture only when one is picked for it.
-    add("Y");
+    // The next one has a picture only when one is picked for it; Enter on
+    // the focused "Godkend" adds it as a click does.
+    type(w->navnEdit, "Y");
+    w->godkendKnap->setFocus();
+    QTest::keyClick(w->godkendKnap, Qt::Key_Return);
     EXPECT_EQ(registerLines().mid(6), QStringList({"Y", "", "1"}));
     EXPECT_TRUE(QFile::exists(y));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
@@ -431,13 +434,18 @@ TEST_F(DeltagerformTest, ShownModallyItReturnsOneThroughItsButton)
 }
 
 // The game hides the main window behind the participants window. The real error
-// box, shown right after the file dialog closed, must not end the program.
+// box, shown right after the file dialog closed, must not end the program; it
+// gives the reader's reason, here the picture's size.
 TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
 {
     kvidrel::setErrorSink({});
     start();
     const QString junk = root.tempPath() + "/billeder/ødelagt.png";
-    writeAllBytes(junk, "not a picture");
+    // A PNG picture of 8000 by 8000 pixels in colour, as its header says:
+    // more than the picture reader may take into memory.
+    writeAllBytes(junk, QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200001f4000001f40080200"
+                                            "000089933aa30000000949444154789c630000000100015eff7df9"
+                                            "0000000049454e44ae426082"));
     Tdeltagerform::setBilledVaelger([junk](QWidget *parent, const QString &) {
         // As the file dialog does: a modal window opens and closes first.
         QDialog fileDialog(parent);
@@ -465,6 +473,7 @@ TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
     EXPECT_TRUE(deltagerform->isVisible());
     EXPECT_EQ(over, deltagerform);
     EXPECT_TRUE(shown.contains("ødelagt.png")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("8000 × 8000 punkter")) << shown.toStdString();
     deltagerform->hide();
 }
 

@@ -9,6 +9,7 @@
 #include "windowfixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -262,6 +263,32 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
     }
     EXPECT_EQ(historik(), QStringList({"D.html", "B.html"}));
     EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("B.html"));
+
+    // A page of 19 MB of zero bytes is refused at once with a notice, typed
+    // and through a link, and enters no history.
+    writeAllBytes(struktur(QStringLiteral("tekstfiler/stor.html")), QByteArray(19 << 20, '\0'));
+    writeAllBytes(struktur(QStringLiteral("tekstfiler/C.html")), "<a href=\"stor.html\">stor</a>");
+    const QString stor = QStringLiteral("Siden «stor.html» kan ikke vises her.");
+    QElapsedTimer ur;
+    ur.start();
+    skrivAdresse(QStringLiteral("stor.html"));
+    EXPECT_LT(ur.elapsed(), 1000);
+    EXPECT_EQ(infoform->Web->toPlainText(), stor);
+    skrivAdresse(QStringLiteral("C.html"));
+    ur.start();
+    QTest::mouseClick(infoform->Web->viewport(), Qt::LeftButton, {},
+                      ankerPunkt(infoform->Web, QStringLiteral("stor.html")));
+    EXPECT_LT(ur.elapsed(), 1000);
+    EXPECT_EQ(infoform->Web->toPlainText(), stor);
+    EXPECT_EQ(opened.size(), andet.size()) << "no web search";
+    EXPECT_EQ(historik(), QStringList({"D.html", "B.html", "C.html"}));
+
+    // Without a browser to start, the search says so.
+    shell::setSink([](const QUrl &) { return false; });
+    answer(QStringLiteral("OK"));
+    skrivAdresse(QStringLiteral("uden browser"));
+    EXPECT_EQ(messages, QStringList({"Der kunne ikke startes en webbrowser til søgningen.\r" +
+                                     webSearchUrl(QStringLiteral("uden browser")).toString()}));
     EXPECT_TRUE(errors.isEmpty());
 }
 

@@ -15,9 +15,11 @@
 #include "shell.h"
 #include "skema.h"
 #include "spilfixture.h"
+#include "stylemanager.h"
 #include "tekstfelt.h"
 #include "textfile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGraphicsProxyWidget>
@@ -117,18 +119,11 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     gemSkaermbilleder("svar");
 
     // The points stand out from their cell on the board.
-    const QImage skema = displayform->deltagerSkema->grab().toImage();
     const TRect celle = displayform->deltagerSkema->Felt()[3].IR;
-    QHash<QRgb, int> farver;
-    for (int y = celle.Top; y < celle.Bottom; ++y)
-        for (int x = celle.Left; x < celle.Right; ++x)
-            ++farver[skema.pixel(x, y)];
-    QRgb baggrund = 0;
-    for (auto it = farver.cbegin(); it != farver.cend(); ++it)
-        if (it.value() > farver.value(baggrund))
-            baggrund = it.key();
-    ASSERT_TRUE(farver.contains(qRgb(255, 255, 255))) << "the digits are drawn";
-    EXPECT_GE(kontrast(qRgb(255, 255, 255), baggrund), 4.5);
+    EXPECT_GE(
+        tekstKontrast(displayform->deltagerSkema->grab().toImage(),
+                      QRect(QPoint(celle.Left, celle.Top), QPoint(celle.Right, celle.Bottom))),
+        4.5);
 
     // A wrong answer; the answer page is left by "Næste".
     naeste();
@@ -226,6 +221,74 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(displayform->spmDisplay2->TekstListe().value(0), "");
     EXPECT_TRUE(displayform->Memo->toPlainText().isEmpty());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+namespace {
+
+QRect rekt(const TRect &r)
+{
+    return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
+}
+
+// Every field of felter that shows a text, as "name field: contrast" when the
+// text stands less than 4.5:1 from its field.
+template <class Felter> void ulaeselige(QStringList &fund, Felter *felter, const char *navn)
+{
+    const QImage billede = felter->grab().toImage();
+    for (std::size_t i = 0; i < felter->Felt().size(); ++i) {
+        const auto &felt = felter->Felt()[i];
+        if (felter->TekstListe().value(felt.Nummer).isEmpty())
+            continue;
+        const double k = tekstKontrast(billede, rekt(felt.IR));
+        if (k < 4.5)
+            fund << QStringLiteral("%1 %2: %3").arg(QLatin1String(navn)).arg(i).arg(k, 0, 'f', 1);
+    }
+}
+
+QStringList ulaeseligeTekster(Tmainform *hjem)
+{
+    QStringList fund;
+    ulaeselige(fund, hjem->spmDisplay, "hjem spmDisplay");
+    ulaeselige(fund, hjem->svarDisplay, "hjem svarDisplay");
+    ulaeselige(fund, hjem->deltagerSkema, "hjem deltagerSkema");
+    ulaeselige(fund, displayform->NavneDisplay, "NavneDisplay");
+    ulaeselige(fund, displayform->deltagerSkema, "deltagerSkema");
+    ulaeselige(fund, displayform->Liste1, "Liste1");
+    ulaeselige(fund, displayform->spmDisplay, "spmDisplay");
+    ulaeselige(fund, displayform->svarDisplay, "svarDisplay");
+    ulaeselige(fund, displayform->spmDisplay2, "spmDisplay2");
+    ulaeselige(fund, displayform->infoListe, "infoListe");
+    const double k = tekstKontrast(displayform->pointFelt->grab().toImage(),
+                                   displayform->pointFelt->rect().adjusted(2, 2, -2, -2));
+    if (k < 4.5)
+        fund << QStringLiteral("pointFelt: %1").arg(k, 0, 'f', 1);
+    return fund;
+}
+
+} // namespace
+
+// Whatever style the host picks, every text on both boards stands out from
+// its field as it is drawn: the question, the answers, one of them chosen, and
+// the answer page.
+TEST_F(SpilTest, EveryStyleKeepsTheBoardsReadable)
+{
+    enkeltSpil("Farver", spm("Hvilken farve har himlen en sommerdag?", 2, 30));
+    const QStringList stile = stylemanager::StyleNames();
+    ASSERT_EQ(stile.size(), 7);
+    for (const bool besvaret : {false, true}) {
+        if (besvaret)
+            svar(1);
+        for (const QString &stil : stile) {
+            ASSERT_TRUE(stylemanager::TrySetStyle(stil));
+            QApplication::processEvents();
+            EXPECT_EQ(ulaeseligeTekster(main), QStringList())
+                << stil.toStdString() << (besvaret ? " answered" : "");
+            if (besvaret)
+                gemSkaermbilleder(QString(stil).replace(u' ', u'-'));
+        }
+    }
+    EXPECT_EQ(displayform->displayBog->currentIndex(), 1);
+    stylemanager::TrySetStyle(QStringLiteral("Sky"));
 }
 
 // What the host may do between and in the middle of games.
@@ -354,12 +417,7 @@ TEST_F(SpilTest, TwoQuestionsByKeysAlone)
 // aim at, and the 1x board unchanged afterwards.
 TEST_F(SpilTest, TheBoardInFullScreen)
 {
-    deltagere({{"Anne", true}});
-    gruppe("Skala", {spm("Hvor stor?", 3, 10)});
-    spil();
-    deltagerVindue({indfoerDeltagere()});
-    spmVindue({vaelgGruppe("Skala", true)});
-    click(main->kvidrellenButton);
+    enkeltSpil("Skala", spm("Hvor stor?", 3, 10));
     ASSERT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
 
     Fuldskaerm *fuld = displayform->fuldskaerm();

@@ -87,6 +87,17 @@ protected:
         ASSERT_TRUE(displayform->isVisible());
     }
 
+    // Anne alone on the one question of a group, the game started.
+    void enkeltSpil(const QString &gruppeNavn, const SpmRec &q)
+    {
+        deltagere({{"Anne", true}});
+        gruppe(gruppeNavn, {q});
+        spil();
+        deltagerVindue({indfoerDeltagere()});
+        spmVindue({vaelgGruppe(gruppeNavn, true)});
+        click(main->kvidrellenButton);
+    }
+
     // Answers a row of modal windows in turn, each once it is shown.
     void iRaekke(QList<dialoghelper::Answer> svar)
     {

@@ -1,4 +1,5 @@
 #include "dialoghelper.h"
+#include "hintline.h"
 #include "translation.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     kvidrel::installDanishTranslation();
+    // The hint line follows the pointer as in the program.
+    kvidrel::hintline::install();
     dialoghelper::installStrayDialogGuard();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,8 +4,10 @@
 // whatever window and widget really has them, and windows are closed, found
 // and minimised through the window manager.
 
+#include <QList>
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
@@ -34,13 +36,23 @@ inline void tast(const QString &navn)
     QTest::qWait(150);
 }
 
+// The pointer moved to the point p of widget, through the server.
+inline void over(QWidget *widget, QPoint p)
+{
+    const QPoint g = widget->mapToGlobal(p);
+    // A synced move to where the pointer already is would wait for good.
+    const QString her = koer(QStringLiteral("xdotool"), {QStringLiteral("getmouselocation")});
+    if (!her.startsWith(QStringLiteral("x:%1 y:%2 ").arg(g.x()).arg(g.y())))
+        koer(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                                         QString::number(g.x()), QString::number(g.y())});
+    QTest::qWait(150);
+}
+
 // A mouse click at the point p of widget, through the server.
 inline void klik(QWidget *widget, QPoint p)
 {
-    const QPoint g = widget->mapToGlobal(p);
-    koer(QStringLiteral("xdotool"),
-         {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(g.x()),
-          QString::number(g.y()), QStringLiteral("click"), QStringLiteral("1")});
+    over(widget, p);
+    koer(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
     QTest::qWait(150);
 }
 
@@ -62,6 +74,37 @@ inline QStringList titler()
     return result;
 }
 
+// The windows the window manager manages, from the bottom of the stack to
+// its top.
+inline QList<WId> stabel()
+{
+    QList<WId> result;
+    const QString linje =
+        koer(QStringLiteral("xprop"),
+             {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    static const QRegularExpression id(QStringLiteral("0x[0-9a-f]+"));
+    for (auto it = id.globalMatch(linje); it.hasNext();)
+        result << it.next().captured().toULongLong(nullptr, 16);
+    return result;
+}
+
+// The window minimised, as its title bar button does.
+inline void minimer(const QWidget *vindue)
+{
+    koer(QStringLiteral("xdotool"),
+         {QStringLiteral("windowminimize"), QString::number(vindue->winId())});
+    QTest::qWait(150);
+}
+
+// The window with exactly this title moved and sized by the window manager.
+inline void flyt(const QString &titel, const QRect &r)
+{
+    koer(QStringLiteral("wmctrl"),
+         {QStringLiteral("-F"), QStringLiteral("-r"), titel, QStringLiteral("-e"),
+          QStringLiteral("0,%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())});
+    QTest::qWait(150);
+}
+
 // The close box (or Alt+F4) of the window with exactly this title.
 inline void luk(const QString &titel)
 {
@@ -70,3 +113,8 @@ inline void luk(const QString &titel)
 }
 
 } // namespace skrivebord
+
+inline void PrintTo(const QRect &r, std::ostream *os)
+{
+    *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+}

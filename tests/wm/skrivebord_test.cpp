@@ -2,12 +2,17 @@
 // keyboard's focus behave as hosts meet them. Keys and clicks go through the
 // X server; windows are closed through the window manager.
 
+#include "information.h"
 #include "skrivebord.h"
 #include "spilfixture.h"
+#include "url.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
 
 using namespace kvidrel;
 
@@ -127,5 +132,90 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     EXPECT_EQ(main->spmDisplay->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
     EXPECT_EQ(raekke(1), "Anne 40");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// Ten trips to full screen and back by key leave the board on the pixel it
+// stood on, its title bar and the player's name in sight.
+TEST_F(Skrivebord, FullScreenAndBackLeavesTheBoardOnItsPixel)
+{
+    spil();
+    skrivebord::klik(displayform, QPoint(500, 300));
+    ASSERT_TRUE(aktivt(displayform));
+    const QRect plads = displayform->frameGeometry();
+    const QRect skaerm = displayform->screen()->geometry();
+    for (int tur = 0; tur < 10; ++tur) {
+        skrivebord::tast("F11");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return displayform->geometry() == skaerm; }, 5000))
+            << tur;
+        skrivebord::tast("Escape");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return displayform->frameGeometry() == plads; }, 5000))
+            << tur << ": " << ::testing::PrintToString(displayform->frameGeometry());
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(displayform->frameGeometry(), plads);
+    EXPECT_EQ(displayform->size(), QSize(973, 654));
+}
+
+// The information window over several starts: the place and size the host
+// gave it come back at every start. Meanwhile the information button brings
+// it back when minimised, its hint line shows only its own hints, and its URL
+// box stays above the program's windows. A position file with absurd numbers
+// gives a window inside the screen, saved no larger than the screen.
+TEST_F(Skrivebord, TheInformationWindowKeepsItsPlace)
+{
+    const QString titel = QStringLiteral("kvidrel");
+    const auto aaben = [this] {
+        spil();
+        skrivebord::klik(main->infoButton);
+        return aktivt(infoform);
+    };
+    ASSERT_TRUE(aaben());
+    // Beside the main window, where the pointer can reach both.
+    skrivebord::flyt(titel, QRect(1000, 300, 800, 600));
+    ASSERT_TRUE(QTest::qWaitFor([] { return infoform->size() == QSize(800, 600); }, 5000));
+    const QRect ramme = infoform->frameGeometry();
+
+    skrivebord::over(infoform->urlListeKnap, QPoint(5, 5));
+    EXPECT_EQ(infoform->infoBar->currentMessage(), QStringLiteral("Åben urllisten"));
+    skrivebord::over(main->svarDisplay, main->svarDisplay->rect().center());
+    EXPECT_FALSE(infoform->infoBar->currentMessage().startsWith(QStringLiteral("Klik på")));
+
+    skrivebord::klik(infoform->urlListeKnap);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(urlform));
+    skrivebord::klik(main->LowEdit);
+    ASSERT_TRUE(aktivt(main));
+    const QList<WId> stabel = skrivebord::stabel();
+    EXPECT_GT(stabel.indexOf(urlform->winId()), stabel.indexOf(main->winId()))
+        << "the URL box went behind the main window";
+
+    skrivebord::minimer(infoform);
+    ASSERT_TRUE(QTest::qWaitFor([] { return infoform->isMinimized(); }, 5000));
+    skrivebord::klik(main->infoButton);
+    EXPECT_TRUE(aktivt(infoform));
+    EXPECT_FALSE(infoform->isMinimized());
+    skrivebord::luk(titel);
+
+    for (int start = 1; start <= 3; ++start) {
+        destroyWindows();
+        ASSERT_TRUE(aaben()) << start;
+        QTest::qWaitFor([&] { return infoform->frameGeometry() == ramme; }, 3000);
+        QTest::qWait(300);
+        EXPECT_EQ(infoform->frameGeometry(), ramme) << start;
+        skrivebord::luk(titel);
+    }
+
+    const QString fil = root.file(QStringLiteral("Egenskaber/information.txt"));
+    writeLines(fil, {"-5000", "99999", "99999", "99999"});
+    destroyWindows();
+    ASSERT_TRUE(aaben());
+    const QRect flade = infoform->screen()->availableGeometry();
+    QTest::qWait(300);
+    EXPECT_TRUE(flade.contains(infoform->frameGeometry()));
+    skrivebord::luk(titel);
+    const QStringList gemt = readLineList(fil);
+    ASSERT_EQ(gemt.size(), 4);
+    EXPECT_LE(gemt[2].toInt(), flade.width());
+    EXPECT_LE(gemt[3].toInt(), flade.height());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
