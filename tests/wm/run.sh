@@ -17,10 +17,11 @@ stop() {
 trap stop EXIT
 trap 'exit 1' INT TERM
 
-# The server picks a free display and writes its number once it accepts clients.
+# The server picks a free display and writes its number once it accepts clients;
+# on a loaded machine either may take some seconds to come up.
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xpid=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     [ -s "$work/display" ] && break
     sleep 0.1
 done
@@ -30,7 +31,7 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wmpid=$!
 # wmctrl answers once a window manager has taken the screen.
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     wmctrl -m >/dev/null 2>&1 && break
     sleep 0.1
 done
