@@ -268,7 +268,7 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
     // and through a link, and enters no history.
     writeAllBytes(struktur(QStringLiteral("tekstfiler/stor.html")), QByteArray(19 << 20, '\0'));
     writeAllBytes(struktur(QStringLiteral("tekstfiler/C.html")), "<a href=\"stor.html\">stor</a>");
-    const QString stor = QStringLiteral("Siden «stor.html» kan ikke vises her.");
+    const QString stor = QStringLiteral("Siden \"stor.html\" kan ikke vises her.");
     QElapsedTimer ur;
     ur.start();
     skrivAdresse(QStringLiteral("stor.html"));
