@@ -87,7 +87,7 @@ Tdisplayform::Tdisplayform(QWidget *parent)
     tavle->setFont(tahoma(11));
     tavle->setFixedSize(kClientWidth, kClientHeight);
 
-    saetSpmTekst(SpmTekst);
+    saetSpmTekst(SpmTekst, ssTavle);
     saetNavnTekst(NavnTekst);
 
     buildLeftPanel()->setGeometry(0, 0, kLeftPanelWidth, kBoardHeight);
