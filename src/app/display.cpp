@@ -262,6 +262,16 @@ void Tdisplayform::FormCreate()
     displayBog->setCurrentIndex(0);
 }
 
+bool Tdisplayform::spmPasser(const QString &Tekst)
+{
+    return spmDisplay->TekstPasser(Tekst);
+}
+
+bool Tdisplayform::svarPasser(const QString &Tekst)
+{
+    return svarDisplay->TekstPasser(Tekst);
+}
+
 void Tdisplayform::setTimerInterval(int ms)
 {
     timerInterval() = ms;
