@@ -3,6 +3,8 @@
 #include "canvas.h"
 #include "grundfelt.h"
 
+#include <QPainter>
+
 #include <cstdlib>
 
 namespace kvidrel {
@@ -27,6 +29,7 @@ TCompoTekst::TCompoTekst(QObject *AOwner) : QObject(AOwner) {}
 
 void TCompoTekst::Changed()
 {
+    FMaalt.clear();
     if (FOnChange)
         FOnChange();
 }
@@ -354,15 +357,36 @@ void TCompoTekst::UdskrivUTekst(TArbejde &A, std::int32_t X, std::int32_t Y, con
 // FMindsteHojde. A text that fits keeps its font untouched.
 void TCompoTekst::Formindsk(TArbejde &A, const QString &Tekst) const
 {
-    if (FMindsteHojde <= 0 || Passer(A, Tekst))
+    if (FMindsteHojde <= 0)
         return;
-    TFont Font = A.Can.Font;
-    for (std::int32_t Hojde = std::abs(Font.Height) - 1; Hojde >= FMindsteHojde; --Hojde) {
-        Font.Height = Hojde;
-        A.Can.Font = Font;
-        if (Passer(A, Tekst))
-            return;
+    TCanvas &Can = A.Can;
+    const TMaaling Noegle{Tekst, Can.Font, A.FV, A.FL,
+                          Can.painter()->testRenderHint(QPainter::TextAntialiasing)};
+    auto Fundet = FMaalt.constFind(Noegle);
+    if (Fundet == FMaalt.constEnd()) {
+        constexpr qsizetype Huskes = 32; // more than the texts of a board
+        if (FMaalt.size() >= Huskes)
+            FMaalt.clear();
+        Fundet = FMaalt.insert(Noegle, PassendeHojde(A, Tekst));
     }
+    if (*Fundet != Can.Font.Height) {
+        TFont Font = Can.Font;
+        Font.Height = *Fundet;
+        Can.Font = Font;
+    }
+}
+
+// The height Formindsk chooses; the canvas font is left as it was.
+std::int32_t TCompoTekst::PassendeHojde(TArbejde &A, const QString &Tekst) const
+{
+    const TFont Egen = A.Can.Font;
+    TFont Font = Egen;
+    while (!Passer(A, Tekst) && std::abs(Font.Height) > FMindsteHojde) {
+        Font.Height = std::abs(Font.Height) - 1;
+        A.Can.Font = Font;
+    }
+    A.Can.Font = Egen;
+    return Font.Height;
 }
 
 // Whether the wrapped text fits whole in the canvas font, measured by the same

@@ -7,6 +7,7 @@
 
 #include "drawtypes.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -111,6 +112,7 @@ private:
     static void UdskrivU(TCanvas &Can, std::int32_t X, std::int32_t Y, QChar C);
     static void UdskrivUTekst(TArbejde &A, std::int32_t X, std::int32_t Y, const QString &Tekst);
     void Formindsk(TArbejde &A, const QString &Tekst) const;
+    std::int32_t PassendeHojde(TArbejde &A, const QString &Tekst) const;
     bool Passer(TArbejde &A, const QString &Tekst) const;
     bool DelTekst(TArbejde &A, const QString &Tekst, bool Tegn) const;
     static bool Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, std::int32_t StrengBredde);
@@ -147,6 +149,25 @@ private:
     TFont FFontDybde;
     TFont FFontOver;
     bool SkyggeMade = false;
+
+    // The font heights the shrinking found, for the texts that are drawn again
+    // at every paint: finding one wraps the text once per pixel. Any change of
+    // the component forgets them.
+    struct TMaaling
+    {
+        QString Tekst;
+        TFont Font;
+        std::int32_t FV;
+        std::int32_t FL;
+        bool Glat; // smoothed text may measure otherwise
+        friend bool operator==(const TMaaling &, const TMaaling &) = default;
+        friend size_t qHash(const TMaaling &M, size_t Seed = 0)
+        {
+            return qHashMulti(Seed, M.Tekst, M.Font.Name, M.Font.Height, M.Font.Style, M.FV, M.FL,
+                              M.Glat);
+        }
+    };
+    mutable QHash<TMaaling, std::int32_t> FMaalt;
 };
 
 // The height of a line of text in Font, with ascenders and descenders; leaves
