@@ -308,29 +308,27 @@ TEST_F(CompoTekstTest, WrapShrinksToTheLargestFontThatHoldsTheWholeText)
     Komp.SetOpdelTekst(true);
     const TRect Rekt = Rect(0, 0, 120, 40);
     const QString Lang = QStringLiteral("aa bb cc dd ee ff gg hh ii jj kk");
-    // The text and whether it was drawn whole, in a font of height Hojde
-    // without shrinking.
-    const auto Uden = [&](std::int32_t Hojde, const QString &Tekst) {
-        Komp.SetMindsteHojde(0);
+    // The text and whether it was drawn whole, in a font of height Hojde with
+    // the floor Gulv (0: no shrinking).
+    const auto Skrevet = [&](std::int32_t Gulv, std::int32_t Hojde, const QString &Tekst) {
+        Komp.SetMindsteHojde(Gulv);
         Font = TestFont(clBlack, Hojde);
         bool Hel = false;
         const QImage Billede =
             Tegn([&](TCanvas &Can) { Hel = Komp.SkrivTekst(Can, Rekt, Font, Tekst, sNormal); });
         return std::pair(Billede, Hel);
     };
+    const auto Uden = [&](std::int32_t Hojde, const QString &Tekst) {
+        return Skrevet(0, Hojde, Tekst);
+    };
+    const auto Med = [&](std::int32_t Gulv, const QString &Tekst) {
+        return Skrevet(Gulv, 16, Tekst);
+    };
     std::int32_t Passer = 16;
     while (!Uden(Passer, Lang).second)
         --Passer;
     ASSERT_LT(Passer, 15) << "the text must need more than one step";
 
-    const auto Med = [&](std::int32_t Gulv, const QString &Tekst) {
-        Komp.SetMindsteHojde(Gulv);
-        Font = TestFont(clBlack, 16);
-        bool Hel = false;
-        const QImage Billede =
-            Tegn([&](TCanvas &Can) { Hel = Komp.SkrivTekst(Can, Rekt, Font, Tekst, sNormal); });
-        return std::pair(Billede, Hel);
-    };
     EXPECT_EQ(Med(Passer - 3, Lang), Uden(Passer, Lang));
     EXPECT_EQ(Med(Passer, Lang), Uden(Passer, Lang));
     // Above the size it needs, the floor stops it short, as without shrinking.
