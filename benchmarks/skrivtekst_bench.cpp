@@ -1,5 +1,6 @@
-// Cost of drawing one cell's text: a single line, a wrapped text and the depth
-// effect, each into a 439 by 80 cell of an image.
+// Cost of drawing one cell's text: a single line, a wrapped text, a wrapped
+// text that shrinks to fit and the depth effect, each into a 439 by 80 cell of
+// an image.
 
 #include "canvas.h"
 #include "compotekst.h"
@@ -22,13 +23,18 @@ TFont CelleFont()
     return F;
 }
 
-void Maal(benchmark::State &State, TCompoTekst &Komp, const QString &Tekst, TFeltSit FeltSit)
+// Glem makes the component forget what it measured before each drawing, as
+// for a text drawn the first time.
+void Maal(benchmark::State &State, TCompoTekst &Komp, const QString &Tekst, TFeltSit FeltSit,
+          bool Glem = false)
 {
     QImage Billede(Celle.Width(), Celle.Height(), QImage::Format_RGB32);
     Billede.fill(Qt::white);
     TCanvas Can(&Billede);
     const TFont Font = CelleFont();
     for (auto _ : State) {
+        if (Glem)
+            Komp.SetMindsteHojde(Komp.MindsteHojde());
         Komp.SkrivTekst(Can, Celle, Font, Tekst, FeltSit);
         benchmark::ClobberMemory();
     }
@@ -51,6 +57,32 @@ void BM_Opdelt(benchmark::State &State)
          0);
 }
 BENCHMARK(BM_Opdelt);
+
+// A question of 300 characters that must shrink from 16 to 11 pixels to fit:
+// the first time the text is wrapped once per step, after that only drawn.
+const QString LangTekst = QStringLiteral(
+    "I 1849 fik Danmark sin første grundlov, som kong Frederik den Syvende underskrev den 5. "
+    "juni. Den ophævede enevælden og indførte en folkevalgt rigsdag med to kamre, Folketinget og "
+    "Landstinget. Hvilken politiker, der siden blev kendt som en af grundlovsfædrene, blev "
+    "kultusminister i martsministeriet?");
+
+void BM_FormindsketFoersteGang(benchmark::State &State)
+{
+    TCompoTekst Komp;
+    Komp.SetOpdelTekst(true);
+    Komp.SetMindsteHojde(10);
+    Maal(State, Komp, LangTekst, 0, true);
+}
+BENCHMARK(BM_FormindsketFoersteGang);
+
+void BM_FormindsketIgen(benchmark::State &State)
+{
+    TCompoTekst Komp;
+    Komp.SetOpdelTekst(true);
+    Komp.SetMindsteHojde(10);
+    Maal(State, Komp, LangTekst, 0);
+}
+BENCHMARK(BM_FormindsketIgen);
 
 void BM_Dybde(benchmark::State &State)
 {

@@ -7,8 +7,8 @@
 //
 // Without QT_QPA_PLATFORM it runs on the offscreen platform with one 1920 by
 // 1080 screen. With KVIDREL_SKAERMBILLEDER set to a folder it takes instead
-// screenshots of the whole screen with the board in full screen, during a
-// question and on the answer page (tools/skaermbilleder.sh runs it so).
+// screenshots of the whole screen with the board at 1x and in full screen,
+// during a question and on the answer page (tools/skaermbilleder.sh runs it so).
 
 #include "appwindows.h"
 #include "display.h"
@@ -90,10 +90,20 @@ void skrivData(const QString &rod)
     writeLines(rod + "/Grupper/Grupper.txt", {"Sport"});
     billede(QColor(30, 130, 60), "DK").save(gruppe + "/Kommentarer/001.png");
     writeLines(gruppe + "/Kommentarer/001.txt",
-               {"København har været Danmarks hovedstad siden 1400-tallet.",
-                "Byen ligger på Sjælland og Amager."});
+               {"Monrad blev senere biskop over Lolland-Falster og konseilspræsident.",
+                "Han skrev det meste af grundlovsudkastet."});
+    // A question of 300 characters and long answers: the texts shrink to fit,
+    // the most a repaint of the boards does.
     const QList<QStringList> spm = {
-        {"Hvilken by er Danmarks hovedstad?", "Aarhus", "Odense", "København", "Aalborg"},
+        {"I 1849 fik Danmark sin første grundlov, som kong Frederik den Syvende underskrev den "
+         "5. juni. Den ophævede enevælden og indførte en folkevalgt rigsdag med to kamre, "
+         "Folketinget og Landstinget. Hvilken politiker, der siden blev kendt som en af "
+         "grundlovsfædrene, blev kultusminister i martsministeriet?",
+         "Orla Lehmann, juristen og talsmanden for de nationalliberale ved mødet på Casino i "
+         "marts 1848",
+         "Anders Sandøe Ørsted, den konservative retslærde",
+         "Ditlev Gothard Monrad, præst og senere biskop",
+         "Carl Christian Hall, nationalliberal og senere konseilspræsident"},
         {"Hvor mange ben har en edderkop?", "Seks", "Otte", "Ti", "Tolv"}};
     for (int i = 0; i < spm.size(); ++i) {
         SpmRec q;
@@ -252,6 +262,29 @@ void BM_HjemTavler1x(benchmark::State &state)
 }
 BENCHMARK(BM_HjemTavler1x)->Unit(benchmark::kMillisecond);
 
+// The long question written on both boards at 1x, as "Næste" writes a new one:
+// its texts never measured before, so each that shrinks is wrapped once per
+// pixel it gives up.
+void BM_NytSpoergsmaal1x(benchmark::State &state)
+{
+    if (!iFuldskaerm(state, false))
+        return;
+    const SpmRec q = mainform->Spm.value(0);
+    const QString svar[] = {q.Svar1, q.Svar2, q.Svar3, q.Svar4};
+    int n = 0;
+    tag(state, "nytSpm", [&] {
+        // A text not seen before, as long as the question.
+        const QString tekst = q.Tekst.chopped(3) + QString::number(n++ % 900 + 100);
+        for (TListe *liste : {displayform->spmDisplay, mainform->spmDisplay})
+            liste->TekstFelt(0, tekst);
+        for (TListe *liste : {displayform->svarDisplay, mainform->svarDisplay})
+            for (int felt = 0; felt < 4; ++felt)
+                liste->TekstFelt(felt, svar[felt] + QString::number(n));
+        malFaerdig();
+    });
+}
+BENCHMARK(BM_NytSpoergsmaal1x)->Unit(benchmark::kMillisecond);
+
 void gemSkaerm(const QString &mappe, const QString &navn)
 {
     lad(500);
@@ -265,6 +298,7 @@ int skaermbilleder(const QString &mappe)
     QDir().mkpath(mappe);
     const QString x = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
     const QString forstavelse = x == "1" ? "fuldskaerm" : "fuldskaerm-x" + x;
+    gemSkaerm(mappe, forstavelse + "-foer");
     if (!fuldskaerm(true))
         return 1;
     gemSkaerm(mappe, forstavelse + "-spoergsmaal");
@@ -323,6 +357,8 @@ int main(int argc, char **argv)
     vis("full screen 1920x1080: one bar tick", "fuldskaermTik");
     vis("board 1x: full repaint", "tavle1x");
     vis("main window's boards 1x: full repaint", "hjem1x");
+    // Once per question, as the bar starts.
+    vis("both boards 1x: a new long question written", "nytSpm", 1.0);
     if (ms.count("tavle1x") && ms.count("hjem1x"))
         holder &= maal::figur("both 1x repaints together", ms.at("tavle1x") + ms.at("hjem1x"),
                               "point bar tick", kTik, "ms", 0.1);

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Screenshots of the whole 1920x1080 screen with the board in full screen,
-# during a question, on the answer page and back at 1x; once at scale 1 and
+# Screenshots of the whole 1920x1080 screen: the board at 1x during a question,
+# in full screen then and on the answer page, and back at 1x; once at scale 1 and
 # once with QT_SCALE_FACTOR=2. Usage: tools/skaermbilleder.sh [build] [folder]
 set -e
 bygning=${1:-build}

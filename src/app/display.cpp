@@ -87,7 +87,7 @@ Tdisplayform::Tdisplayform(QWidget *parent)
     tavle->setFont(tahoma(11));
     tavle->setFixedSize(kClientWidth, kClientHeight);
 
-    saetSpmTekst(SpmTekst);
+    saetSpmTekst(SpmTekst, ssTavle);
     saetNavnTekst(NavnTekst);
 
     buildLeftPanel()->setGeometry(0, 0, kLeftPanelWidth, kBoardHeight);
@@ -270,6 +270,16 @@ void Tdisplayform::FormCreate()
         LowEdit->setText(QString::number(mainform->minPoint));
     }
     displayBog->setCurrentIndex(0);
+}
+
+bool Tdisplayform::spmPasser(const QString &Tekst)
+{
+    return spmDisplay->TekstPasser(Tekst);
+}
+
+bool Tdisplayform::svarPasser(const QString &Tekst)
+{
+    return svarDisplay->TekstPasser(Tekst);
 }
 
 void Tdisplayform::setTimerInterval(int ms)

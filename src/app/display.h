@@ -36,6 +36,11 @@ public:
     void startTimer(std::int32_t aPoint);
     void TimerTimer();
 
+    // Whether a text shows whole in the question field, or in an answer field,
+    // in a font shrunk as far as the board allows.
+    bool spmPasser(const QString &Tekst);
+    bool svarPasser(const QString &Tekst);
+
     // The bar's clock; tests make it fast.
     static void setTimerInterval(int ms);
 

@@ -42,7 +42,7 @@ QPushButton *knap(const QIcon &billede, int bredde, const char *navn)
 
 QWidget *Tmainform::buildHjem()
 {
-    saetSpmTekst(SpmTekst);
+    saetSpmTekst(SpmTekst, ssHjem);
     saetPointTekst(PointTekst);
 
     auto *side1 = new QWidget;

@@ -213,6 +213,8 @@ private:
     void laesSiden(SpmRec &spm, std::int32_t point) const;
     // Writes ny in place i; a failed write puts foer back in the list.
     void erstatSpm(int i, const SpmRec &ny, const SpmRec &foer);
+    // After a save: tells the host which texts the board cannot show whole.
+    void advarLangeTekster(const SpmRec &spm);
     void taelAntalSpm();
     void flytSpm(int i, int j);
 

@@ -5,6 +5,7 @@
 
 #include "action.h"
 #include "dataroot.h"
+#include "display.h"
 #include "errors.h"
 #include "infUnit.h"
 #include "listrows.h"
@@ -339,6 +340,7 @@ void Tspmform::spmGodkendtExecute()
     mainform->LoadSpmListen();
     // The fields stay for the next question, which starts out unchanged.
     redigeret = false;
+    advarLangeTekster(spm);
 }
 
 void Tspmform::fyldSide(int i)
@@ -421,6 +423,7 @@ void Tspmform::spmRedigerExecute()
             sletFil(gammel);
     });
     redigeret = false;
+    advarLangeTekster(spm);
 }
 
 void Tspmform::SpeedButton7Click()
@@ -435,6 +438,31 @@ void Tspmform::musikTestButtonClick()
     const QString sti = storedpath::resolve(cleanEnteredLine(musikEdit->text()));
     if (!sti.isEmpty() && QFileInfo(sti).isFile())
         shell::openFile(sti);
+}
+
+void Tspmform::advarLangeTekster(const SpmRec &spm)
+{
+    if (!displayform)
+        return;
+    QStringList lange;
+    if (!displayform->spmPasser(spm.Tekst))
+        lange << QStringLiteral("spørgsmålet");
+    const QString svar[] = {spm.Svar1, spm.Svar2, spm.Svar3, spm.Svar4};
+    for (int i = 0; i < 4; ++i) {
+        if (!displayform->svarPasser(svar[i]))
+            lange << QStringLiteral("svar ") + QChar(u'A' + i);
+    }
+    if (lange.isEmpty())
+        return;
+    QString dele = lange.takeLast();
+    if (!lange.isEmpty())
+        dele = lange.join(QStringLiteral(", ")) + QStringLiteral(" og ") + dele;
+    dele[0] = dele[0].toUpper();
+    const bool flere = !lange.isEmpty();
+    visInfo(QStringLiteral("Oplysning:\r") + dele +
+            (flere ? QStringLiteral(" er for lange") : QStringLiteral(" er for langt")) +
+            QStringLiteral(" til at stå helt på tavlen, selv med den mindste skrift.\r"
+                           "Spørgsmålet er gemt, men tavlen viser ikke hele teksten."));
 }
 
 } // namespace kvidrel

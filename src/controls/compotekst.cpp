@@ -3,6 +3,10 @@
 #include "canvas.h"
 #include "grundfelt.h"
 
+#include <QPainter>
+
+#include <cstdlib>
+
 namespace kvidrel {
 
 namespace {
@@ -25,6 +29,7 @@ TCompoTekst::TCompoTekst(QObject *AOwner) : QObject(AOwner) {}
 
 void TCompoTekst::Changed()
 {
+    FMaalt.clear();
     if (FOnChange)
         FOnChange();
 }
@@ -68,6 +73,10 @@ void TCompoTekst::SetAlignVandret(TAlignVandret Value)
 void TCompoTekst::SetOpdelTekst(bool Value)
 {
     Saet(FOpdelTekst, Value);
+}
+void TCompoTekst::SetMindsteHojde(std::int32_t Value)
+{
+    Saet(FMindsteHojde, Value);
 }
 void TCompoTekst::SetAktivLodret(std::int32_t Value)
 {
@@ -182,11 +191,11 @@ TTekstType TCompoTekst::TekstTyp(TFeltSit FeltSit) const
     }
 }
 
-void TCompoTekst::SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QString Tekst,
+bool TCompoTekst::SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QString Tekst,
                              TFeltSit FeltSit)
 {
     if (Tekst.isEmpty())
-        return;
+        return true;
     const TColor BrushColor = Can.Brush.Color;
     const TAlignVandret TAv = FAlignVandret;
 
@@ -229,40 +238,47 @@ void TCompoTekst::SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QStr
         Can.Brush.Color = BrushColor;
     };
 
+    bool Hel = false;
     if (FLodretTekst) {
         if (A.FV >= Can.TextWidth(BogstavA)) {
             Can.Brush.Style = bsClear;
-            TekstLodret(A, Tekst);
+            Hel = TekstLodret(A, Tekst);
             GivBrushTilbage();
         }
-    } else if (A.FL >= Can.TextHeight(Tekst)) {
-        Can.Brush.Style = bsClear;
-        if (FOpdelTekst) {
-            DelTekst(A, Tekst);
-            GivBrushTilbage();
-        } else {
-            if (Can.TextWidth(Tekst) > A.FV)
-                Tekst = AfkortetS(A, Tekst);
-            const std::int32_t X = FindX(A, Tekst);
-            const std::int32_t Y = FindY(A, Tekst);
-            if (FGenkey)
-                UdskrivUTekst(A, X, Y, Tekst);
-            else
-                Can.TextOut(X, Y, Tekst);
-            GivBrushTilbage();
+    } else {
+        if (FOpdelTekst)
+            Formindsk(A, Tekst);
+        if (A.FL >= Can.TextHeight(Tekst)) {
+            Can.Brush.Style = bsClear;
+            if (FOpdelTekst) {
+                Hel = DelTekst(A, Tekst, true);
+                GivBrushTilbage();
+            } else {
+                Hel = Can.TextWidth(Tekst) <= A.FV;
+                if (!Hel)
+                    Tekst = AfkortetS(A, Tekst);
+                const std::int32_t X = FindX(A, Tekst);
+                const std::int32_t Y = FindY(A, Tekst);
+                if (FGenkey)
+                    UdskrivUTekst(A, X, Y, Tekst);
+                else
+                    Can.TextOut(X, Y, Tekst);
+                GivBrushTilbage();
 
-            // Second pass: the text in its own font at the undisplaced place, over
-            // the depth text.
-            if (FTypeTekst && !SkyggeMade) {
-                SkyggeMade = true;
-                FAlignVandret = TAv;
-                SkrivTekst(Can, R, CTFont, Tekst, FeltSit);
+                // Second pass: the text in its own font at the undisplaced place, over
+                // the depth text.
+                if (FTypeTekst && !SkyggeMade) {
+                    SkyggeMade = true;
+                    FAlignVandret = TAv;
+                    Hel = SkrivTekst(Can, R, CTFont, Tekst, FeltSit) && Hel;
+                }
             }
         }
     }
 
     FAlignVandret = TAv;
     SkyggeMade = false;
+    return Hel;
 }
 
 // The longest prefix of S whose characters, measured one by one, fit in the width.
@@ -336,15 +352,64 @@ void TCompoTekst::UdskrivUTekst(TArbejde &A, std::int32_t X, std::int32_t Y, con
     }
 }
 
+// A wrapped text that does not fit whole in the canvas font gets the largest
+// font, one pixel smaller at a time, in which it does, but none smaller than
+// FMindsteHojde. A text that fits keeps its font untouched.
+void TCompoTekst::Formindsk(TArbejde &A, const QString &Tekst) const
+{
+    if (FMindsteHojde <= 0)
+        return;
+    TCanvas &Can = A.Can;
+    const TMaaling Noegle{Tekst, Can.Font, A.FV, A.FL,
+                          Can.painter()->testRenderHint(QPainter::TextAntialiasing)};
+    auto Fundet = FMaalt.constFind(Noegle);
+    if (Fundet == FMaalt.constEnd()) {
+        constexpr qsizetype Huskes = 32; // more than the texts of a board
+        if (FMaalt.size() >= Huskes)
+            FMaalt.clear();
+        Fundet = FMaalt.insert(Noegle, PassendeHojde(A, Tekst));
+    }
+    if (*Fundet != Can.Font.Height) {
+        TFont Font = Can.Font;
+        Font.Height = *Fundet;
+        Can.Font = Font;
+    }
+}
+
+// The height Formindsk chooses; the canvas font is left as it was.
+std::int32_t TCompoTekst::PassendeHojde(TArbejde &A, const QString &Tekst) const
+{
+    const TFont Egen = A.Can.Font;
+    TFont Font = Egen;
+    while (!Passer(A, Tekst) && std::abs(Font.Height) > FMindsteHojde) {
+        Font.Height = std::abs(Font.Height) - 1;
+        A.Can.Font = Font;
+    }
+    A.Can.Font = Egen;
+    return Font.Height;
+}
+
+// Whether the wrapped text fits whole in the canvas font, measured by the same
+// steps that draw it.
+bool TCompoTekst::Passer(TArbejde &A, const QString &Tekst) const
+{
+    return A.FL >= A.Can.TextHeight(Tekst) && DelTekst(A, Tekst, false);
+}
+
 // Word wrap: lines from the top-left corner, broken before a word that no longer
 // fits and inside a word longer than a line; stops at the last line that fits.
-void TCompoTekst::DelTekst(TArbejde &A, const QString &Tekst) const
+// Without Tegn it only measures. True when the whole text was placed.
+bool TCompoTekst::DelTekst(TArbejde &A, const QString &Tekst, bool Tegn) const
 {
     TCanvas &Can = A.Can;
     const TRect &Rekt = A.Rekt;
+    const auto Skriv = [&](std::int32_t X, std::int32_t Y, const QString &S) {
+        if (Tegn)
+            Can.TextOut(X, Y, S);
+    };
     if (Can.TextWidth(Tekst) <= A.FV) {
-        Can.TextOut(Rekt.Left, Rekt.Top, Tekst);
-        return;
+        Skriv(Rekt.Left, Rekt.Top, Tekst);
+        return true;
     }
     const std::int32_t Hojde = Can.TextHeight(Tekst);
     const std::int32_t Spring = Hojde + FLinieAfstand;
@@ -362,21 +427,22 @@ void TCompoTekst::DelTekst(TArbejde &A, const QString &Tekst) const
             StrengBredde = Can.TextWidth(Streng);
             continue;
         }
-        Can.TextOut(X, Y, Streng);
+        Skriv(X, Y, Streng);
         Y += Spring;
         if (Y + Hojde > Rekt.Bottom)
-            return;
+            return false;
         // A line that takes nothing while the lines do not move down would repeat
         // for ever.
         const bool IntetTaget = Streng.isEmpty() && C != Mellemrum;
         if (IntetTaget && Spring <= 0)
-            return;
+            return false;
         Streng.clear();
         StrengBredde = 0;
         if (C != Mellemrum)
             --I;
     }
-    Can.TextOut(X, Y, Streng);
+    Skriv(X, Y, Streng);
+    return true;
 }
 
 // True when the character at position I (counted from 1) is a space and the space
@@ -392,8 +458,9 @@ bool TCompoTekst::Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, std::i
     return StrengBredde + A.Can.TextWidth(S) > A.FV;
 }
 
-// One character under the other in a column as wide as "A"; a space takes half a line.
-void TCompoTekst::TekstLodret(TArbejde &A, const QString &Tekst) const
+// One character under the other in a column as wide as "A"; a space takes half a
+// line. True when every character was placed.
+bool TCompoTekst::TekstLodret(TArbejde &A, const QString &Tekst) const
 {
     TCanvas &Can = A.Can;
     const std::int32_t Hojde = Can.TextHeight(Tekst);
@@ -403,7 +470,7 @@ void TCompoTekst::TekstLodret(TArbejde &A, const QString &Tekst) const
         Y += Can.TextHeight(Ampersand) / 2;
     // Not even the first character may end below the cell.
     if (Y + Hojde > A.Rekt.Bottom)
-        return;
+        return false;
     for (qsizetype I = 0; I < Tekst.size(); ++I) {
         const QChar C = Tekst.at(I);
         if (C == Mellemrum) {
@@ -419,8 +486,9 @@ void TCompoTekst::TekstLodret(TArbejde &A, const QString &Tekst) const
             Y += Hojde;
         }
         if (Y + Hojde > A.Rekt.Bottom)
-            break;
+            return I + 1 >= Tekst.size();
     }
+    return true;
 }
 
 std::int32_t TCompoTekst::FindXL(TArbejde &A) const

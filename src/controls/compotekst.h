@@ -7,6 +7,7 @@
 
 #include "drawtypes.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -24,8 +25,10 @@ public:
     // Draws Tekst into Rekt (the cell's inner rectangle before margins). CTFont is
     // the calling control's font, used for state 0 and states without a font here.
     // Leaves the brush solid in its entry colour and the canvas font at the last
-    // font chosen; an empty text leaves the canvas untouched.
-    void SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QString Tekst, TFeltSit FeltSit);
+    // font chosen; an empty text leaves the canvas untouched. False when part of
+    // the text was left out: cut, stopped at the last line that fits, or not
+    // drawn at all.
+    bool SkrivTekst(TCanvas &Can, TRect Rekt, const TFont &CTFont, QString Tekst, TFeltSit FeltSit);
 
     std::int32_t MargenOppe() const { return FMargenOppe; }
     void SetMargenOppe(std::int32_t Value);
@@ -43,6 +46,11 @@ public:
     void SetAlignVandret(TAlignVandret Value);
     bool OpdelTekst() const { return FOpdelTekst; }
     void SetOpdelTekst(bool Value);
+    // The smallest height a wrapped text's font may shrink to, one pixel at a
+    // time, until the whole text fits; at it a text is stopped as always. 0
+    // keeps the font.
+    std::int32_t MindsteHojde() const { return FMindsteHojde; }
+    void SetMindsteHojde(std::int32_t Value);
     const TNotifyEvent &OnChange() const { return FOnChange; }
     void SetOnChange(TNotifyEvent Value) { FOnChange = std::move(Value); }
     std::int32_t AktivLodret() const { return FAktivLodret; }
@@ -103,9 +111,12 @@ private:
     std::int32_t FindY(TArbejde &A, const QString &Tekst) const;
     static void UdskrivU(TCanvas &Can, std::int32_t X, std::int32_t Y, QChar C);
     static void UdskrivUTekst(TArbejde &A, std::int32_t X, std::int32_t Y, const QString &Tekst);
-    void DelTekst(TArbejde &A, const QString &Tekst) const;
+    void Formindsk(TArbejde &A, const QString &Tekst) const;
+    std::int32_t PassendeHojde(TArbejde &A, const QString &Tekst) const;
+    bool Passer(TArbejde &A, const QString &Tekst) const;
+    bool DelTekst(TArbejde &A, const QString &Tekst, bool Tegn) const;
     static bool Ordwrap(TArbejde &A, const QString &Tekst, qsizetype I, std::int32_t StrengBredde);
-    void TekstLodret(TArbejde &A, const QString &Tekst) const;
+    bool TekstLodret(TArbejde &A, const QString &Tekst) const;
     std::int32_t FindXL(TArbejde &A) const;
     std::int32_t FindYL(TArbejde &A, const QString &Tekst) const;
     static std::int32_t TekstHojde(TArbejde &A, const QString &Tekst);
@@ -118,6 +129,7 @@ private:
     TAlignLodret FAlignLodret = tlCenter;
     TAlignVandret FAlignVandret = tvCenter;
     bool FOpdelTekst = false;
+    std::int32_t FMindsteHojde = 0;
     TNotifyEvent FOnChange;
     std::int32_t FAktivLodret = 2;
     std::int32_t FAktivVandret = 2;
@@ -137,6 +149,25 @@ private:
     TFont FFontDybde;
     TFont FFontOver;
     bool SkyggeMade = false;
+
+    // The font heights the shrinking found, for the texts that are drawn again
+    // at every paint: finding one wraps the text once per pixel. Any change of
+    // the component forgets them.
+    struct TMaaling
+    {
+        QString Tekst;
+        TFont Font;
+        std::int32_t FV;
+        std::int32_t FL;
+        bool Glat; // smoothed text may measure otherwise
+        friend bool operator==(const TMaaling &, const TMaaling &) = default;
+        friend size_t qHash(const TMaaling &M, size_t Seed = 0)
+        {
+            return qHashMulti(Seed, M.Tekst, M.Font.Name, M.Font.Height, M.Font.Style, M.FV, M.FL,
+                              M.Glat);
+        }
+    };
+    mutable QHash<TMaaling, std::int32_t> FMaalt;
 };
 
 // The height of a line of text in Font, with ascenders and descenders; leaves

@@ -30,8 +30,13 @@ TColor TekstPaa(TColor Felt)
     return luminans > 0.179 ? clBlack : clWhite;
 }
 
-void saetSpmTekst(TCompoTekst &T)
+void saetSpmTekst(TCompoTekst &T, TSpmSted Sted)
 {
+    // The board is read across a room: 12 pixels is 20 on a 1920x1080 screen in
+    // full screen, and lets a question of 300 characters stand whole. The host
+    // reads the main window up close, where 10 pixels do, and so everything
+    // that fits on the board fits there too.
+    T.SetMindsteHojde(Sted == ssTavle ? 12 : 10);
     T.SetMargenVenstre(8);
     T.SetMargenHojre(8);
     T.SetOpdelTekst(true);

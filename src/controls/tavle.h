@@ -35,8 +35,17 @@ TFont Tahoma(std::int32_t Hojde, TColor Farve);
 // window text of the style's palette, which a dark style makes pale.
 TColor TekstPaa(TColor Felt);
 
-// The lists' text component: margins 8, word wrap, Tahoma 16.
-void saetSpmTekst(TCompoTekst &T);
+// Which window a question field stands on.
+enum TSpmSted
+{
+    ssHjem,
+    ssTavle
+};
+
+// The lists' text component: margins 8, word wrap, Tahoma 16. A text too long
+// for its field shrinks until it fits, down to a size still read at the
+// window's distance.
+void saetSpmTekst(TCompoTekst &T, TSpmSted Sted);
 // The score tables' text component: left-aligned, margins 4, Tahoma 16 with
 // the selected text blue, the highlighted navy, the inactive black.
 void saetPointTekst(TCompoTekst &T);
@@ -56,12 +65,6 @@ void saetHimmelRamme(TRammeFelt &F);
 // frame.
 void saetHjemSpmRamme(TPropVar &F);
 
-// Which window a question field stands on.
-enum TSpmSted
-{
-    ssHjem,
-    ssTavle
-};
 // The current question in one field that nothing answers: on the main window
 // money green in a sky blue frame, on the board white with a raised, outlined
 // money green frame in a larger font.

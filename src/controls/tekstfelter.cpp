@@ -64,6 +64,24 @@ void TTekstFelter::Tekst(std::int32_t TotalNr, const QString &S)
     FTekstListe[TotalNr] = S;
 }
 
+bool TTekstFelter::TekstPasser(const QString &S)
+{
+    if (!FCompoTekst)
+        return false;
+    if (!CompoMade) {
+        BeregnRekter();
+        BeregnFelter();
+    }
+    if (FFelt.empty())
+        return false;
+    // Drawn on a scrap picture, with the field's own text settings, so the answer
+    // is what the field would show.
+    QImage Kladde(1, 1, QImage::Format_RGB32);
+    TCanvas Can(&Kladde);
+    Can.SetGlatTekst(GlatTekst());
+    return FCompoTekst->SkrivTekst(Can, FFelt.front().IR, Font(), S, sNormal);
+}
+
 std::int32_t TTekstFelter::TekstBredde()
 {
     if (FTekstListe.isEmpty())

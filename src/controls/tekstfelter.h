@@ -34,6 +34,9 @@ public:
     // Sets the text of item TotalNr without drawing; before the first layout it
     // appends S instead.
     void Tekst(std::int32_t TotalNr, const QString &S);
+    // Whether S would show whole in a field of this list (its fields are all of
+    // one size), measured by drawing it there in the normal state.
+    bool TekstPasser(const QString &S);
     // The widest item text, and the height of a line, in the control's font.
     std::int32_t TekstBredde();
     std::int32_t TekstHojde();

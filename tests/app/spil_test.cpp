@@ -30,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -525,4 +526,132 @@ TEST_F(SpilTest, TheBoardInFullScreen)
     // The program may end with the board in full screen.
     displayform->skiftFuldskaerm();
     EXPECT_TRUE(fuld->aktiv());
+}
+
+namespace {
+
+const QString kSpm300 =
+    "I 1849 fik Danmark sin første grundlov, som kong Frederik den Syvende underskrev den 5. "
+    "juni. Den ophævede enevælden og indførte en folkevalgt rigsdag med to kamre, Folketinget og "
+    "Landstinget. Hvilken politiker, der siden blev kendt som en af grundlovsfædrene, blev "
+    "kultusminister i martsministeriet?";
+const QString kLangtSvar = "Orla Lehmann, juristen og talsmanden for de nationalliberale ved "
+                           "mødet på Casino i marts 1848";
+const QString kForLang =
+    "Oplysning:\r%1 er for lange til at stå helt på tavlen, selv med den "
+    "mindste skrift.\rSpørgsmålet er gemt, men tavlen viser ikke hele teksten.";
+
+// Whether a field shows its text to the last word: with that word's letters
+// reversed the text wraps and shrinks alike, and looks different only where
+// the word is drawn.
+bool sidsteOrdVises(TListe *liste, int felt, QWidget *vindue)
+{
+    const QString tekst = liste->TekstListe().value(felt);
+    const qsizetype ord = tekst.lastIndexOf(u' ') + 1;
+    QString vendt = tekst.left(ord);
+    for (qsizetype i = tekst.size() - 1; i >= ord; --i)
+        vendt += tekst.at(i);
+    const auto billede = [vindue] {
+        QApplication::processEvents();
+        return vindue->grab().toImage();
+    };
+    // Both drawn the same way, as the game writes a text, once the field has
+    // been painted at the window's scale.
+    billede();
+    liste->TekstFelt(felt, tekst);
+    const QImage hel = billede();
+    liste->TekstFelt(felt, vendt);
+    const QImage vendtBillede = billede();
+    liste->TekstFelt(felt, tekst);
+    return hel != vendtBillede;
+}
+
+} // namespace
+
+// A long question written in the editor and played: its texts shrink until
+// they stand whole on both boards, at 1x and in full screen; a text too long
+// even then is saved after a notice; short texts keep their pixels.
+TEST_F(SpilTest, LongTextsStandWholeOnBothBoards)
+{
+    deltagere({{"Anne", true}});
+    gruppe("Lang", {spm("Hvor stor?", 3, 10)});
+    spil();
+    deltagerVindue({indfoerDeltagere()});
+    const QString forLang = root.file("Grupper/Lang/003 For lang.txt");
+    spmVindue({[&](QWidget *) {
+        Tspmform *w = spmform;
+        clickRow(w->gruppeliste, 0);
+        QTabBar *faner = w->spmBog->tabBar();
+        QTest::mouseClick(faner, Qt::LeftButton, {}, faner->tabRect(1).center());
+        const auto skriv = [w](const QString &navn, const QString &tekst, const QString &c,
+                               const QString &d) {
+            w->navnEdit->setText(navn);
+            w->spmEdit->setText(tekst);
+            w->EditA->setText("Ditlev Gothard Monrad, biskop og senere konseilspræsident");
+            w->EditB->setText("Anders Sandøe Ørsted, den konservative retslærde");
+            w->EditC->setText(c);
+            w->EditD->setText(d);
+        };
+        skriv("002 Grundloven", kSpm300, kLangtSvar, "Carl Christian Hall, nationalliberal");
+        click(w->spmInsertButton);
+        EXPECT_TRUE(messages.isEmpty()) << "it fits";
+
+        // Too long even in the smallest font, on insert and on edit.
+        skriv("003 For lang", kSpm300 + " " + kSpm300, kSpm300, "Hall");
+        dialoghelper::answerModal([this](QWidget *notits) {
+            gemBillede(notits, "editor-notits");
+            this->notits("OK")(notits);
+        });
+        click(w->spmInsertButton);
+        clickRow(w->spmliste, 2);
+        w->EditD->setText(kSpm300);
+        answer("OK");
+        click(w->Button9);
+        click(w->Button2);
+    }});
+    EXPECT_EQ(messages, QStringList({kForLang.arg("Spørgsmålet og svar C"),
+                                     kForLang.arg("Spørgsmålet, svar C og svar D")}));
+    EXPECT_EQ(readLineList(forLang).value(7), kSpm300) << "saved all the same";
+    EXPECT_EQ(info(1), "Spørgsmål ialt: 3");
+
+    // A short question keeps the pixels it had before texts could shrink.
+    click(main->kvidrellenButton);
+    ASSERT_EQ(displayform->spmDisplay->TekstListe().value(0), "Hvor stor?");
+    const auto tavler = [this] {
+        for (TListe *l : {displayform->spmDisplay, displayform->svarDisplay, main->spmDisplay,
+                          main->svarDisplay})
+            l->Repaint();
+        return QList<QImage>{displayform->grab().toImage(), main->grab().toImage()};
+    };
+    const QList<QImage> medGulv = tavler();
+    const std::int32_t gulvTavle = displayform->SpmTekst.MindsteHojde();
+    const std::int32_t gulvHjem = main->SpmTekst.MindsteHojde();
+    displayform->SpmTekst.SetMindsteHojde(0);
+    main->SpmTekst.SetMindsteHojde(0);
+    EXPECT_TRUE(tavler() == medGulv);
+    displayform->SpmTekst.SetMindsteHojde(gulvTavle);
+    main->SpmTekst.SetMindsteHojde(gulvHjem);
+    svar(0);
+
+    naeste();
+    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), kSpm300);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+    gemSkaermbilleder("lang");
+    EXPECT_TRUE(sidsteOrdVises(main->spmDisplay, 0, main));
+    EXPECT_TRUE(sidsteOrdVises(main->svarDisplay, 2, main));
+    EXPECT_TRUE(sidsteOrdVises(displayform->spmDisplay, 0, displayform));
+    EXPECT_TRUE(sidsteOrdVises(displayform->svarDisplay, 2, displayform));
+
+    Fuldskaerm *fuld = displayform->fuldskaerm();
+    displayform->skiftFuldskaerm();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return fuld->aktiv() && displayform->size() == displayform->screen()->size(); },
+        5000));
+    EXPECT_TRUE(sidsteOrdVises(displayform->spmDisplay, 0, displayform));
+    EXPECT_TRUE(sidsteOrdVises(displayform->svarDisplay, 2, displayform));
+    klik(0);
+    ASSERT_EQ(displayform->displayBog->currentIndex(), 1);
+    EXPECT_TRUE(sidsteOrdVises(displayform->spmDisplay2, 0, displayform));
+    displayform->skiftFuldskaerm();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }

@@ -301,6 +301,43 @@ TEST_F(CompoTekstTest, WrapNeverDrawsACharacterWiderThanTheLine)
     }
 }
 
+// A wrapped text too long for its font takes the largest smaller font that
+// holds it whole, never one below the floor; a text that fits is not touched.
+TEST_F(CompoTekstTest, WrapShrinksToTheLargestFontThatHoldsTheWholeText)
+{
+    Komp.SetOpdelTekst(true);
+    const TRect Rekt = Rect(0, 0, 120, 40);
+    const QString Lang = QStringLiteral("aa bb cc dd ee ff gg hh ii jj kk");
+    // The text and whether it was drawn whole, in a font of height Hojde with
+    // the floor Gulv (0: no shrinking).
+    const auto Skrevet = [&](std::int32_t Gulv, std::int32_t Hojde, const QString &Tekst) {
+        Komp.SetMindsteHojde(Gulv);
+        Font = TestFont(clBlack, Hojde);
+        bool Hel = false;
+        const QImage Billede =
+            Tegn([&](TCanvas &Can) { Hel = Komp.SkrivTekst(Can, Rekt, Font, Tekst, sNormal); });
+        return std::pair(Billede, Hel);
+    };
+    const auto Uden = [&](std::int32_t Hojde, const QString &Tekst) {
+        return Skrevet(0, Hojde, Tekst);
+    };
+    const auto Med = [&](std::int32_t Gulv, const QString &Tekst) {
+        return Skrevet(Gulv, 16, Tekst);
+    };
+    std::int32_t Passer = 16;
+    while (!Uden(Passer, Lang).second)
+        --Passer;
+    ASSERT_LT(Passer, 15) << "the text must need more than one step";
+
+    EXPECT_EQ(Med(Passer - 3, Lang), Uden(Passer, Lang));
+    EXPECT_EQ(Med(Passer, Lang), Uden(Passer, Lang));
+    // Above the size it needs, the floor stops it short, as without shrinking.
+    const auto VedGulvet = Uden(Passer + 1, Lang);
+    EXPECT_FALSE(VedGulvet.second);
+    EXPECT_EQ(Med(Passer + 1, Lang), VedGulvet);
+    EXPECT_EQ(Med(Passer - 3, QStringLiteral("aa bb cc")), Uden(16, QStringLiteral("aa bb cc")));
+}
+
 TEST_F(CompoTekstTest, HotKeyIsUnderlinedAndItsMarkNotDrawn)
 {
     Komp.SetGenkey(true);

@@ -49,7 +49,7 @@ class SvarListe : public ::testing::Test
 protected:
     SvarListe()
     {
-        saetSpmTekst(SpmTekst);
+        saetSpmTekst(SpmTekst, ssHjem);
         L.resize(439, 206);
         saetSvarDisplay(L, SpmTekst);
         for (int I = 0; I < 4; ++I)
@@ -311,7 +311,7 @@ class InfoRaekke : public ::testing::Test
 protected:
     InfoRaekke()
     {
-        saetSpmTekst(SpmTekst);
+        saetSpmTekst(SpmTekst, ssTavle);
         L.resize(973, 42);
         saetFelter(L, SpmTekst, 4, 1, Tahoma(19, clGreen));
         QStringList Tekster;

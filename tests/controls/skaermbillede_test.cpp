@@ -32,7 +32,7 @@ void Gem(const QImage &Billede, const QString &Navn)
 TEST(Skaermbillede, AnswerListInEveryFieldState)
 {
     TCompoTekst SpmTekst;
-    saetSpmTekst(SpmTekst);
+    saetSpmTekst(SpmTekst, ssHjem);
     Liste L;
     L.resize(439, 206);
     saetSvarDisplay(L, SpmTekst);

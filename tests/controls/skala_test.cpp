@@ -36,7 +36,7 @@ struct SpmFelt
 
     SpmFelt()
     {
-        saetSpmTekst(Tekst);
+        saetSpmTekst(Tekst, ssTavle);
         L.resize(520, 80);
         saetSpmDisplay(L, Tekst, ssTavle);
         L.TekstFelt(0, kSpm);

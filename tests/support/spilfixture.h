@@ -190,11 +190,16 @@ protected:
 
     void gemSkaermbilleder(const QString &navn)
     {
+        gemBillede(main, "hjem-" + navn);
+        gemBillede(displayform, "tavle-" + navn);
+    }
+
+    // A picture of the window for a person to look at, when one is asked for.
+    static void gemBillede(QWidget *vindue, const QString &navn)
+    {
         const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
-        if (mappe.isEmpty())
-            return;
-        main->grab().save(mappe + "/hjem-" + navn + ".png");
-        displayform->grab().save(mappe + "/tavle-" + navn + ".png");
+        if (!mappe.isEmpty())
+            vindue->grab().save(mappe + "/" + navn + ".png");
     }
 
     QList<QUrl> opened;
