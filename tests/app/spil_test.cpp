@@ -612,7 +612,7 @@ TEST_F(SpilTest, LongTextsStandWholeOnBothBoards)
     EXPECT_EQ(messages, QStringList({kForLang.arg("Spørgsmålet og svar C"),
                                      kForLang.arg("Spørgsmålet, svar C og svar D")}));
     EXPECT_EQ(readLineList(forLang).value(7), kSpm300) << "saved all the same";
-    EXPECT_EQ(info(1), "Spørgsmål ialt: 3");
+    EXPECT_EQ(info(1), "Spørgsmål i alt: 3");
 
     // A short question keeps the pixels it had before texts could shrink.
     click(main->kvidrellenButton);
