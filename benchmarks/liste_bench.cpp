@@ -68,7 +68,7 @@ double kunFilerne(const QString &gruppeDir)
     QElapsedTimer ur;
     ur.start();
     const SpmListe liste = LoadSpmListen(gruppeDir, kGruppe);
-    return ur.nsecsElapsed() / 1e6 + 0 * liste.rows.size();
+    return ur.nsecsElapsed() / 1e6 + 0 * liste.raekker.size();
 }
 
 double bytes(const QString &mappe, qint64 &sum)

@@ -4,6 +4,7 @@
 // a few rises, beside the fastest and the slowest.
 
 #include "display.h"
+#include "kontrol.h"
 #include "liste.h"
 #include "maal.h"
 #include "main.h"
@@ -32,14 +33,18 @@ void fyldTavlerne()
                            QStringLiteral("B: Karen Blixen, Rungsted"),
                            QStringLiteral("C: Søren Kierkegaard, København"),
                            QStringLiteral("D: Johannes V. Jensen, Farsø")};
-    for (TListe *liste : {displayform->spmDisplay, mainform->spmDisplay})
+    for (TListe *liste : {kontrol<TListe>(displayform->tavle(), "spmDisplay"),
+                          kontrol<TListe>(mainform, "spmDisplay")})
         liste->TekstFelt(0, spm);
-    for (TListe *liste : {displayform->svarDisplay, mainform->svarDisplay}) {
+    for (TListe *liste : {kontrol<TListe>(displayform->tavle(), "svarDisplay"),
+                          kontrol<TListe>(mainform, "svarDisplay")}) {
         for (int i = 0; i < 4; ++i)
             liste->TekstFelt(i, svar[i]);
     }
-    displayform->NavneDisplay->TekstFelt(0, QStringLiteral("Åse Østergård"));
-    displayform->infoListe->TekstFelt(3, QStringLiteral("RIGTIGT: 40 point"));
+    kontrol<TListe>(displayform->tavle(), "NavneDisplay")
+        ->TekstFelt(0, QStringLiteral("Åse Østergård"));
+    kontrol<TListe>(displayform->tavle(), "infoListe")
+        ->TekstFelt(3, QStringLiteral("RIGTIGT: 40 point"));
 }
 
 // Milliseconds from the start of the bar to its arrival.
@@ -48,14 +53,16 @@ double enGang()
     QElapsedTimer ur;
     double ankomst = -1;
     QEventLoop loop;
-    const auto forbindelse = QObject::connect(displayform->Timer, &QTimer::timeout, [&] {
-        displayform->repaint();
-        mainform->repaint();
-        if (ankomst < 0 && displayform->pointBar->Tilstand() == TPointBar::TTilstand::Pause) {
-            ankomst = ur.nsecsElapsed() / 1e6;
-            loop.quit();
-        }
-    });
+    const auto forbindelse =
+        QObject::connect(kontrol<QTimer>(displayform, "Timer"), &QTimer::timeout, [&] {
+            displayform->repaint();
+            mainform->repaint();
+            if (ankomst < 0 && kontrol<TPointBar>(displayform->tavle(), "pointBar")->Tilstand() ==
+                                   TPointBar::TTilstand::Pause) {
+                ankomst = ur.nsecsElapsed() / 1e6;
+                loop.quit();
+            }
+        });
     ur.start();
     displayform->startTimer(100);
     QTimer::singleShot(3 * kForventetMs, &loop, &QEventLoop::quit);

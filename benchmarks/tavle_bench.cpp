@@ -13,6 +13,7 @@
 #include "appwindows.h"
 #include "display.h"
 #include "fuldskaerm.h"
+#include "kontrol.h"
 #include "liste.h"
 #include "maal.h"
 #include "main.h"
@@ -136,11 +137,11 @@ bool startSpil()
     mainform->gruppeNavn = "Sport";
     mainform->LoadSpmListen();
     mainform->spil.tagSpm(mainform->Spm);
-    displayform->infoListe->TekstFelt(0, "Sport");
-    displayform->infoListe->TekstFelt(1, "Spørgsmål i alt: 2");
+    kontrol<TListe>(displayform->tavle(), "infoListe")->TekstFelt(0, "Sport");
+    kontrol<TListe>(displayform->tavle(), "infoListe")->TekstFelt(1, "Spørgsmål i alt: 2");
     Tdisplayform::setTimerInterval(1);
     mainform->aStartExecute();
-    return vent([] { return mainform->SvarTilladt; });
+    return vent([] { return mainform->spil.svarTilladt(); });
 }
 
 bool fuldskaerm(bool ind)
@@ -223,7 +224,9 @@ void BM_TavleFuldskaermSide(benchmark::State &state)
     if (!iFuldskaerm(state, true))
         return;
     tag(state, "fuldskaermSide", [] {
-        displayform->displayBog->setCurrentIndex(1 - displayform->displayBog->currentIndex());
+        kontrol<QTabWidget>(displayform->tavle(), "displayBog")
+            ->setCurrentIndex(
+                1 - kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex());
         malFaerdig();
     });
 }
@@ -237,8 +240,8 @@ void BM_TavleFuldskaermTik(benchmark::State &state)
     int n = 0;
     tag(state, "fuldskaermTik", [&n] {
         n = (n + 1) % 100;
-        displayform->pointBar->SetPosition(n);
-        displayform->pointFelt->SetTekst(QString::number(n));
+        kontrol<TPointBar>(displayform->tavle(), "pointBar")->SetPosition(n);
+        kontrol<TTekstFelt>(displayform->tavle(), "pointFelt")->SetTekst(QString::number(n));
         malFaerdig();
     });
 }
@@ -255,9 +258,9 @@ BENCHMARK(BM_Tavle1x)->Unit(benchmark::kMillisecond);
 void BM_HjemTavler1x(benchmark::State &state)
 {
     tag(state, "hjem1x", [] {
-        mainform->spmDisplay->repaint();
-        mainform->svarDisplay->repaint();
-        mainform->deltagerSkema->repaint();
+        kontrol<TListe>(mainform, "spmDisplay")->repaint();
+        kontrol<TListe>(mainform, "svarDisplay")->repaint();
+        kontrol<TSkema>(mainform, "deltagerSkema")->repaint();
     });
 }
 BENCHMARK(BM_HjemTavler1x)->Unit(benchmark::kMillisecond);
@@ -275,9 +278,11 @@ void BM_NytSpoergsmaal1x(benchmark::State &state)
     tag(state, "nytSpm", [&] {
         // A text not seen before, as long as the question.
         const QString tekst = q.Tekst.chopped(3) + QString::number(n++ % 900 + 100);
-        for (TListe *liste : {displayform->spmDisplay, mainform->spmDisplay})
+        for (TListe *liste : {kontrol<TListe>(displayform->tavle(), "spmDisplay"),
+                              kontrol<TListe>(mainform, "spmDisplay")})
             liste->TekstFelt(0, tekst);
-        for (TListe *liste : {displayform->svarDisplay, mainform->svarDisplay})
+        for (TListe *liste : {kontrol<TListe>(displayform->tavle(), "svarDisplay"),
+                              kontrol<TListe>(mainform, "svarDisplay")})
             for (int felt = 0; felt < 4; ++felt)
                 liste->TekstFelt(felt, svar[felt] + QString::number(n));
         malFaerdig();

@@ -30,8 +30,14 @@ void createWindows()
 {
     mainform = new Tmainform;
     setMainWindow(mainform);
-    displayform = new Tdisplayform;
+    displayform = new Tdisplayform(&mainform->pointTekst());
     markSecondary(displayform);
+    // The board shows the host's range and draws from it, and tells the game
+    // when the bar has arrived.
+    displayform->visPointOmraade(QString::number(mainform->minPoint),
+                                 QString::number(mainform->maxPoint));
+    displayform->saetPointKilde([] { return mainform->tilfaeldigPoint(); });
+    QObject::connect(displayform, &Tdisplayform::pointFremme, mainform, &Tmainform::bjaelkenFremme);
     // The host may be looking at the board, in full screen, when answering.
     mainform->saetTaster(displayform);
     // The rest are made when first used, in whatever order the host opens them.

@@ -56,6 +56,18 @@ void BilledFelt::LoadFromFile(const QString &path)
     update();
 }
 
+void BilledFelt::visFil(const QString &path)
+{
+    try {
+        if (!path.isEmpty()) {
+            LoadFromFile(path);
+            return;
+        }
+    } catch (const FileError &) {
+    }
+    Clear();
+}
+
 void BilledFelt::Clear()
 {
     m_image = QImage();

@@ -16,6 +16,9 @@ public:
     // Throws FileError with the reader's reason when the file is no picture the
     // program can load; the shown picture is then kept.
     void LoadFromFile(const QString &path);
+    // The picture in path, or none when there is no path or the file cannot be
+    // shown: a missing picture is no error on the board.
+    void visFil(const QString &path);
     void Clear();
     bool isEmpty() const { return m_image.isNull(); }
     const QImage &image() const { return m_image; }

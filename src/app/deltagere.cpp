@@ -275,7 +275,7 @@ void Tdeltagerform::makeActions()
     godkend->OnExecute = [this] { godkendExecute(); };
     godkend->attach(godkendKnap);
 
-    godkendR = new Action(this, QStringLiteral("Godkend"), QString());
+    godkendR = listrows::named(new Action(this, QStringLiteral("Godkend"), QString()), "godkendR");
     godkendR->OnUpdate = [this] {
         godkendR->setEnabled(godkendRed && mainform && mainform->Index >= 0);
     };

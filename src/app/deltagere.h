@@ -46,6 +46,26 @@ public:
     bool godkendNy = false;
     bool godkendRed = false;
 
+    // Handlers.
+    void navnEditChange();
+    void navnEditRChange();
+    void billedKnapClick();
+    void billedKnap1Click();
+    void billedKnapRClick();
+    void billedKnapR1Click();
+    void godkendExecute();
+    void godkendRExecute();
+    void deltagerlisteClick();
+    void deltagerlisteClickCheck(int row);
+    void aCheckExecute();
+    void aAfcheckExecute();
+    void flytNedExecute();
+    void flytOpExecute();
+    void gemDelExecute();
+    void sletPersonExecute();
+    void goButClick();
+
+private:
     // Left side.
     QLabel *delLabel = nullptr;
     QToolButton *Button6 = nullptr;
@@ -84,26 +104,6 @@ public:
     Action *godkend = nullptr;
     Action *godkendR = nullptr;
 
-    // Handlers.
-    void navnEditChange();
-    void navnEditRChange();
-    void billedKnapClick();
-    void billedKnap1Click();
-    void billedKnapRClick();
-    void billedKnapR1Click();
-    void godkendExecute();
-    void godkendRExecute();
-    void deltagerlisteClick();
-    void deltagerlisteClickCheck(int row);
-    void aCheckExecute();
-    void aAfcheckExecute();
-    void flytNedExecute();
-    void flytOpExecute();
-    void gemDelExecute();
-    void sletPersonExecute();
-    void goButClick();
-
-private:
     enum class Side
     {
         Ingen,

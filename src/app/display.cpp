@@ -5,7 +5,8 @@
 #include "canvas.h"
 #include "fuldskaerm.h"
 #include "liste.h"
-#include "main.h"
+#include "listrows.h"
+#include "options.h"
 #include "pointbar.h"
 #include "skema.h"
 #include "spil.h"
@@ -40,6 +41,8 @@ constexpr int kEditHeight = 26;
 constexpr int kPointFeltHeight = 26;
 constexpr int kScaleWidth = 40;
 constexpr int kPageWidth = kClientWidth - kLeftPanelWidth - kPointPanelWidth;
+constexpr int kSpmSide = 0;
+constexpr int kSvarSide = 1;
 
 int &timerInterval()
 {
@@ -75,39 +78,39 @@ template <class Felt> void kunTilAtLaese(Felt *felt)
 
 } // namespace
 
-Tdisplayform::Tdisplayform(QWidget *parent)
+Tdisplayform::Tdisplayform(TCompoTekst *pointTekst, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     // The players' board has no title-bar buttons: it ends with the program.
     setWindowTitle(QStringLiteral("Kvidrel"));
     setFont(tahoma(11));
     setFixedSize(kClientWidth, kClientHeight);
-    tavle = new QWidget(this);
+    m_tavle = listrows::named(new QWidget(this), "tavle");
     // Its own font: in full screen it has no parent to inherit one from.
-    tavle->setFont(tahoma(11));
-    tavle->setFixedSize(kClientWidth, kClientHeight);
+    m_tavle->setFont(tahoma(11));
+    m_tavle->setFixedSize(kClientWidth, kClientHeight);
 
     saetSpmTekst(SpmTekst, ssTavle);
     saetNavnTekst(NavnTekst);
 
-    buildLeftPanel()->setGeometry(0, 0, kLeftPanelWidth, kBoardHeight);
+    buildLeftPanel(pointTekst)->setGeometry(0, 0, kLeftPanelWidth, kBoardHeight);
     buildPointPanel()->setGeometry(kLeftPanelWidth, 0, kPointPanelWidth, kBoardHeight);
     buildPages()->setGeometry(kLeftPanelWidth + kPointPanelWidth, 0, kPageWidth, kBoardHeight);
 
-    infoListe = new TListe(tavle);
+    infoListe = listrows::named(new TListe(m_tavle), "infoListe");
     saetFelter(*infoListe, SpmTekst, 4, 1, Tahoma(19, clGreen));
     infoListe->SetTekstListe({QStringLiteral("Gruppenavn"), QStringLiteral("Antal spørgsmål"),
                               QStringLiteral("Spørgsmål tilbage"), QString()});
     infoListe->setGeometry(0, kBoardHeight, kClientWidth, kInfoHeight);
 
-    Timer = new QTimer(this);
+    Timer = listrows::named(new QTimer(this), "Timer");
     // A coarse timer may round each tick by up to 5%, and the rounding adds up
     // over the hundred ticks the players watch.
     Timer->setTimerType(Qt::PreciseTimer);
     Timer->setInterval(timerInterval());
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
 
-    m_fuldskaerm = std::make_unique<Fuldskaerm>(this, tavle);
+    m_fuldskaerm = std::make_unique<Fuldskaerm>(this, m_tavle);
     connect(new QShortcut(Qt::Key_F11, this), &QShortcut::activated, this,
             [this] { skiftFuldskaerm(); });
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
@@ -132,10 +135,10 @@ bool Tdisplayform::hentFrem()
     return true;
 }
 
-QWidget *Tdisplayform::buildLeftPanel()
+QWidget *Tdisplayform::buildLeftPanel(TCompoTekst *pointTekst)
 {
-    leftPanel = new QWidget(tavle);
-    NavneDisplay = new TListe(leftPanel);
+    leftPanel = listrows::named(new QWidget(m_tavle), "leftPanel");
+    NavneDisplay = listrows::named(new TListe(leftPanel), "NavneDisplay");
     saetEtFelt(*NavneDisplay, NavnTekst);
     NavneDisplay->SetColor(clWhite);
     NavneDisplay->GrundRamme().SetBredde(2);
@@ -146,12 +149,10 @@ QWidget *Tdisplayform::buildLeftPanel()
     kunVisning(*NavneDisplay);
     NavneDisplay->setGeometry(0, 0, kLeftPanelWidth, 94);
 
-    deltagerBillede = new BilledFelt(leftPanel);
+    deltagerBillede = listrows::named(new BilledFelt(leftPanel), "deltagerBillede");
     deltagerBillede->setGeometry(61, 113, 180, 180);
 
-    deltagerSkema = new TSkema(leftPanel);
-    // The main window owns the score tables' text component.
-    TCompoTekst *pointTekst = mainform ? &mainform->PointTekst : nullptr;
+    deltagerSkema = listrows::named(new TSkema(leftPanel), "deltagerSkema");
     if (pointTekst)
         saetDeltagerSkema(*deltagerSkema, *pointTekst);
     deltagerSkema->setGeometry(0, kBoardHeight - 294, kLeftPanelWidth, 294);
@@ -160,14 +161,14 @@ QWidget *Tdisplayform::buildLeftPanel()
 
 QWidget *Tdisplayform::buildPointPanel()
 {
-    pointPanel = new QWidget(tavle);
+    pointPanel = listrows::named(new QWidget(m_tavle), "pointPanel");
     pointPanel->setFont(tahoma(13));
     auto bg = pointPanel->palette();
     bg.setColor(QPalette::Window, toQColor(clSkyBlue));
     pointPanel->setPalette(bg);
     pointPanel->setAutoFillBackground(true);
 
-    pointFelt = new TTekstFelt(pointPanel);
+    pointFelt = listrows::named(new TTekstFelt(pointPanel), "pointFelt");
     pointFelt->SetColor(clSkyBlue);
     pointFelt->GrundRamme().SetBredde(1);
     pointFelt->GrundRamme().SetArt(rtIngen);
@@ -180,7 +181,7 @@ QWidget *Tdisplayform::buildPointPanel()
 
     const int scaleTop = kPointFeltHeight;
     const int scaleHeight = kBoardHeight - kPointFeltHeight - kEditHeight;
-    Liste1 = new TListe(pointPanel);
+    Liste1 = listrows::named(new TListe(pointPanel), "Liste1");
     Liste1->SetColor(clSkyBlue);
     Liste1->GrundRamme().SetBredde(0);
     Liste1->GrundRamme().SetAfstandLodret(0);
@@ -208,13 +209,15 @@ QWidget *Tdisplayform::buildPointPanel()
     kunVisning(*Liste1);
     Liste1->setGeometry(0, scaleTop, kScaleWidth, scaleHeight);
 
-    pointBar = new TPointBar(pointPanel);
+    pointBar = listrows::named(new TPointBar(pointPanel), "pointBar");
     pointBar->setGeometry(kScaleWidth, scaleTop, kPointPanelWidth - kScaleWidth, scaleHeight);
 
     const int editTop = kBoardHeight - kEditHeight;
-    LowEdit = new QLineEdit(QString::number(Options::standardMinPoint), pointPanel);
+    LowEdit = listrows::named(new QLineEdit(QString::number(Options::standardMinPoint), pointPanel),
+                              "LowEdit");
     LowEdit->setGeometry(0, editTop, kEditWidth, kEditHeight);
-    HighEdit = new QLineEdit(QString::number(Options::standardMaxPoint), pointPanel);
+    HighEdit = listrows::named(
+        new QLineEdit(QString::number(Options::standardMaxPoint), pointPanel), "HighEdit");
     HighEdit->setGeometry(kPointPanelWidth - kEditWidth, editTop, kEditWidth, kEditHeight);
     for (QLineEdit *edit : {LowEdit, HighEdit}) {
         edit->setFont(tahoma(16));
@@ -226,17 +229,17 @@ QWidget *Tdisplayform::buildPointPanel()
 
 QWidget *Tdisplayform::buildPages()
 {
-    displayBog = new QTabWidget(tavle);
+    displayBog = listrows::named(new QTabWidget(m_tavle), "displayBog");
     displayBog->tabBar()->setAttribute(Qt::WA_TransparentForMouseEvents);
     displayBog->setFocusPolicy(Qt::NoFocus);
     displayBog->tabBar()->setFocusPolicy(Qt::NoFocus);
 
     auto *side0 = new QWidget;
-    spmDisplay = new TListe(side0);
+    spmDisplay = listrows::named(new TListe(side0), "spmDisplay");
     saetSpmDisplay(*spmDisplay, SpmTekst, ssTavle);
     spmDisplay->SetTekstListe({QStringLiteral("Velkommen til kvidrellen!")});
     spmDisplay->setGeometry(0, 120, kPageWidth - 6, 80);
-    svarDisplay = new TListe(side0);
+    svarDisplay = listrows::named(new TListe(side0), "svarDisplay");
     saetFelter(*svarDisplay, SpmTekst, 2, 2, Tahoma(21, TekstPaa(clWhite)));
     svarDisplay->GrundRamme().SetAfstandLodret(4);
     svarDisplay->GrundRamme().SetAfstandVandret(4);
@@ -244,16 +247,16 @@ QWidget *Tdisplayform::buildPages()
     displayBog->addTab(side0, QStringLiteral("Spørgsmål"));
 
     auto *side1 = new QWidget;
-    spmDisplay2 = new TListe(side1);
+    spmDisplay2 = listrows::named(new TListe(side1), "spmDisplay2");
     saetSpmDisplay(*spmDisplay2, SpmTekst, ssTavle);
     spmDisplay2->setGeometry(0, 0, kPageWidth - 6, 80);
     auto *billedPanel = new QWidget(side1);
     billedPanel->setGeometry(0, 80, kPageWidth - 6, 186);
-    komImage = new BilledFelt(billedPanel);
+    komImage = listrows::named(new BilledFelt(billedPanel), "komImage");
     komImage->setGeometry(125, 3, 286, 180);
-    Image5 = new Streg(side1);
+    Image5 = listrows::named(new Streg(side1), "Image5");
     Image5->setGeometry(0, 266, kPageWidth - 6, 3);
-    Memo = new QPlainTextEdit(side1);
+    Memo = listrows::named(new QPlainTextEdit(side1), "Memo");
     Memo->setFont(tahoma(19));
     Memo->setFrameShape(QFrame::NoFrame);
     kunTilAtLaese(Memo);
@@ -264,12 +267,81 @@ QWidget *Tdisplayform::buildPages()
 
 void Tdisplayform::FormCreate()
 {
-    // The main window is created first and has loaded the options by now.
-    if (mainform) {
-        HighEdit->setText(QString::number(mainform->maxPoint));
-        LowEdit->setText(QString::number(mainform->minPoint));
-    }
-    displayBog->setCurrentIndex(0);
+    // The range comes from the main window once both exist (appwindows).
+    displayBog->setCurrentIndex(kSpmSide);
+}
+
+void Tdisplayform::visGruppe(const QString &navn, std::int32_t antal)
+{
+    infoListe->TekstFelt(0, navn);
+    infoListe->TekstFelt(1, QStringLiteral("Spørgsmål i alt: ") + QString::number(antal));
+    visTilbage(antal);
+}
+
+void Tdisplayform::visTilbage(std::int32_t antal)
+{
+    infoListe->TekstFelt(2, QStringLiteral("Spørgsmål tilbage: ") + QString::number(antal));
+}
+
+void Tdisplayform::visTur(const QString &navn, const QString &billede)
+{
+    NavneDisplay->TekstFelt(0, navn);
+    deltagerBillede->visFil(billede);
+}
+
+void Tdisplayform::visSpm(const QString &tekst, const QStringList &svar)
+{
+    spmDisplay->TekstFelt(0, tekst);
+    for (int Nr = 0; Nr < 4; ++Nr)
+        svarDisplay->TekstFelt(Nr, svar.value(Nr));
+}
+
+void Tdisplayform::visSvar(const QString &resultat, const QString &tekst, const QString &billede,
+                           const QStringList &linjer)
+{
+    infoListe->TekstFelt(3, resultat);
+    komImage->visFil(billede);
+    Memo->setPlainText(linjer.join(u'\n'));
+    spmDisplay2->TekstFelt(0, tekst);
+    displayBog->setCurrentIndex(kSvarSide);
+}
+
+void Tdisplayform::visSpmSide()
+{
+    displayBog->setCurrentIndex(kSpmSide);
+    infoListe->TekstFelt(3, QString());
+}
+
+void Tdisplayform::rydSvarside()
+{
+    infoListe->TekstFelt(3, QString());
+    spmDisplay2->TekstFelt(0, QString());
+    komImage->Clear();
+    Memo->clear();
+}
+
+void Tdisplayform::visSlut(const QString &tekst)
+{
+    rydSvarside();
+    visSpm(tekst, {});
+    spmDisplay2->TekstFelt(0, tekst);
+    visTur(QString(), QString());
+}
+
+void Tdisplayform::skrivSkema(std::int32_t FeltNr, const QString &Tekst)
+{
+    deltagerSkema->TekstFelt(FeltNr, Tekst);
+}
+
+void Tdisplayform::visPointOmraade(const QString &lav, const QString &hoej)
+{
+    LowEdit->setText(lav);
+    HighEdit->setText(hoej);
+}
+
+void Tdisplayform::saetPointKilde(std::function<std::int32_t()> kilde)
+{
+    m_pointKilde = std::move(kilde);
 }
 
 bool Tdisplayform::spmPasser(const QString &Tekst)
@@ -294,7 +366,7 @@ void Tdisplayform::startTimer(std::int32_t aPoint)
     if (aPoint != 0)
         ranPoint = begraensPoint(aPoint);
     else
-        ranPoint = mainform ? mainform->tilfaeldigPoint() : hoejeste;
+        ranPoint = m_pointKilde ? m_pointKilde() : hoejeste;
     pointBar->SetPosition(0);
     pointBar->SetTilstand(TPointBar::TTilstand::Normal);
     Timer->start();
@@ -309,8 +381,7 @@ void Tdisplayform::TimerTimer()
     pointBar->SetTilstand(TPointBar::TTilstand::Pause);
     Timer->stop();
     spmPoint = ranPoint;
-    if (mainform)
-        mainform->SvarTilladt = true;
+    emit pointFremme();
 }
 
 void Tdisplayform::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include "display.h"
 #include "hintline.h"
 #include "liste.h"
+#include "listrows.h"
 #include "skema.h"
 #include "spilbilleder.h"
 #include "tavle.h"
@@ -46,7 +47,7 @@ QWidget *Tmainform::buildHjem()
     saetPointTekst(PointTekst);
 
     auto *side1 = new QWidget;
-    Panel4 = new QWidget;
+    Panel4 = listrows::named(new QWidget, "Panel4");
     Panel4->setFixedHeight(kPanelHeight);
     infoButton = knap(spilbilleder::informationPicture(), 46, "infoButton");
     hintline::setHint(infoButton, QStringLiteral("Information angående at starte spillet"));
@@ -76,13 +77,13 @@ QWidget *Tmainform::buildHjem()
     panelBox->addWidget(LowEdit);
     panelBox->addWidget(HighEdit);
 
-    deltagerSkema = new TSkema;
+    deltagerSkema = listrows::named(new TSkema, "deltagerSkema");
     saetDeltagerSkema(*deltagerSkema, PointTekst);
     deltagerSkema->setFixedSize(kSkemaSize);
-    spmDisplay = new TListe;
+    spmDisplay = listrows::named(new TListe, "spmDisplay");
     saetSpmDisplay(*spmDisplay, SpmTekst, ssHjem);
     spmDisplay->setFixedHeight(kSpmHeight);
-    svarDisplay = new TListe;
+    svarDisplay = listrows::named(new TListe, "svarDisplay");
     saetSvarDisplay(*svarDisplay, SpmTekst);
     svarDisplay->setFixedHeight(kSvarHeight);
     svarDisplay->SetOnMus(

@@ -11,6 +11,8 @@ class Tinfform : public MessageDialog
     Q_OBJECT
 public:
     explicit Tinfform(QWidget *parent = nullptr);
+
+private:
     QLabel *Label1 = nullptr;
     QPushButton *BitBtn1 = nullptr;
 };

@@ -166,15 +166,15 @@ void Tinfoform::FormCreate()
 
 // Reading the history never makes the URL box: the buttons' enabled state asks
 // for it whenever the program is idle. Until a page is shown there is none.
-QListWidget *Tinfoform::historik() const
+QStringList Tinfoform::historik() const
 {
-    Turlform *boks = urlform.ifMade();
-    return boks ? boks->urlListe : nullptr;
+    const Turlform *boks = urlform.ifMade();
+    return boks ? boks->sider() : QStringList();
 }
 
 int Tinfoform::antalRaekker() const
 {
-    return historik() ? historik()->count() : 0;
+    return int(historik().size());
 }
 
 void Tinfoform::centrer()
@@ -246,8 +246,8 @@ bool Tinfoform::hentTrae(const QString &aStrukturname)
 {
     if (!sammeNavnAZ(aStrukturname, strukturnavn)) {
         urlIndex = -1;
-        if (historik())
-            historik()->clear();
+        if (Turlform *boks = urlform.ifMade())
+            boks->visSider({}, urlIndex);
     }
     strukturnavn = aStrukturname;
     const QString S = QFileInfo(aStrukturname).completeBaseName();
@@ -342,11 +342,12 @@ void Tinfoform::StrukturClick()
 
 void Tinfoform::gaaTilRaekke(int raekke)
 {
-    if (!historik() || raekke < 0 || raekke >= historik()->count())
+    const QStringList sider = historik();
+    if (raekke < 0 || raekke >= sider.size())
         return;
     urlIndex = raekke;
     naviKlikket = true;
-    Web->aabnSide(Struktur->Infomappe + historik()->item(raekke)->text());
+    Web->aabnSide(Struktur->Infomappe + sider.at(raekke));
 }
 
 void Tinfoform::AfirstExecute()
@@ -374,27 +375,27 @@ void Tinfoform::WebDocumentComplete(const QString &L)
     // A notice page or anything outside the page folder enters no history.
     if (L.isEmpty())
         return;
-    // The first page shown makes the URL box: the history is kept in its list.
-    QListWidget *liste = urlform ? urlform->urlListe : nullptr;
-    if (!liste)
+    // The first page shown makes the URL box (asking for it does): the history
+    // is kept in its list.
+    if (!urlform)
         return;
+    QStringList sider = urlform->sider();
     // A history move lands on its own row; so does a page shown again (a
     // refresh or a second click), which is not added twice. A flag left over
     // from a history move that showed nothing adds nothing either way.
-    const bool erAktuel =
-        urlIndex >= 0 && urlIndex < liste->count() && liste->item(urlIndex)->text() == L;
+    const bool erAktuel = urlIndex >= 0 && urlIndex < sider.size() && sider.at(urlIndex) == L;
     if (!erAktuel) {
-        if (liste->count() == 0 || urlIndex + 1 >= liste->count()) {
-            listrows::tilfoej(liste, L);
-            urlIndex = liste->count() - 1;
+        if (sider.isEmpty() || urlIndex + 1 >= sider.size()) {
+            sider.append(L);
+            urlIndex = int(sider.size()) - 1;
         } else {
             // Pages after the current one stay behind the new one.
             urlIndex = qMax(urlIndex + 1, 0);
-            liste->insertItem(urlIndex, L);
+            sider.insert(urlIndex, L);
         }
     }
     naviKlikket = false;
-    listrows::vaelg(liste, urlIndex);
+    urlform->visSider(sider, urlIndex);
     Edit->setText(L);
 }
 
@@ -434,8 +435,15 @@ void Tinfoform::Document_OnMouseOver(const QString &U)
     }
 }
 
+void Tinfoform::visEmne(const QString &emne)
+{
+    goToInfo(emne);
+    Web->setFocus();
+}
+
 void Tinfoform::urlListeKnapClick()
 {
+    // Asking makes the URL box the first time.
     if (!urlform)
         return;
     urlform->show();

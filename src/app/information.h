@@ -2,6 +2,7 @@
 
 #include "lazywindow.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 
@@ -29,9 +30,6 @@ class Tinfoform : public QWidget
 public:
     explicit Tinfoform(QWidget *parent = nullptr);
 
-    // The general utilities the window carries, in Danish.
-    TAlmenX *Almen = nullptr;
-
     // Shows the window in front and opens the topic whose title equals
     // openNodetekst (letters a to z in any case); the first topic when none
     // does, and then false.
@@ -52,8 +50,28 @@ public:
     void gaaTilRaekke(int raekke);
 
     // The history: the rows of the URL box's list.
-    QListWidget *historik() const;
+    QStringList historik() const;
+    // Opens the topic emne with the keyboard on its page (the main window's
+    // information button and HelpInfo).
+    void visEmne(const QString &emne);
 
+    QString globalUrl;
+    bool opstart = false;
+    QString optFilnavn;
+    QString optDir;
+    QString strukturnavn;
+    QString strukturdir;
+    std::int32_t urlIndex = 0;
+    bool naviKlikket = false;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // The general utilities the window carries, in Danish.
+    TAlmenX *Almen = nullptr;
     TStruktur *Struktur = nullptr;
     QSplitter *Splitter1 = nullptr;
     QToolBar *NavigateBar = nullptr;
@@ -73,21 +91,6 @@ public:
     Action *Alast = nullptr;
     Action *Ago = nullptr;
 
-    QString globalUrl;
-    bool opstart = false;
-    QString optFilnavn;
-    QString optDir;
-    QString strukturnavn;
-    QString strukturdir;
-    std::int32_t urlIndex = 0;
-    bool naviKlikket = false;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
-
-private:
     void buildControls();
     void makeActions();
     void FormCreate();

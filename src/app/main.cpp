@@ -13,6 +13,7 @@
 #include "hintline.h"
 #include "infUnit.h"
 #include "information.h"
+#include "listrows.h"
 #include "makeSpm.h"
 #include "opremsning.h"
 #include "options.h"
@@ -80,26 +81,6 @@ void applyRange(QLineEdit *low, QLineEdit *high, std::int32_t &minPoint, std::in
         low->setText(*range.lowText);
 }
 
-// The group list and the question list are filled by the program; the question
-// window's handlers react to the host's clicks only.
-void fillGroupList(QListWidget *list, const QStringList &names)
-{
-    const QSignalBlocker blocker(list);
-    list->clear();
-    list->addItems(names);
-}
-
-void fillQuestionList(QListWidget *list, const QVector<SpmRow> &rows)
-{
-    const QSignalBlocker blocker(list);
-    list->clear();
-    for (const SpmRow &row : rows) {
-        auto *item = new QListWidgetItem(row.tekst, list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
-    }
-}
-
 } // namespace
 
 QString GetUserFromWindows()
@@ -133,12 +114,12 @@ void Tmainform::buildControls()
                    Qt::WindowCloseButtonHint);
     setFont(tahoma(11));
 
-    sider = new QTabWidget(this);
+    sider = listrows::named(new QTabWidget(this), "sider");
     setCentralWidget(sider);
 
     // Page "Hjem": the working point range sits at the right end of its top panel.
-    LowEdit = pointEdit(nullptr, kPointLowHint);
-    HighEdit = pointEdit(nullptr, kPointHighHint);
+    LowEdit = listrows::named(pointEdit(nullptr, kPointLowHint), "LowEdit");
+    HighEdit = listrows::named(pointEdit(nullptr, kPointHighHint), "HighEdit");
     for (QLineEdit *edit : {LowEdit, HighEdit}) {
         edit->setFont(tahoma(16));
         edit->setFixedWidth(kPointEditWidth);
@@ -150,18 +131,18 @@ void Tmainform::buildControls()
     // Page "Egenskaber": the style and the saved point range.
     auto *side2 = new QWidget;
     label(side2, QStringLiteral("Design"), 16)->move(16, 12);
-    designBox = new QComboBox(side2);
+    designBox = listrows::named(new QComboBox(side2), "designBox");
     designBox->setEditable(false);
     designBox->setGeometry(16, 40, 220, 26);
     label(side2, QStringLiteral("Pointsatser når spørgsmåls pointtype er tilfældig"), 16)
         ->move(16, 92);
     label(side2, QStringLiteral("Laveste point"), 11)->setGeometry(16, 128, 100, 24);
-    minEdit = pointEdit(side2, kPointLowHint);
+    minEdit = listrows::named(pointEdit(side2, kPointLowHint), "minEdit");
     minEdit->setGeometry(120, 128, kPointEditWidth, 24);
     label(side2, QStringLiteral("Højeste point"), 11)->setGeometry(16, 160, 100, 24);
-    maxEdit = pointEdit(side2, kPointHighHint);
+    maxEdit = listrows::named(pointEdit(side2, kPointHighHint), "maxEdit");
     maxEdit->setGeometry(120, 160, kPointEditWidth, 24);
-    godkendKnap = new QToolButton(side2);
+    godkendKnap = listrows::named(new QToolButton(side2), "godkendKnap");
     godkendKnap->setIcon(dialogpictures::checkMarkPicture());
     godkendKnap->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     godkendKnap->setCursor(Qt::PointingHandCursor);
@@ -169,11 +150,11 @@ void Tmainform::buildControls()
     buildOpdatering(side2);
     sider->addTab(side2, QStringLiteral("Egenskaber"));
 
-    infoBar = new QStatusBar(this);
+    infoBar = listrows::named(new QStatusBar(this), "infoBar");
     infoBar->setSizeGripEnabled(false);
     setStatusBar(infoBar);
 
-    GemPoint = new Action(this);
+    GemPoint = listrows::named(new Action(this), "GemPoint");
     GemPoint->Caption = QStringLiteral("Gem");
     GemPoint->Hint = QStringLiteral("Gem indførte forandringer");
     GemPoint->OnExecute = [this] { GemPointExecute(); };
@@ -221,10 +202,10 @@ void Tmainform::FormCreate()
 
 void Tmainform::HelpInfo(const QString &emne)
 {
+    // Asking makes the information window the first time.
     if (!infoform)
         return;
-    infoform->goToInfo(emne);
-    infoform->Web->setFocus();
+    infoform->visEmne(emne);
 }
 
 void Tmainform::infoButtonClick()
@@ -318,9 +299,8 @@ void Tmainform::LoadGrupper()
 {
     kvidrel::LoadGrupper(gruppeFil, grupper); // kept when there is no file
     // The question window loads the list when it is made; this never makes it.
-    Tspmform *vindue = spmform.ifMade();
-    if (vindue && vindue->gruppeliste)
-        fillGroupList(vindue->gruppeliste, grupper.navne);
+    if (Tspmform *vindue = spmform.ifMade())
+        vindue->visGrupper(grupper.navne);
 }
 
 void Tmainform::SaveGrupper()
@@ -333,11 +313,8 @@ void Tmainform::LoadSpmListen()
     SpmListe liste = kvidrel::LoadSpmListen(gruppeDir, gruppeNavn);
     Spm = std::move(liste.Spm);
     antalSpm = liste.antalSpm;
-    Tspmform *vindue = spmform.ifMade();
-    if (vindue && vindue->spmliste)
-        fillQuestionList(vindue->spmliste, liste.rows);
-    if (vindue && vindue->antalLabel)
-        vindue->antalLabel->setText(liste.antalTekst);
+    if (Tspmform *vindue = spmform.ifMade())
+        vindue->visSpmListe(liste.raekker, liste.antalTekst);
     meldUlaeselige(liste.ulaeselige);
 }
 
@@ -473,15 +450,19 @@ void Tmainform::maxEditChange()
 
 void Tmainform::LowEditChange()
 {
-    // During creation the display window does not exist yet.
-    if (!opstart && displayform)
-        displayform->LowEdit->setText(LowEdit->text());
+    visPointOmraade();
 }
 
 void Tmainform::HighEditChange()
 {
+    visPointOmraade();
+}
+
+void Tmainform::visPointOmraade()
+{
+    // During creation the display window does not exist yet.
     if (!opstart && displayform)
-        displayform->HighEdit->setText(HighEdit->text());
+        displayform->visPointOmraade(LowEdit->text(), HighEdit->text());
 }
 
 } // namespace kvidrel

@@ -74,46 +74,16 @@ public:
     std::int32_t antalSpm = 0;
     QString gruppeNavn;
     QString disGruppenavn;
-    // The game keeps its own players and questions.
+    // The game keeps its own players, questions and turns.
     Spil spil;
-    TDel &Spiller = spil.Spiller;
-    bool &SvarTilladt = spil.SvarTilladt;
-    bool &DerErSvaret = spil.DerErSvaret;
-    std::int32_t &spmNummer = spil.spmNummer;
-    std::int32_t &Tur = spil.Tur;
     std::int32_t minPoint = Options::standardMinPoint;
     std::int32_t maxPoint = Options::standardMaxPoint;
     GruppeListe grupper; // the question window's group list only shows it
 
-    // Controls of the two pages that hold the options.
-    QTabWidget *sider = nullptr;
-    QComboBox *designBox = nullptr;
-    QLineEdit *minEdit = nullptr;
-    QLineEdit *maxEdit = nullptr;
-    QToolButton *godkendKnap = nullptr;
-    QLineEdit *LowEdit = nullptr;
-    QLineEdit *HighEdit = nullptr;
-    QStatusBar *infoBar = nullptr;
-    Action *GemPoint = nullptr;
-    // The update check's answer on page "Egenskaber" (opdatering.cpp).
-    QLabel *opdateringLabel = nullptr;
-    QWidget *infoPanel = nullptr;
-
-    // Page "Hjem": the steps of a game, the score table and the answers.
-    QWidget *Panel4 = nullptr;
-    QPushButton *infoButton = nullptr;
-    QPushButton *deltagerButton = nullptr;
-    QPushButton *spmKnap = nullptr;
-    QPushButton *kvidrellenButton = nullptr;
-    QPushButton *nextSpmButton = nullptr;
-    QPushButton *fuldskaermButton = nullptr; // the board in full screen and back
-    TSkema *deltagerSkema = nullptr;
-    TListe *spmDisplay = nullptr;
-    TListe *svarDisplay = nullptr;
-    Action *aStart = nullptr;
-    Action *aNextSpm = nullptr;
-    TCompoTekst SpmTekst;
-    TCompoTekst PointTekst; // both score tables draw with it
+    // Both score tables draw with it, the board's too.
+    TCompoTekst &pointTekst() { return PointTekst; }
+    // The board's bar has arrived: the question is open for an answer.
+    void bjaelkenFremme();
 
     // The game flow.
     bool loadDeltagerfil();
@@ -150,13 +120,43 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Controls of the two pages that hold the options.
+    QTabWidget *sider = nullptr;
+    QComboBox *designBox = nullptr;
+    QLineEdit *minEdit = nullptr;
+    QLineEdit *maxEdit = nullptr;
+    QToolButton *godkendKnap = nullptr;
+    QLineEdit *LowEdit = nullptr;
+    QLineEdit *HighEdit = nullptr;
+    QStatusBar *infoBar = nullptr;
+    Action *GemPoint = nullptr;
+    // The update check's answer on page "Egenskaber" (opdatering.cpp).
+    QLabel *opdateringLabel = nullptr;
+    QWidget *infoPanel = nullptr;
+
+    // Page "Hjem": the steps of a game, the score table and the answers.
+    QWidget *Panel4 = nullptr;
+    QPushButton *infoButton = nullptr;
+    QPushButton *deltagerButton = nullptr;
+    QPushButton *spmKnap = nullptr;
+    QPushButton *kvidrellenButton = nullptr;
+    QPushButton *nextSpmButton = nullptr;
+    QPushButton *fuldskaermButton = nullptr; // the board in full screen and back
+    TSkema *deltagerSkema = nullptr;
+    TListe *spmDisplay = nullptr;
+    TListe *svarDisplay = nullptr;
+    Action *aStart = nullptr;
+    Action *aNextSpm = nullptr;
+    TCompoTekst SpmTekst;
+    TCompoTekst PointTekst; // both score tables draw with it
+
     void buildControls();
     QWidget *buildHjem();
     // Both score tables get the same text.
     void skrivSkema(std::int32_t FeltNr, const QString &Tekst);
+    // The question and its answers on the main window's own boards.
+    void visSpmHjem(const QString &tekst, const QStringList &svar);
     void spilSlut();
-    // The result field and the answer page emptied.
-    void rydSvarside();
     // Names the files of the group that could not be read, once per group.
     void meldUlaeselige(const QVector<UlaeseligFil> &filer);
     QHash<QString, QString> meldteUlaeselige;
@@ -189,6 +189,8 @@ private:
     void maxEditChange();
     void LowEditChange();
     void HighEditChange();
+    // The working range mirrored under the board's bar.
+    void visPointOmraade();
 
     std::int32_t naestePoint = 0; // the value of the question being shown
     std::int32_t gyldigMin = 10;  // the last range that passed the rule

@@ -580,9 +580,33 @@ bool Tspmform::maaUgemtGaa(const QString &handling, bool spmTabes, bool komTabes
                   Standardsvar::Nej);
 }
 
+void Tspmform::visGrupper(const QStringList &navne)
+{
+    // Filled by the program: the handlers react to the host's clicks only.
+    const QSignalBlocker blocker(gruppeliste);
+    gruppeliste->clear();
+    gruppeliste->addItems(navne);
+}
+
+void Tspmform::visSpmListe(const QVector<SpmRaekke> &raekker, const QString &antalTekst)
+{
+    {
+        const QSignalBlocker blocker(spmliste);
+        spmliste->clear();
+        for (const SpmRaekke &raekke : raekker)
+            listrows::tilfoejCheck(spmliste, raekke.tekst, raekke.markeret);
+    }
+    antalLabel->setText(antalTekst);
+}
+
+QString Tspmform::gruppenavn() const
+{
+    return gruppenavnEdit->text();
+}
+
 bool Tspmform::iRedigering() const
 {
-    return !barRediger->isHidden();
+    return m_tilstand == Tilstand::Rediger;
 }
 
 // The question list was read again or emptied: the page may no longer write to
@@ -591,7 +615,7 @@ void Tspmform::nulstilRedigering()
 {
     spmIndex = -1;
     redigeret = false;
-    nyTilstand();
+    saetTilstand(Tilstand::Ny);
     gruppenavnLabel->setText(mainform->gruppeNavn);
     tomKommentarSide();
     if (m_side == side3)

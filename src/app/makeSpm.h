@@ -5,6 +5,8 @@
 #include "textfile.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <cstdint>
 #include <functional>
 
@@ -23,6 +25,7 @@ class Action;
 class BilledFelt;
 enum class NavnFejl;
 class RadioGroup;
+struct SpmRaekke;
 struct SpmRec;
 
 // The question window: the host builds the question bank here and picks the
@@ -43,6 +46,55 @@ public:
     QString korrektSvar;
     QString kommentarBillede;
 
+    // What the program shows in the window: the group list, the chosen
+    // group's questions with the count under them, and the name the game
+    // takes for the group.
+    void visGrupper(const QStringList &navne);
+    void visSpmListe(const QVector<SpmRaekke> &raekker, const QString &antalTekst);
+    QString gruppenavn() const;
+
+    // Group page handlers.
+    void gruppelisteClick();
+    void gruppelisteDblClick();
+    void godkendGruppeExecute();
+    void gruppeEditKeyPress();
+    void sletGruppeExecute();
+    void flytOpGruppeExecute();
+    void flytNedGruppeExecute();
+    void startSpmExecute();
+
+    // Question page.
+    void ClearToNew();
+    void pointGruppeClick();
+    void spmGodkendtExecute();
+    void spmlisteClick();
+    void spmRedigerExecute();
+    void SpeedButton7Click();
+    void musikTestButtonClick();
+
+    // Comments page.
+    void MemoChange();
+    void pictureKnapClick();
+    void gemKommentarerExecute();
+
+    // Question list.
+    void spmlisteClickCheck(int row);
+    void sletSpmExecute();
+    void flytNedSpmExecute();
+    void flytOpSpmExecute();
+
+    // The file pickers; tests put their own in place. An empty one restores
+    // the dialog. Returns the picked path, empty when cancelled.
+    using FilVaelger =
+        std::function<QString(QWidget *parent, const QString &titel, const QString &filter)>;
+    static void setFilVaelger(FilVaelger vaelger);
+
+    static const QString musikFilter;
+
+protected:
+    void done(int result) override;
+
+private:
     // Left column.
     QWidget *Panel1 = nullptr;
     QLabel *Label9 = nullptr;
@@ -129,48 +181,6 @@ public:
     Action *URL5 = nullptr;
     Action *URL6 = nullptr;
 
-    // Group page handlers.
-    void gruppelisteClick();
-    void gruppelisteDblClick();
-    void godkendGruppeExecute();
-    void gruppeEditKeyPress();
-    void sletGruppeExecute();
-    void flytOpGruppeExecute();
-    void flytNedGruppeExecute();
-    void startSpmExecute();
-
-    // Question page.
-    void ClearToNew();
-    void pointGruppeClick();
-    void spmGodkendtExecute();
-    void spmlisteClick();
-    void spmRedigerExecute();
-    void SpeedButton7Click();
-    void musikTestButtonClick();
-
-    // Comments page.
-    void MemoChange();
-    void pictureKnapClick();
-    void gemKommentarerExecute();
-
-    // Question list.
-    void spmlisteClickCheck(int row);
-    void sletSpmExecute();
-    void flytNedSpmExecute();
-    void flytOpSpmExecute();
-
-    // The file pickers; tests put their own in place. An empty one restores
-    // the dialog. Returns the picked path, empty when cancelled.
-    using FilVaelger =
-        std::function<QString(QWidget *parent, const QString &titel, const QString &filter)>;
-    static void setFilVaelger(FilVaelger vaelger);
-
-    static const QString musikFilter;
-
-protected:
-    void done(int result) override;
-
-private:
     void buildWindow();
     QWidget *buildLeftColumn();
     QWidget *buildGroupPage();
@@ -193,8 +203,15 @@ private:
     // Asks before unsaved work is dropped (the question page's, the comment
     // page's or both, as the action drops them); true when it may go.
     bool maaUgemtGaa(const QString &handling, bool spmTabes = true, bool komTabes = true);
+    // A new question or the one picked in the list: which bar the page
+    // shows, and what a save does.
+    enum class Tilstand
+    {
+        Ny,
+        Rediger
+    };
+    void saetTilstand(Tilstand tilstand);
     bool iRedigering() const;
-    void nyTilstand();
     void nulstilRedigering();
     // Runs a change of question files; when it fails the list is read again.
     void medGenlaesning(const std::function<void()> &skrivning);
@@ -219,6 +236,7 @@ private:
     void flytSpm(int i, int j);
 
     QWidget *m_side = nullptr;
+    Tilstand m_tilstand = Tilstand::Ny;
     bool m_fylder = false; // the program fills the page: no change, no focus
     TextEncoding m_kommentarKodning = TextEncoding::Ansi;
 };

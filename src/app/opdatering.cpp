@@ -4,6 +4,7 @@
 #include "dataroot.h"
 #include "download.h"
 #include "infUnit.h"
+#include "listrows.h"
 #include "logging.h"
 #include "main.h"
 #include "shell.h"
@@ -90,9 +91,11 @@ QString opdateringsServer()
 
 void Tmainform::buildOpdatering(QWidget *side2)
 {
-    opdateringLabel = label13(side2, QStringLiteral("Dette er version ") + programVersion(),
-                              QRect(kVenstre, 16, kBredde, 24));
-    infoPanel = new QWidget(side2);
+    opdateringLabel =
+        listrows::named(label13(side2, QStringLiteral("Dette er version ") + programVersion(),
+                                QRect(kVenstre, 16, kBredde, 24)),
+                        "opdateringLabel");
+    infoPanel = listrows::named(new QWidget(side2), "infoPanel");
     infoPanel->setGeometry(kVenstre, 48, kBredde, 104);
     const QStringList trin{
         QStringLiteral("Installation af ny version:"), QStringLiteral("1) Luk programmet"),
@@ -124,7 +127,7 @@ void Tmainform::opdateringAfterDownload()
 {
     // Once the host is busy, the answer only shows on its page.
     const bool stille =
-        vaertHarBegyndt || spmNummer != 0 || QApplication::activeModalWidget() != nullptr;
+        vaertHarBegyndt || spil.spmNummer() != 0 || QApplication::activeModalWidget() != nullptr;
     // A failed transfer leaves an older file in place; it is no answer.
     const std::optional<QString> nyeste =
         opdatering->succeeded() ? nyesteVersion(opdatering->FileName) : std::nullopt;

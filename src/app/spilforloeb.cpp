@@ -41,13 +41,9 @@ const QString kFortsaet = QStringLiteral("\rSkal spillet fortsætte med de opnå
 const QString kSlutHjem = QStringLiteral("Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
 const QString kSlut = QStringLiteral("Spillet er slut.");
 
-constexpr int kSpmSide = 0;
-constexpr int kSvarSide = 1;
-
-QString svarTekst(const SpmRec &q, int Nr)
+QStringList svarTekster(const SpmRec &q)
 {
-    const QString *svar[] = {&q.Svar1, &q.Svar2, &q.Svar3, &q.Svar4};
-    return *svar[Nr];
+    return {q.Svar1, q.Svar2, q.Svar3, q.Svar4};
 }
 
 // A stored path that names an existing file, or empty.
@@ -57,20 +53,6 @@ QString eksisterendeFil(const QString &stored)
         return QString();
     const QString sti = storedpath::resolve(stored);
     return QFileInfo(sti).isFile() ? sti : QString();
-}
-
-// A picture that cannot be read leaves the field empty, without a message.
-void visBillede(BilledFelt *felt, const QString &stored)
-{
-    const QString sti = eksisterendeFil(stored);
-    try {
-        if (!sti.isEmpty()) {
-            felt->LoadFromFile(sti);
-            return;
-        }
-    } catch (const std::exception &) {
-    }
-    felt->Clear();
 }
 
 QStringList kommentar(const QString &stored)
@@ -90,7 +72,14 @@ void Tmainform::skrivSkema(std::int32_t FeltNr, const QString &Tekst)
 {
     deltagerSkema->TekstFelt(FeltNr, Tekst);
     if (displayform)
-        displayform->deltagerSkema->TekstFelt(FeltNr, Tekst);
+        displayform->skrivSkema(FeltNr, Tekst);
+}
+
+void Tmainform::visSpmHjem(const QString &tekst, const QStringList &svar)
+{
+    spmDisplay->TekstFelt(0, tekst);
+    for (int Nr = 0; Nr < 4; ++Nr)
+        svarDisplay->TekstFelt(Nr, svar.value(Nr));
 }
 
 void Tmainform::visModal(ModalWindow *window, const std::function<void(int)> &derefter)
@@ -148,27 +137,24 @@ void Tmainform::spmKnapClick()
     visModal(spmform, [this](int svar) {
         if (svar != 1)
             return;
-        disGruppenavn = spmform->gruppenavnEdit->text();
+        disGruppenavn = spmform->gruppenavn();
         // The game takes its own copy: what the question window does later
         // without OK changes neither this game nor the next.
         spil.tagSpm(Spm);
-        const QString antal = QString::number(spil.antalSpm());
-        displayform->infoListe->TekstFelt(0, disGruppenavn);
-        displayform->infoListe->TekstFelt(1, QStringLiteral("Spørgsmål i alt: ") + antal);
-        displayform->infoListe->TekstFelt(2, QStringLiteral("Spørgsmål tilbage: ") + antal);
+        displayform->visGruppe(disGruppenavn, spil.antalSpm());
     });
 }
 
 void Tmainform::aStartUpdate()
 {
-    aStart->setEnabled(spmNummer == 0);
+    aStart->setEnabled(spil.spmNummer() == 0);
 }
 
 void Tmainform::aStartExecute()
 {
     // A game ended from the question window left its last answer standing.
-    rydSvarside();
-    displayform->displayBog->setCurrentIndex(kSpmSide);
+    displayform->rydSvarside();
+    displayform->visSpmSide();
     if (!loadDeltagerfil()) {
         visInfo(kManglerDeltagere);
         deltagerButtonClick();
@@ -194,9 +180,10 @@ void Tmainform::startSpil()
 
 void Tmainform::continuePoint()
 {
-    for (std::int32_t i = 0; i < Spiller.size(); ++i) {
-        skrivSkema(2 * i + 2, Spiller.at(i).Navn);
-        skrivSkema(2 * i + 3, QString::number(Spiller.at(i).Point));
+    const TDel &spillere = spil.spillere();
+    for (std::int32_t i = 0; i < spillere.size(); ++i) {
+        skrivSkema(2 * i + 2, spillere.at(i).Navn);
+        skrivSkema(2 * i + 3, QString::number(spillere.at(i).Point));
     }
 }
 
@@ -214,26 +201,10 @@ void Tmainform::nyTur()
     visSpm();
 }
 
-void Tmainform::rydSvarside()
-{
-    displayform->infoListe->TekstFelt(3, QString());
-    displayform->spmDisplay2->TekstFelt(0, QString());
-    displayform->komImage->Clear();
-    displayform->Memo->clear();
-}
-
 void Tmainform::spilSlut()
 {
-    rydSvarside();
-    spmDisplay->TekstFelt(0, kSlutHjem);
-    displayform->spmDisplay->TekstFelt(0, kSlut);
-    displayform->spmDisplay2->TekstFelt(0, kSlut);
-    for (std::int32_t Felt = 0; Felt < 4; ++Felt) {
-        svarDisplay->TekstFelt(Felt, QString());
-        displayform->svarDisplay->TekstFelt(Felt, QString());
-    }
-    displayform->NavneDisplay->TekstFelt(0, QString());
-    displayform->deltagerBillede->Clear();
+    visSpmHjem(kSlutHjem, {});
+    displayform->visSlut(kSlut);
     QApplication::processEvents();
     spil.slut();
 }
@@ -242,8 +213,7 @@ void Tmainform::skiftTur()
 {
     spil.skiftTur();
     const Deltagere *p = spil.aktivSpiller();
-    displayform->NavneDisplay->TekstFelt(0, p ? p->Navn : QString());
-    visBillede(displayform->deltagerBillede, p ? p->Filnavn : QString());
+    displayform->visTur(p ? p->Navn : QString(), p ? eksisterendeFil(p->Filnavn) : QString());
 }
 
 void Tmainform::visSpm()
@@ -251,19 +221,14 @@ void Tmainform::visSpm()
     const SpmRec *q = spil.aktueltSpm();
     if (!q)
         return;
-    displayform->infoListe->TekstFelt(2, QStringLiteral("Spørgsmål tilbage: ") +
-                                             QString::number(spil.antalSpm() - spmNummer));
+    displayform->visTilbage(spil.antalSpm() - spil.spmNummer());
     displayform->startTimer(naestePoint);
     // The last answer is neither shown nor at hand for Enter.
     svarDisplay->FjernAktiv();
     svarDisplay->OverFelt(svarDisplay->GetOverNr(), false);
     svarDisplay->SetOverNr(-1);
-    for (TListe *liste : {displayform->spmDisplay, spmDisplay})
-        liste->TekstFelt(0, q->Tekst);
-    for (TListe *liste : {displayform->svarDisplay, svarDisplay}) {
-        for (int Nr = 0; Nr < 4; ++Nr)
-            liste->TekstFelt(Nr, svarTekst(*q, Nr));
-    }
+    displayform->visSpm(q->Tekst, svarTekster(*q));
+    visSpmHjem(q->Tekst, svarTekster(*q));
     const QString musik = musikFil(q->musikFilnavn);
     if (!musik.isEmpty())
         shell::openFile(musik);
@@ -276,22 +241,17 @@ void Tmainform::svarDisplayMus(std::int32_t FeltNr)
     if (!svar)
         return;
     const SpmRec &q = *spil.aktueltSpm();
-    const Deltagere &p = Spiller.at(svar->spillerNr - 1);
+    const Deltagere &p = spil.spillere().at(svar->spillerNr - 1);
+    QString resultat = QStringLiteral("FORKERT: 0 point");
     if (svar->rigtigt) {
         skrivSkema(2 * svar->spillerNr + 1, QString::number(p.Point));
-        displayform->infoListe->TekstFelt(3, QStringLiteral("RIGTIGT: ") +
-                                                 QString::number(svar->point) +
-                                                 QStringLiteral(" point"));
-    } else {
-        displayform->infoListe->TekstFelt(3, QStringLiteral("FORKERT: 0 point"));
+        resultat =
+            QStringLiteral("RIGTIGT: ") + QString::number(svar->point) + QStringLiteral(" point");
     }
-    visBillede(displayform->komImage, q.bFilnavn);
     QStringList linjer = kommentar(q.kFilnavn);
     linjer << QString() << p.Navn + QStringLiteral(" svarede: ") + svar->svaretTekst
            << QStringLiteral("Rigtigt svar: ") + svar->rigtigTekst.value_or(QString());
-    displayform->Memo->setPlainText(linjer.join(u'\n'));
-    displayform->spmDisplay2->TekstFelt(0, q.Tekst);
-    displayform->displayBog->setCurrentIndex(kSvarSide);
+    displayform->visSvar(resultat, q.Tekst, eksisterendeFil(q.bFilnavn), linjer);
     tasterTilSvar();
 }
 
@@ -310,9 +270,13 @@ void Tmainform::aNextSpmUpdate()
 
 void Tmainform::aNextSpmExecute()
 {
-    displayform->displayBog->setCurrentIndex(kSpmSide);
-    displayform->infoListe->TekstFelt(3, QString());
+    displayform->visSpmSide();
     nyTur();
+}
+
+void Tmainform::bjaelkenFremme()
+{
+    spil.aabnForSvar();
 }
 
 std::int32_t Tmainform::tilfaeldigPoint()

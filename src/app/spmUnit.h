@@ -19,14 +19,14 @@ class Tspform : public MessageDialog
 public:
     explicit Tspform(QWidget *parent = nullptr);
     void setStandardsvar(Standardsvar standard);
-    QLabel *textLabel = nullptr;
-    QPushButton *annullerButton = nullptr;
-    QPushButton *BitBtn1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QLabel *textLabel = nullptr;
+    QPushButton *annullerButton = nullptr;
+    QPushButton *BitBtn1 = nullptr;
     Standardsvar m_standard = Standardsvar::Nej;
 };
 

@@ -127,11 +127,13 @@ void Tspmform::connectQuestionPage()
             [this] { guarded([this] { musikTestButtonClick(); }); });
 }
 
-void Tspmform::nyTilstand()
+void Tspmform::saetTilstand(Tilstand tilstand)
 {
-    infoLabel->setText(kIndfoerSpm);
-    barRediger->hide();
-    barNew->show();
+    m_tilstand = tilstand;
+    const bool rediger = tilstand == Tilstand::Rediger;
+    infoLabel->setText(rediger ? kRedigerSpm : kIndfoerSpm);
+    barNew->setVisible(!rediger);
+    barRediger->setVisible(rediger);
 }
 
 void Tspmform::ClearToNew()
@@ -143,7 +145,7 @@ void Tspmform::ClearToNew()
     svarGruppe->setItemIndex(0);
     pointGruppe->setItemIndex(0);
     pointEdit->clear();
-    nyTilstand();
+    saetTilstand(Tilstand::Ny);
     navnEdit->setFocus();
     // An empty page holds nothing to lose.
     redigeret = false;
@@ -364,9 +366,7 @@ void Tspmform::fyldSide(int i)
         korrektSvar = svar[spm.RigtigSvar - 1];
     musikEdit->setText(spm.musikFilnavn);
     redigeret = false;
-    barNew->hide();
-    barRediger->show();
-    infoLabel->setText(kRedigerSpm);
+    saetTilstand(Tilstand::Rediger);
 }
 
 void Tspmform::spmlisteClick()

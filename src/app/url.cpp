@@ -132,6 +132,24 @@ void Turlform::AsletAlleExecute()
         infoform->urlIndex = -1;
 }
 
+QStringList Turlform::sider() const
+{
+    QStringList result;
+    for (int i = 0; i < urlListe->count(); ++i)
+        result << urlListe->item(i)->text();
+    return result;
+}
+
+void Turlform::visSider(const QStringList &sider, int aktuel)
+{
+    // An unchanged list is not built again: where the host scrolled to stays.
+    if (this->sider() != sider) {
+        urlListe->clear();
+        urlListe->addItems(sider);
+    }
+    listrows::vaelg(urlListe, aktuel);
+}
+
 void Turlform::lukKnapClick()
 {
     hide();

@@ -2,6 +2,7 @@
 
 #include "lazywindow.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -26,6 +27,16 @@ public:
     void AsletAlleExecute();
     void lukKnapClick();
 
+    // The history as the list shows it, and showing it with row aktuel
+    // marked as the current page (-1 none).
+    QStringList sider() const;
+    void visSider(const QStringList &sider, int aktuel);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
     QLabel *overskriftLabel = nullptr;
     QListWidget *urlListe = nullptr;
     QWidget *knapPanel = nullptr;
@@ -35,10 +46,6 @@ public:
     QStatusBar *infoBar = nullptr;
     Action *ArensDobbelt = nullptr;
     Action *AsletAlle = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
 };
 
 extern LazyWindow<Turlform> urlform;

@@ -72,12 +72,12 @@ void LoadGrupper(const QString &gruppeFil, GruppeListe &liste)
         return;
     const TextLines text = readLines(gruppeFil);
     liste.navne = text.lines;
-    liste.encoding = text.encoding;
+    liste.kodning = text.encoding;
 }
 
 void SaveGrupper(const QString &gruppeFil, const GruppeListe &liste)
 {
-    writeLines(gruppeFil, liste.navne, liste.encoding);
+    writeLines(gruppeFil, liste.navne, liste.kodning);
 }
 
 QStringList spmLinjer(const SpmRec &spm)
@@ -171,7 +171,7 @@ void addFil(const QString &folder, SpmListe &liste)
         spm.kildeFil = entry.filePath();
         if (spm.Aktiv)
             ++liste.antalSpm;
-        liste.rows.append({spm.Navn, spm.Aktiv});
+        liste.raekker.append({spm.Navn, spm.Aktiv});
         liste.Spm.append(spm);
     }
 }
@@ -181,7 +181,7 @@ SpmListe LoadSpmListen(const QString &gruppeDir, const QString &gruppeNavn)
     SpmListe liste;
     // A group list from Windows may name "sport" for the folder "Sport".
     addFil(storedpath::matchLetterCase(gruppeDir + gruppeNavn) + separator(), liste);
-    liste.antalTekst = QString::number(liste.rows.size()) + QStringLiteral(" spørgsmål");
+    liste.antalTekst = QString::number(liste.raekker.size()) + QStringLiteral(" spørgsmål");
     return liste;
 }
 

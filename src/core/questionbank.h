@@ -34,10 +34,10 @@ struct SpmRec
 using TSpm = QVector<SpmRec>;
 
 // One row of the question check list.
-struct SpmRow
+struct SpmRaekke
 {
     QString tekst;
-    bool checked = false;
+    bool markeret = false;
 };
 
 // A file of a group's folder that could not be read as a question.
@@ -52,7 +52,7 @@ struct UlaeseligFil
 struct SpmListe
 {
     TSpm Spm;
-    QVector<SpmRow> rows;
+    QVector<SpmRaekke> raekker;
     std::int32_t antalSpm = 0;
     QString antalTekst;
     QVector<UlaeseligFil> ulaeselige;
@@ -63,7 +63,7 @@ struct SpmListe
 struct GruppeListe
 {
     QStringList navne;
-    TextEncoding encoding = TextEncoding::Ansi;
+    TextEncoding kodning = TextEncoding::Ansi;
 
     // The row of navn in any letter case; -1 when none.
     qsizetype find(const QString &navn) const;

@@ -103,17 +103,17 @@ void Spil::tagSpm(const TSpm &alle)
 
 const SpmRec *Spil::aktueltSpm() const
 {
-    if (spmNummer < 1 || spmNummer > antalSpm())
+    if (FSpmNummer < 1 || FSpmNummer > antalSpm())
         return nullptr;
-    return &FSpm[spmNummer - 1];
+    return &FSpm[FSpmNummer - 1];
 }
 
 bool Spil::sammeSpillere(const TDel &nye) const
 {
     const TDel valgte = aktiveDeltagere(nye);
-    if (Spiller.isEmpty() || valgte.size() != Spiller.size())
+    if (FSpiller.isEmpty() || valgte.size() != FSpiller.size())
         return false;
-    return std::equal(valgte.cbegin(), valgte.cend(), Spiller.cbegin(), sammeDeltager);
+    return std::equal(valgte.cbegin(), valgte.cend(), FSpiller.cbegin(), sammeDeltager);
 }
 
 void Spil::startSpil(const TDel &nye, bool fortsaet)
@@ -121,34 +121,34 @@ void Spil::startSpil(const TDel &nye, bool fortsaet)
     const TDel valgte = aktiveDeltagere(nye);
     if (fortsaet) {
         // A spelling corrected in the register shows; the points stay.
-        for (qsizetype i = 0; i < Spiller.size() && i < valgte.size(); ++i) {
-            Spiller[i].Navn = valgte[i].Navn;
-            Spiller[i].Filnavn = valgte[i].Filnavn;
+        for (qsizetype i = 0; i < FSpiller.size() && i < valgte.size(); ++i) {
+            FSpiller[i].Navn = valgte[i].Navn;
+            FSpiller[i].Filnavn = valgte[i].Filnavn;
         }
     } else {
-        Spiller = valgte;
-        for (Deltagere &d : Spiller)
+        FSpiller = valgte;
+        for (Deltagere &d : FSpiller)
             d.Point = 0;
     }
-    Tur = 0;
-    spmNummer = 0;
-    SvarTilladt = false;
-    DerErSvaret = false;
+    FTur = 0;
+    FSpmNummer = 0;
+    FSvarTilladt = false;
+    FDerErSvaret = false;
 }
 
 const Deltagere *Spil::aktivSpiller() const
 {
-    if (Tur < 1 || Tur > antalSpillere())
+    if (FTur < 1 || FTur > antalSpillere())
         return nullptr;
-    return &Spiller[Tur - 1];
+    return &FSpiller[FTur - 1];
 }
 
 bool Spil::naesteSpm()
 {
-    SvarTilladt = false;
-    ++spmNummer;
-    if (spmNummer > antalSpm() || Spiller.isEmpty()) {
-        spmNummer = 0;
+    FSvarTilladt = false;
+    ++FSpmNummer;
+    if (FSpmNummer > antalSpm() || FSpiller.isEmpty()) {
+        FSpmNummer = 0;
         return false;
     }
     return true;
@@ -156,51 +156,51 @@ bool Spil::naesteSpm()
 
 void Spil::skiftTur()
 {
-    ++Tur;
-    DerErSvaret = false;
-    if (Tur > antalSpillere())
-        Tur = 1;
+    ++FTur;
+    FDerErSvaret = false;
+    if (FTur > antalSpillere())
+        FTur = 1;
 }
 
 std::optional<Svar> Spil::svar(std::int32_t FeltNr, std::int32_t spmPoint)
 {
     const SpmRec *q = aktueltSpm();
-    if (!SvarTilladt || DerErSvaret || !q || !aktivSpiller() || FeltNr < 0 || FeltNr > 3)
+    if (!FSvarTilladt || FDerErSvaret || !q || !aktivSpiller() || FeltNr < 0 || FeltNr > 3)
         return std::nullopt;
     // A field with no answer in it (a file edited by hand) is no answer.
     if (svarTekst(*q, FeltNr + 1).trimmed().isEmpty())
         return std::nullopt;
     // Answered before anything else runs: a later step that fails must not
     // leave the question open for a second score.
-    DerErSvaret = true;
-    SvarTilladt = false;
+    FDerErSvaret = true;
+    FSvarTilladt = false;
 
     Svar s;
-    s.spillerNr = Tur;
+    s.spillerNr = FTur;
     s.svaretTekst = svarTekst(*q, FeltNr + 1);
     if (q->RigtigSvar >= 1 && q->RigtigSvar <= 4)
         s.rigtigTekst = svarTekst(*q, q->RigtigSvar);
     s.rigtigt = q->RigtigSvar == FeltNr + 1;
     if (s.rigtigt) {
         s.point = spmPoint;
-        Spiller[Tur - 1].Point += spmPoint;
+        FSpiller[FTur - 1].Point += spmPoint;
     }
     return s;
 }
 
 void Spil::slut()
 {
-    spmNummer = 0;
-    SvarTilladt = false;
+    FSpmNummer = 0;
+    FSvarTilladt = false;
 }
 
 Spil::Tilstand Spil::tilstand() const
 {
-    if (spmNummer == 0)
+    if (FSpmNummer == 0)
         return Tilstand::IngenSpil;
-    if (DerErSvaret)
+    if (FDerErSvaret)
         return Tilstand::Besvaret;
-    return SvarTilladt ? Tilstand::Aaben : Tilstand::Taeller;
+    return FSvarTilladt ? Tilstand::Aaben : Tilstand::Taeller;
 }
 
 } // namespace kvidrel

@@ -69,7 +69,7 @@ public:
     // Sets up a new game with these players (at most ten are kept); points are
     // kept when fortsaet is true, otherwise they start at 0.
     void startSpil(const TDel &nye, bool fortsaet);
-    std::int32_t antalSpillere() const { return std::int32_t(Spiller.size()); }
+    std::int32_t antalSpillere() const { return std::int32_t(FSpiller.size()); }
     // The player whose turn it is; nullptr before the first turn.
     const Deltagere *aktivSpiller() const;
 
@@ -79,7 +79,7 @@ public:
     // The next player's turn; after the last player comes the first again.
     void skiftTur();
     // The bar reached the question's value.
-    void aabnForSvar() { SvarTilladt = spmNummer > 0; }
+    void aabnForSvar() { FSvarTilladt = FSpmNummer > 0; }
     // Registers the answer in field FeltNr (0 to 3) with the bar's value; none
     // unless the question is open and the field holds an answer. A question is
     // answered at most once.
@@ -88,15 +88,22 @@ public:
     void slut();
 
     Tilstand tilstand() const;
-
-    TDel Spiller; // the players of this game, with their points
-    std::int32_t Tur = 0;
-    std::int32_t spmNummer = 0;
-    bool SvarTilladt = false;
-    bool DerErSvaret = false;
+    // The players of this game, with their points.
+    const TDel &spillere() const { return FSpiller; }
+    // 1-based: whose turn it is; 0 before the first turn.
+    std::int32_t tur() const { return FTur; }
+    // 1-based: the question on now; 0 while no game runs.
+    std::int32_t spmNummer() const { return FSpmNummer; }
+    bool svarTilladt() const { return FSvarTilladt; }
+    bool derErSvaret() const { return FDerErSvaret; }
 
 private:
     TSpm FSpm; // the active questions of the chosen group
+    TDel FSpiller;
+    std::int32_t FTur = 0;
+    std::int32_t FSpmNummer = 0;
+    bool FSvarTilladt = false;
+    bool FDerErSvaret = false;
 };
 
 } // namespace kvidrel

@@ -5,6 +5,7 @@
 #include "egenskaber.h"
 #include "infUnit.h"
 #include "information.h"
+#include "kontrol.h"
 #include "makeSpm.h"
 #include "om.h"
 #include "shellfixture.h"
@@ -52,12 +53,12 @@ TEST_F(WindowsTest, TenWindowsAreCreatedInOrderWithTheirReferences)
         EXPECT_FALSE(window->isVisible());
     }
     // The display window was made after the options were loaded.
-    EXPECT_EQ(displayform->LowEdit->text(), QStringLiteral("20"));
-    EXPECT_EQ(displayform->HighEdit->text(), QStringLiteral("80"));
-    EXPECT_TRUE(displayform->LowEdit->isReadOnly());
+    EXPECT_EQ(kontrol<QLineEdit>(displayform->tavle(), "LowEdit")->text(), QStringLiteral("20"));
+    EXPECT_EQ(kontrol<QLineEdit>(displayform->tavle(), "HighEdit")->text(), QStringLiteral("80"));
+    EXPECT_TRUE(kontrol<QLineEdit>(displayform->tavle(), "LowEdit")->isReadOnly());
     // Players read the range from afar: no input, no focus, but not greyed.
-    EXPECT_EQ(displayform->HighEdit->focusPolicy(), Qt::NoFocus);
-    EXPECT_TRUE(displayform->HighEdit->isEnabled());
+    EXPECT_EQ(kontrol<QLineEdit>(displayform->tavle(), "HighEdit")->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(kontrol<QLineEdit>(displayform->tavle(), "HighEdit")->isEnabled());
 
     destroyWindows();
     EXPECT_EQ(mainform, nullptr);
@@ -113,14 +114,14 @@ TEST_F(LaterWindowsTest, OnlyTheMainAndTheDisplayWindowAreMadeUntilTheHostOpensA
     // deletion; closing with nobody ticked brings the notice.
     dialoghelper::answerModal([this](QWidget *dialog) {
         EXPECT_EQ(dialog, deltagerform.ifMade());
-        EXPECT_EQ(rows(deltagerform->deltagerliste), QStringList({"Anna"}));
-        clickRow(deltagerform->deltagerliste, 0);
+        EXPECT_EQ(rows(kontrol<QListWidget>(deltagerform, "deltagerliste")), QStringList({"Anna"}));
+        clickRow(kontrol<QListWidget>(deltagerform, "deltagerliste"), 0);
         answer(QStringLiteral("Nej"));
-        click(deltagerform->Button6);
+        click(kontrol<QToolButton>(deltagerform, "Button6"));
         answer(QStringLiteral("OK"));
         dialog->close();
     });
-    click(main->deltagerButton);
+    click(kontrol<QPushButton>(main, "deltagerButton"));
     EXPECT_EQ(main->Del.size(), 1);
     EXPECT_TRUE(messages.value(0).startsWith(QStringLiteral("Skal Anna\r")));
     EXPECT_EQ(messages.value(1),
@@ -130,19 +131,19 @@ TEST_F(LaterWindowsTest, OnlyTheMainAndTheDisplayWindowAreMadeUntilTheHostOpensA
     // Questions: the group list was read when the window was made.
     dialoghelper::answerModal([](QWidget *dialog) {
         EXPECT_EQ(dialog, spmform.ifMade());
-        EXPECT_EQ(rows(spmform->gruppeliste), QStringList({"Eksempler"}));
+        EXPECT_EQ(rows(kontrol<QListWidget>(spmform, "gruppeliste")), QStringList({"Eksempler"}));
         dialog->close();
     });
-    click(main->spmKnap);
+    click(kontrol<QPushButton>(main, "spmKnap"));
 
     // Help: its first page enters the history of the URL box, which is made
     // for it and shown from the information window's button.
-    click(main->infoButton);
+    click(kontrol<QPushButton>(main, "infoButton"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(infoform));
     ASSERT_TRUE(urlform.made());
-    EXPECT_EQ(urlform->urlListe->count(), 1);
+    EXPECT_EQ(kontrol<QListWidget>(urlform, "urlListe")->count(), 1);
     EXPECT_FALSE(urlform->isVisible());
-    click(infoform->urlListeKnap);
+    click(kontrol<QToolButton>(infoform, "urlListeKnap"));
     EXPECT_TRUE(urlform->isVisible());
 
     // The two empty windows are never shown; using them makes them.

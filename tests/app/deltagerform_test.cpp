@@ -1,6 +1,7 @@
 #include "billedfelt.h"
 #include "dataroot.h"
 #include "deltagere.h"
+#include "kontrol.h"
 #include "storedpath.h"
 #include "textfile.h"
 #include "windowfixture.h"
@@ -76,12 +77,12 @@ protected:
     void add(const QString &navn, const QString &billede = {})
     {
         Tdeltagerform *w = deltagerform;
-        type(w->navnEdit, navn);
+        type(kontrol<QLineEdit>(w, "navnEdit"), navn);
         if (!billede.isEmpty()) {
             valgtBillede = billede;
-            click(w->billedKnap);
+            click(kontrol<QToolButton>(w, "billedKnap"));
         }
-        click(w->godkendKnap);
+        click(kontrol<QToolButton>(w, "godkendKnap"));
     }
 
     QString valgtBillede;
@@ -96,18 +97,19 @@ TEST_F(DeltagerformTest, WindowShowsTheRegisterAndThePictureFolder)
     Tdeltagerform *w = open();
     EXPECT_EQ(w->windowTitle(), "Deltagere");
     EXPECT_EQ(w->size(), QSize(678, 440));
-    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Anna", "Bo"}));
-    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({true, false}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Anna", "Bo"}));
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({true, false}));
     EXPECT_EQ(main->antalDeltagere, 1);
-    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere");
-    EXPECT_EQ(w->deltagerBog->currentWidget(), w->side1);
-    EXPECT_EQ(w->goBut->text(), "Indfør valgte i spillet");
+    EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere");
+    EXPECT_EQ(kontrol<QTabWidget>(w, "deltagerBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
+    EXPECT_EQ(kontrol<QToolButton>(w, "goBut")->text(), "Indfør valgte i spillet");
     // The drawings folder of this machine, not a fixed drive.
-    EXPECT_EQ(w->Label1->text(), "Tegningerne ligger i følgende mappe: " +
-                                     QDir::toNativeSeparators(root.file("Billeder")));
-    EXPECT_FALSE(w->godkendKnap->isEnabled());
-    EXPECT_FALSE(w->Button1->isEnabled()); // nothing to save
-    EXPECT_FALSE(w->Button6->isEnabled()); // nothing selected
+    EXPECT_EQ(kontrol<QLabel>(w, "Label1")->text(),
+              "Tegningerne ligger i følgende mappe: " +
+                  QDir::toNativeSeparators(root.file("Billeder")));
+    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnap")->isEnabled());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled()); // nothing to save
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button6")->isEnabled()); // nothing selected
 }
 
 TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
@@ -118,20 +120,20 @@ TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
 
     add("X", y);
     EXPECT_EQ(readAllBytes(inFolder("X.png")), readAllBytes(y));
-    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Anna", "X"}));
-    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({false, true}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Anna", "X"}));
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({false, true}));
     EXPECT_EQ(registerLines(), QStringList({"Anna", "", "0", "X", stored("X.png"), "1"}));
-    EXPECT_TRUE(w->navnEdit->text().isEmpty());
-    EXPECT_TRUE(w->deltagerBillede->isEmpty());
-    EXPECT_FALSE(w->godkendKnap->isEnabled());
+    EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEdit")->text().isEmpty());
+    EXPECT_TRUE(kontrol<BilledFelt>(w, "deltagerBillede")->isEmpty());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnap")->isEnabled());
     EXPECT_EQ(main->maxIndex, 1);
     EXPECT_EQ(main->Del.size(), 2);
 
     // The next one has a picture only when one is picked for it; Enter on
     // the focused "Godkend" adds it as a click does.
-    type(w->navnEdit, "Y");
-    w->godkendKnap->setFocus();
-    QTest::keyClick(w->godkendKnap, Qt::Key_Return);
+    type(kontrol<QLineEdit>(w, "navnEdit"), "Y");
+    kontrol<QToolButton>(w, "godkendKnap")->setFocus();
+    QTest::keyClick(kontrol<QToolButton>(w, "godkendKnap"), Qt::Key_Return);
     EXPECT_EQ(registerLines().mid(6), QStringList({"Y", "", "1"}));
     EXPECT_TRUE(QFile::exists(y));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
@@ -141,8 +143,8 @@ TEST_F(DeltagerformTest, PictureDialogStartsInTheDrawingsFolderForDrawings)
 {
     Tdeltagerform *w = open();
     valgtBillede = picture("y.png");
-    click(w->billedKnap1);
-    click(w->billedKnap);
+    click(kontrol<QToolButton>(w, "billedKnap1"));
+    click(kontrol<QToolButton>(w, "billedKnap"));
     EXPECT_EQ(startMapper, QStringList({main->billedDir, root.tempPath() + "/billeder"}));
     // The dialog lists what the program can load.
     EXPECT_TRUE(BilledFelt::dialogFilter().contains("*.png"));
@@ -150,13 +152,13 @@ TEST_F(DeltagerformTest, PictureDialogStartsInTheDrawingsFolderForDrawings)
 
     // A cancelled dialog forgets the earlier pick.
     valgtBillede.clear();
-    click(w->billedKnap);
+    click(kontrol<QToolButton>(w, "billedKnap"));
     EXPECT_TRUE(w->delFilnavn.isEmpty());
 
     // A file that is no picture is reported and not kept.
     valgtBillede = root.tempPath() + "/billeder/ikke.png";
     writeAllBytes(valgtBillede, "not a picture");
-    click(w->billedKnap);
+    click(kontrol<QToolButton>(w, "billedKnap"));
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(w->delFilnavn.isEmpty());
 }
@@ -170,26 +172,26 @@ TEST_F(DeltagerformTest, NamesAreUniqueIgnoringCaseOfAToZOnly)
     add("OLE");
     EXPECT_EQ(messages,
               QStringList({"Navnet er allerede indført.\rIndfør et andet og prøv igen."}));
-    EXPECT_FALSE(w->godkendKnap->isEnabled()); // until the name changes
-    add("åse");                                // å and Å differ
-    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Åse", "Ole", "åse"}));
+    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnap")->isEnabled()); // until the name changes
+    add("åse");                                                        // å and Å differ
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Åse", "Ole", "åse"}));
 
     // Editing only the case of a to z is no change.
-    clickRow(w->deltagerliste, 1);
-    EXPECT_EQ(w->deltagerBog->currentWidget(), w->side2);
-    EXPECT_EQ(w->navnEditR->text(), "Ole");
-    EXPECT_FALSE(w->godkendKnapR->isEnabled());
-    type(w->navnEditR, "oLE");
-    click(w->godkendKnapR);
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1);
+    EXPECT_EQ(kontrol<QTabWidget>(w, "deltagerBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEditR")->text(), "Ole");
+    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnapR")->isEnabled());
+    type(kontrol<QLineEdit>(w, "navnEditR"), "oLE");
+    click(kontrol<QToolButton>(w, "godkendKnapR"));
     EXPECT_EQ(registerLines().at(3), "Ole");
 
     // An empty name is refused on both pages.
-    clickRow(w->deltagerliste, 1);
-    type(w->navnEditR, "x");
-    w->navnEditR->clear();
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1);
+    type(kontrol<QLineEdit>(w, "navnEditR"), "x");
+    kontrol<QLineEdit>(w, "navnEditR")->clear();
     w->godkendRed = true;
     answer("OK");
-    w->godkendR->Execute();
+    kontrol<Action>(w, "godkendR")->Execute();
     EXPECT_EQ(messages.last(), "Der mangler et deltagernavn.\rIndfør det og prøv igen.");
 }
 
@@ -203,32 +205,32 @@ TEST_F(DeltagerformTest, DeletingTheMiddleOfThreeKeepsTheOrderAndDropsThePicture
                   {"C", inFolder("C.png"), true}});
     Tdeltagerform *w = open();
 
-    clickRow(w->deltagerliste, 1);
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1);
     answer("Nej");
-    click(w->Button6);
+    click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_EQ(
         messages,
         QStringList(
             {"Skal B slettes permanent fra deltagerlisten?\rBs billede bliver også slettet!"}));
-    EXPECT_EQ(rows(w->deltagerliste).size(), 3);
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")).size(), 3);
 
     answer("Ja");
-    click(w->Button6);
-    EXPECT_EQ(rows(w->deltagerliste), QStringList({"A", "C"}));
+    click(kontrol<QToolButton>(w, "Button6"));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"A", "C"}));
     EXPECT_EQ(registerLines(),
               QStringList({"A", inFolder("A.png"), "1", "C", inFolder("C.png"), "1"}));
     EXPECT_FALSE(QFile::exists(root.file("Deltagere/B.png")));
     EXPECT_TRUE(QFile::exists(root.file("Deltagere/A.png")));
     EXPECT_EQ(main->maxIndex, 1);
     EXPECT_EQ(main->Index, -1);
-    EXPECT_TRUE(w->navnEditR->text().isEmpty());
-    EXPECT_FALSE(w->godkendKnapR->isEnabled());
+    EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEditR")->text().isEmpty());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnapR")->isEnabled());
 
     // Without a picture the question says nothing about one.
-    clickRow(w->deltagerliste, 0);
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
     QFile::remove(root.file("Deltagere/A.png"));
     answer("Ja");
-    click(w->Button6);
+    click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_EQ(messages.last(), "Skal A\rslettes permanent fra deltagerlisten?");
     EXPECT_EQ(registerLines(), QStringList({"C", inFolder("C.png"), "1"}));
 }
@@ -243,15 +245,15 @@ TEST_F(DeltagerformTest, APictureTwoEntriesShareOrOutsideTheFolderIsKept)
     Tdeltagerform *w = open();
 
     for (int i = 0; i < 2; ++i) {
-        clickRow(w->deltagerliste, 0);
+        clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
         answer("Ja");
-        click(w->Button6);
+        click(kontrol<QToolButton>(w, "Button6"));
     }
     // A's picture was B's too; C's lies outside the participants folder.
     EXPECT_EQ(messages.at(0), "Skal A\rslettes permanent fra deltagerlisten?");
     EXPECT_TRUE(QFile::exists(ude));
     EXPECT_FALSE(QFile::exists(root.file("Deltagere/Fælles.png"))); // gone with B
-    EXPECT_EQ(rows(w->deltagerliste), QStringList({"C"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"C"}));
 }
 
 TEST_F(DeltagerformTest, MovesStayInMemoryUntilSaved)
@@ -260,40 +262,40 @@ TEST_F(DeltagerformTest, MovesStayInMemoryUntilSaved)
     Tdeltagerform *w = open();
     const QStringList onDisk = registerLines();
 
-    clickRow(w->deltagerliste, 0);
-    EXPECT_FALSE(w->Button4->isEnabled()); // the first cannot move up
-    click(w->Button3);                     // A down
-    EXPECT_EQ(rows(w->deltagerliste), QStringList({"B", "A", "C"}));
-    EXPECT_EQ(w->deltagerliste->currentRow(), 1);
-    EXPECT_TRUE(w->Button1->isEnabled());
-    click(w->Button3); // and once more: it is last now
-    EXPECT_FALSE(w->Button3->isEnabled());
-    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({true, false, true}));
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button4")->isEnabled()); // the first cannot move up
+    click(kontrol<QToolButton>(w, "Button3"));                     // A down
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(kontrol<QListWidget>(w, "deltagerliste")->currentRow(), 1);
+    EXPECT_TRUE(kontrol<QToolButton>(w, "Button1")->isEnabled());
+    click(kontrol<QToolButton>(w, "Button3")); // and once more: it is last now
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button3")->isEnabled());
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({true, false, true}));
     EXPECT_EQ(main->Del.at(2).Navn, "A");
     EXPECT_EQ(registerLines(), onDisk);
 
     // Closing without "Gem": the game takes the new order, the file keeps the old.
-    click(w->goBut);
+    click(kontrol<QToolButton>(w, "goBut"));
     EXPECT_EQ(w->result(), 1);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(registerLines(), onDisk);
     EXPECT_EQ(main->Del.at(0).Navn, "B");
 
     show(w);
-    click(w->Button1);
+    click(kontrol<QToolButton>(w, "Button1"));
     EXPECT_EQ(registerLines(), QStringList({"B", "", "1", "C", "", "0", "A", "", "1"}));
-    EXPECT_FALSE(w->Button1->isEnabled());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled());
 }
 
 TEST_F(DeltagerformTest, TheEditPageFollowsItsParticipantWhenMoved)
 {
     registerFile({{"A", "", true}, {"B", "", true}});
     Tdeltagerform *w = open();
-    clickRow(w->deltagerliste, 1); // B on the edit page
-    click(w->Button4);             // moved up
-    type(w->navnEditR, "Bent");
-    click(w->godkendKnapR);
-    EXPECT_EQ(rows(w->deltagerliste), QStringList({"Bent", "A"}));
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1); // B on the edit page
+    click(kontrol<QToolButton>(w, "Button4"));             // moved up
+    type(kontrol<QLineEdit>(w, "navnEditR"), "Bent");
+    click(kontrol<QToolButton>(w, "godkendKnapR"));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Bent", "A"}));
 }
 
 TEST_F(DeltagerformTest, CheckAllAndTicksUpdateTheLabel)
@@ -301,22 +303,22 @@ TEST_F(DeltagerformTest, CheckAllAndTicksUpdateTheLabel)
     registerFile({{"A", "", false}, {"B", "", true}, {"C", "", false}});
     Tdeltagerform *w = open();
 
-    click(w->Button2); // "Check alle"
-    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({true, true, true}));
-    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere: 3");
-    EXPECT_FALSE(w->Button1->isEnabled()); // nothing to save for "Gem"
+    click(kontrol<QToolButton>(w, "Button2")); // "Check alle"
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({true, true, true}));
+    EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere: 3");
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled()); // nothing to save for "Gem"
     EXPECT_TRUE(main->Del.at(0).Aktiv);
 
-    click(w->Button5); // "Afcheck alle"
-    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere: 0");
+    click(kontrol<QToolButton>(w, "Button5")); // "Afcheck alle"
+    EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere: 0");
     EXPECT_FALSE(main->Del.at(1).Aktiv);
 
-    clickCheck(w->deltagerliste, 1);
-    EXPECT_EQ(checks(w->deltagerliste), QList<bool>({false, true, false}));
+    clickCheck(kontrol<QListWidget>(w, "deltagerliste"), 1);
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({false, true, false}));
     EXPECT_TRUE(main->Del.at(1).Aktiv);
-    EXPECT_EQ(w->delLabel->text(), "Vælg deltagere: 1");
-    EXPECT_TRUE(w->Button1->isEnabled());
-    click(w->Button1);
+    EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere: 1");
+    EXPECT_TRUE(kontrol<QToolButton>(w, "Button1")->isEnabled());
+    click(kontrol<QToolButton>(w, "Button1"));
     EXPECT_EQ(registerLines(), QStringList({"A", "", "0", "B", "", "1", "C", "", "0"}));
 }
 
@@ -328,9 +330,9 @@ TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
     add("Ole", red);
 
     // Ole becomes X; his picture keeps its name Ole.png.
-    clickRow(w->deltagerliste, 0);
-    type(w->navnEditR, "X");
-    click(w->godkendKnapR);
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+    type(kontrol<QLineEdit>(w, "navnEditR"), "X");
+    click(kontrol<QToolButton>(w, "godkendKnapR"));
     EXPECT_EQ(registerLines(), QStringList({"X", stored("Ole.png"), "1"}));
 
     // A new Ole gets a free name instead of X's picture.
@@ -340,10 +342,10 @@ TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
     EXPECT_EQ(registerLines().mid(3), QStringList({"Ole", stored("Ole (2).png"), "1"}));
 
     // A new picture for X on the edit page: copied as X.png, the old one goes.
-    clickRow(w->deltagerliste, 0);
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
     valgtBillede = blue;
-    click(w->billedKnapR);
-    click(w->godkendKnapR);
+    click(kontrol<QToolButton>(w, "billedKnapR"));
+    click(kontrol<QToolButton>(w, "godkendKnapR"));
     EXPECT_EQ(registerLines().mid(0, 3), QStringList({"X", stored("X.png"), "1"}));
     EXPECT_FALSE(QFile::exists(inFolder("Ole.png")));
     EXPECT_TRUE(QFile::exists(inFolder("Ole (2).png")));
@@ -356,12 +358,12 @@ TEST_F(DeltagerformTest, AFailedCopyOnTheEditPageKeepsTheOldPicture)
     add("Ole", picture("red.png"));
     const QByteArray old = readAllBytes(inFolder("Ole.png"));
 
-    clickRow(w->deltagerliste, 0);
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
     valgtBillede = picture("ny.png", Qt::green);
-    click(w->billedKnapR);
+    click(kontrol<QToolButton>(w, "billedKnapR"));
     QFile::remove(valgtBillede); // gone before "Godkend"
-    type(w->navnEditR, "Olga");
-    click(w->godkendKnapR);
+    type(kontrol<QLineEdit>(w, "navnEditR"), "Olga");
+    click(kontrol<QToolButton>(w, "godkendKnapR"));
 
     EXPECT_EQ(errors.size(), 1);
     EXPECT_EQ(readAllBytes(inFolder("Ole.png")), old);
@@ -375,10 +377,10 @@ TEST_F(DeltagerformTest, APicturePickedForANewParticipantStaysWithIt)
     registerFile({{"A", "", true}});
     Tdeltagerform *w = open();
     valgtBillede = picture("y.png");
-    click(w->billedKnap); // picked on the new page ...
-    clickRow(w->deltagerliste, 0);
-    type(w->navnEditR, "Anne"); // ... then another participant renamed
-    click(w->godkendKnapR);
+    click(kontrol<QToolButton>(w, "billedKnap")); // picked on the new page ...
+    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+    type(kontrol<QLineEdit>(w, "navnEditR"), "Anne"); // ... then another participant renamed
+    click(kontrol<QToolButton>(w, "godkendKnapR"));
     EXPECT_EQ(registerLines(), QStringList({"Anne", "", "1"}));
     EXPECT_FALSE(QFile::exists(inFolder("Anne.png")));
 }
@@ -396,7 +398,8 @@ TEST_F(DeltagerformTest, BadNamesGiveSanitisedPictureNamesInsideTheFolder)
     for (const QString &navn : names)
         add(navn, y);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
-    EXPECT_EQ(rows(w->deltagerliste), names); // the participants keep their names
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")),
+              names); // the participants keep their names
     for (int i = 0; i < names.size(); ++i) {
         const QFileInfo file(storedpath::resolve(main->Del.at(i).Filnavn));
         EXPECT_TRUE(file.isFile()) << i;
@@ -410,10 +413,10 @@ TEST_F(DeltagerformTest, BadNamesGiveSanitisedPictureNamesInsideTheFolder)
     EXPECT_EQ(readAllBytes(root.file("a")), "in the data root");
 
     // Deleting them removes their pictures and nothing else.
-    while (w->deltagerliste->count() > 0) {
-        clickRow(w->deltagerliste, 0);
+    while (kontrol<QListWidget>(w, "deltagerliste")->count() > 0) {
+        clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
         answer("Ja");
-        click(w->Button6);
+        click(kontrol<QToolButton>(w, "Button6"));
     }
     const QStringList left = QDir(root.file("Deltagere")).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(left, QStringList({"Deltagere.txt"}));
@@ -426,7 +429,7 @@ TEST_F(DeltagerformTest, ShownModallyItReturnsOneThroughItsButton)
     start();
     QTimer::singleShot(0, [] {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(deltagerform));
-        QTest::mouseClick(deltagerform->goBut, Qt::LeftButton);
+        QTest::mouseClick(kontrol<QToolButton>(deltagerform, "goBut"), Qt::LeftButton);
     });
     EXPECT_EQ(deltagerform->exec(), 1);
     QTimer::singleShot(0, [] { deltagerform->close(); });
@@ -467,7 +470,7 @@ TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
         shown = box->findChild<QLabel *>("qt_msgbox_label")->text();
         dialoghelper::clickButton(box, "OK");
     });
-    QTest::mouseClick(deltagerform->billedKnap, Qt::LeftButton);
+    QTest::mouseClick(kontrol<QToolButton>(deltagerform, "billedKnap"), Qt::LeftButton);
     QTest::qWait(50);
     EXPECT_FALSE(lastClosed);
     EXPECT_TRUE(deltagerform->isVisible());
@@ -482,13 +485,13 @@ TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
 TEST_F(DeltagerformTest, PastedAndForeignNamesSurviveARestartInAMovedRoot)
 {
     Tdeltagerform *w = open();
-    w->navnEdit->setText("  Eva\r\n"); // as pasted from a spreadsheet cell
+    kontrol<QLineEdit>(w, "navnEdit")->setText("  Eva\r\n"); // as pasted from a spreadsheet cell
     idle();
-    click(w->godkendKnap);
-    w->navnEdit->setText("Zoë 😀");
+    click(kontrol<QToolButton>(w, "godkendKnap"));
+    kontrol<QLineEdit>(w, "navnEdit")->setText("Zoë 😀");
     valgtBillede = picture("zoe.png");
-    click(w->billedKnap);
-    click(w->godkendKnap);
+    click(kontrol<QToolButton>(w, "billedKnap"));
+    click(kontrol<QToolButton>(w, "godkendKnap"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     destroyWindows();
 
@@ -498,10 +501,11 @@ TEST_F(DeltagerformTest, PastedAndForeignNamesSurviveARestartInAMovedRoot)
         QFile::copy(root.file("Deltagere/" + name), moved.file("Deltagere/" + name));
     start();
     show(deltagerform);
-    EXPECT_EQ(rows(deltagerform->deltagerliste), QStringList({"Eva", "Zoë 😀"}));
-    clickRow(deltagerform->deltagerliste, 1);
-    EXPECT_EQ(deltagerform->navnEditR->text(), "Zoë 😀");
-    EXPECT_FALSE(deltagerform->deltagerBilledeR->isEmpty());
+    EXPECT_EQ(rows(kontrol<QListWidget>(deltagerform, "deltagerliste")),
+              QStringList({"Eva", "Zoë 😀"}));
+    clickRow(kontrol<QListWidget>(deltagerform, "deltagerliste"), 1);
+    EXPECT_EQ(kontrol<QLineEdit>(deltagerform, "navnEditR")->text(), "Zoë 😀");
+    EXPECT_FALSE(kontrol<BilledFelt>(deltagerform, "deltagerBilledeR")->isEmpty());
     EXPECT_TRUE(QFileInfo(storedpath::resolve(main->Del.at(1).Filnavn)).isFile());
     EXPECT_TRUE(storedpath::resolve(main->Del.at(1).Filnavn).startsWith(moved.path()));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();

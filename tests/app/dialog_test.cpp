@@ -72,9 +72,9 @@ TEST_F(DialogTest, CaptionsAndButtons)
 {
     EXPECT_EQ(notice.windowTitle(), QStringLiteral("Information"));
     EXPECT_EQ(question.windowTitle(), QStringLiteral("Spørgsmål"));
-    EXPECT_EQ(question.annullerButton->text(), QStringLiteral("Nej"));
-    EXPECT_EQ(question.BitBtn1->text(), QStringLiteral("Ja"));
-    EXPECT_FALSE(question.BitBtn1->icon().isNull());
+    ASSERT_TRUE(findButton(&question, QStringLiteral("Nej")));
+    ASSERT_TRUE(findButton(&question, QStringLiteral("Ja")));
+    EXPECT_FALSE(findButton(&question, QStringLiteral("Ja"))->icon().isNull());
     EXPECT_TRUE(notice.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(notice.minimumWidth(), 339);
     EXPECT_EQ(notice.maximumWidth(), 339);
@@ -105,8 +105,8 @@ TEST_F(DialogTest, HeightFollowsTheText)
         EXPECT_EQ(seen.pointSize, 10);
     }
     // At rest the dialog is empty with the small font.
-    EXPECT_TRUE(notice.Label1->text().isEmpty());
-    EXPECT_EQ(notice.Label1->font().pointSize(), 8);
+    EXPECT_TRUE(notice.label()->text().isEmpty());
+    EXPECT_EQ(notice.label()->font().pointSize(), 8);
 }
 
 TEST_F(DialogTest, OnlyJaIsYes)
@@ -184,7 +184,7 @@ TEST_F(DialogTest, SecondUseShowsOnlyTheSecondMessage)
 
     QString seen;
     answerModal([&seen](QWidget *d) {
-        seen = static_cast<Tinfform *>(d)->Label1->text();
+        seen = static_cast<Tinfform *>(d)->label()->text();
         clickButton(d, QStringLiteral("OK"));
     });
     visInfo(QStringLiteral("<b>Oplysning</b> & mere"));

@@ -7,6 +7,7 @@
 #include "deltagere.h"
 #include "display.h"
 #include "information.h"
+#include "kontrol.h"
 #include "makeSpm.h"
 #include "struktur.h"
 #include "url.h"
@@ -89,12 +90,12 @@ TEST_F(HjaelpTest, PagesAreReachedAndNameWhatTheWindowsShow)
     idle();
     const QString mappe = root.file(QStringLiteral("Struktur/kvidrel/tekstfiler/"));
     QStringList naaet;
-    for (QTreeWidgetItem *node : infoform->Struktur->noder()) {
-        infoform->Struktur->scrollToItem(node);
-        QTest::mouseClick(infoform->Struktur->viewport(), Qt::LeftButton, {},
-                          infoform->Struktur->visualItemRect(node).center());
+    for (QTreeWidgetItem *node : kontrol<TStruktur>(infoform, "Struktur")->noder()) {
+        kontrol<TStruktur>(infoform, "Struktur")->scrollToItem(node);
+        QTest::mouseClick(kontrol<TStruktur>(infoform, "Struktur")->viewport(), Qt::LeftButton, {},
+                          kontrol<TStruktur>(infoform, "Struktur")->visualItemRect(node).center());
         idle();
-        naaet << infoform->Web->LocationName();
+        naaet << kontrol<Browser>(infoform, "Web")->LocationName();
     }
     QStringList alle = QDir(mappe).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
     naaet.sort();

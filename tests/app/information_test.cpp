@@ -1,6 +1,7 @@
 #include "browser.h"
 #include "deliveredcontent.h"
 #include "information.h"
+#include "kontrol.h"
 #include "listrows.h"
 #include "shell.h"
 #include "struktur.h"
@@ -61,7 +62,7 @@ protected:
 
     void klikEmne(const QString &titel)
     {
-        TStruktur *trae = infoform->Struktur;
+        TStruktur *trae = kontrol<TStruktur>(infoform, "Struktur");
         for (QTreeWidgetItem *node : trae->noder()) {
             if (node->text(0) == titel) {
                 trae->scrollToItem(node);
@@ -74,20 +75,22 @@ protected:
         ADD_FAILURE() << "no topic " << titel.toStdString();
     }
 
-    QStringList historik() const { return rows(urlform->urlListe); }
+    QStringList historik() const { return rows(kontrol<QListWidget>(urlform, "urlListe")); }
 
     // What the four history buttons allow: first, back, forward, last.
     QList<bool> knapper() const
     {
         idle();
-        return {infoform->ToolButton12->isEnabled(), infoform->ToolButton13->isEnabled(),
-                infoform->ToolButton14->isEnabled(), infoform->ToolButton15->isEnabled()};
+        return {kontrol<QToolButton>(infoform, "ToolButton12")->isEnabled(),
+                kontrol<QToolButton>(infoform, "ToolButton13")->isEnabled(),
+                kontrol<QToolButton>(infoform, "ToolButton14")->isEnabled(),
+                kontrol<QToolButton>(infoform, "ToolButton15")->isEnabled()};
     }
 
     void skrivAdresse(const QString &tekst)
     {
-        infoform->Edit->setText(tekst);
-        QTest::keyClick(infoform->Edit, Qt::Key_Return);
+        kontrol<QLineEdit>(infoform, "Edit")->setText(tekst);
+        QTest::keyClick(kontrol<QLineEdit>(infoform, "Edit"), Qt::Key_Return);
         idle();
     }
 
@@ -137,27 +140,32 @@ TEST_F(InformationTest, DeliveredHelpOpensOnItsKvidrelPage)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(infoform));
     idle();
     EXPECT_EQ(infoform->windowTitle(), QStringLiteral("kvidrel"));
-    EXPECT_EQ(infoform->Struktur->selectedItems().value(0)->text(0), QStringLiteral("Kvidrel"));
+    EXPECT_EQ(kontrol<TStruktur>(infoform, "Struktur")->selectedItems().value(0)->text(0),
+              QStringLiteral("Kvidrel"));
     EXPECT_EQ(historik(), QStringList({"Kvidrel.html"}));
     EXPECT_EQ(knapper(), QList<bool>({false, false, false, false}));
-    EXPECT_TRUE(infoform->Web->toPlainText().contains(QStringLiteral("Velkommen til Kvidrel")));
-    EXPECT_EQ(infoform->focusWidget(), infoform->Web);
+    EXPECT_TRUE(kontrol<Browser>(infoform, "Web")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Velkommen til Kvidrel")));
+    EXPECT_EQ(infoform->focusWidget(), kontrol<Browser>(infoform, "Web"));
 
     // Over the picture inside a link the status line shows the link.
-    QTest::mouseMove(infoform->Web->viewport(),
-                     ankerPunkt(infoform->Web, QStringLiteral("Spillet.html"), true));
+    QTest::mouseMove(
+        kontrol<Browser>(infoform, "Web")->viewport(),
+        ankerPunkt(kontrol<Browser>(infoform, "Web"), QStringLiteral("Spillet.html"), true));
     const QString spillet =
         QUrl::fromLocalFile(struktur(QStringLiteral("tekstfiler/Spillet.html"))).toString();
-    EXPECT_EQ(infoform->infoBar->currentMessage(), spillet);
+    EXPECT_EQ(kontrol<QStatusBar>(infoform, "infoBar")->currentMessage(), spillet);
     EXPECT_EQ(infoform->globalUrl, spillet);
-    QTest::mouseMove(infoform->Web->viewport(), QPoint(5, infoform->Web->viewport()->height() - 5));
-    EXPECT_TRUE(infoform->infoBar->currentMessage().isEmpty());
+    QTest::mouseMove(kontrol<Browser>(infoform, "Web")->viewport(),
+                     QPoint(5, kontrol<Browser>(infoform, "Web")->viewport()->height() - 5));
+    EXPECT_TRUE(kontrol<QStatusBar>(infoform, "infoBar")->currentMessage().isEmpty());
 
-    infoform->Web->verticalScrollBar()->setValue(0);
+    kontrol<Browser>(infoform, "Web")->verticalScrollBar()->setValue(0);
     QTest::qWait(50);
     infoform->grab().save(QStringLiteral("/tmp/information-kvidrel.png"));
     // The drawn picture (its yellow ring) is on the page.
-    EXPECT_TRUE(harFarve(infoform->Web, [](const QColor &c) {
+    EXPECT_TRUE(harFarve(kontrol<Browser>(infoform, "Web"), [](const QColor &c) {
         return c.red() > 220 && c.green() > 170 && c.green() < 220 && c.blue() < 90;
     }));
     EXPECT_TRUE(errors.isEmpty());
@@ -170,61 +178,64 @@ TEST_F(InformationTest, HistoryInsertsAfterTheCurrentPageAndNeverTwice)
     main->infoButtonClick();
     idle();
     EXPECT_EQ(historik(), QStringList({"A.html"}));
-    EXPECT_EQ(infoform->Edit->text(), QStringLiteral("A.html"));
+    EXPECT_EQ(kontrol<QLineEdit>(infoform, "Edit")->text(), QStringLiteral("A.html"));
 
     klikEmne(QStringLiteral("Bee"));
     klikEmne(QStringLiteral("Cee"));
     klikEmne(QStringLiteral("Cee")); // the same page again adds nothing
     EXPECT_EQ(historik(), QStringList({"A.html", "B.html", "C.html"}));
     EXPECT_EQ(knapper(), QList<bool>({true, true, false, false}));
-    click(infoform->ToolButton13);
-    click(infoform->ToolButton13);
+    click(kontrol<QToolButton>(infoform, "ToolButton13"));
+    click(kontrol<QToolButton>(infoform, "ToolButton13"));
     EXPECT_EQ(infoform->urlIndex, 0);
-    EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("A.html"));
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("A.html"));
     EXPECT_EQ(knapper(), QList<bool>({false, false, true, true}));
 
     klikEmne(QStringLiteral("Dee"));
     EXPECT_EQ(historik(), QStringList({"A.html", "D.html", "B.html", "C.html"}));
     EXPECT_EQ(infoform->urlIndex, 1);
     EXPECT_EQ(knapper(), QList<bool>({true, true, true, true}));
-    click(infoform->ToolButton15);
-    EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("C.html"));
-    click(infoform->ToolButton12);
-    EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("A.html"));
+    click(kontrol<QToolButton>(infoform, "ToolButton15"));
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("C.html"));
+    click(kontrol<QToolButton>(infoform, "ToolButton12"));
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("A.html"));
     EXPECT_EQ(historik().size(), 4);
 
     // A history row whose page has gone shows a notice and leaves no flag
     // behind: the next tree click is recorded.
     QFile::remove(struktur(QStringLiteral("tekstfiler/B.html")));
     infoform->urlListeKnapClick();
-    doubleClickRow(urlform->urlListe, 2);
-    EXPECT_EQ(infoform->Web->toPlainText(), QStringLiteral("Siden \"B.html\" findes ikke."));
+    doubleClickRow(kontrol<QListWidget>(urlform, "urlListe"), 2);
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(),
+              QStringLiteral("Siden \"B.html\" findes ikke."));
     EXPECT_EQ(historik().size(), 4);
     klikEmne(QStringLiteral("Kvidrel"));
     EXPECT_EQ(historik(), QStringList({"A.html", "D.html", "B.html", "A.html", "C.html"}));
-    EXPECT_EQ(listrows::valgt(urlform->urlListe), 3);
+    EXPECT_EQ(listrows::valgt(kontrol<QListWidget>(urlform, "urlListe")), 3);
 
     // The URL box: a double click opens its row without adding one.
-    doubleClickRow(urlform->urlListe, 1);
-    EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("D.html"));
+    doubleClickRow(kontrol<QListWidget>(urlform, "urlListe"), 1);
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("D.html"));
     EXPECT_EQ(historik().size(), 5);
 
     // Cleaning keeps the first of each name, letter case ignored.
-    urlform->urlListe->clear();
-    urlform->urlListe->addItems({"A.html", "B.html", "a.html", "C.html", "B.html"});
+    kontrol<QListWidget>(urlform, "urlListe")->clear();
+    kontrol<QListWidget>(urlform, "urlListe")
+        ->addItems({"A.html", "B.html", "a.html", "C.html", "B.html"});
     infoform->urlIndex = 4;
-    click(urlform->rensKnap);
+    click(kontrol<QPushButton>(urlform, "rensKnap"));
     EXPECT_EQ(historik(), QStringList({"A.html", "B.html", "C.html"}));
     EXPECT_EQ(infoform->urlIndex, 1);
-    EXPECT_EQ(urlform->infoBar->currentMessage(),
+    EXPECT_EQ(kontrol<QStatusBar>(urlform, "infoBar")->currentMessage(),
               QStringLiteral("Der blev slettet 2 dobbeltgængere"));
-    click(urlform->rensKnap);
-    EXPECT_EQ(urlform->infoBar->currentMessage(), QStringLiteral("Der var ingen dobbeltgængere"));
-    click(urlform->sletKnap);
+    click(kontrol<QPushButton>(urlform, "rensKnap"));
+    EXPECT_EQ(kontrol<QStatusBar>(urlform, "infoBar")->currentMessage(),
+              QStringLiteral("Der var ingen dobbeltgængere"));
+    click(kontrol<QPushButton>(urlform, "sletKnap"));
     EXPECT_EQ(infoform->urlIndex, -1);
     idle();
-    EXPECT_FALSE(urlform->sletKnap->isEnabled());
-    EXPECT_FALSE(urlform->rensKnap->isEnabled());
+    EXPECT_FALSE(kontrol<QPushButton>(urlform, "sletKnap")->isEnabled());
+    EXPECT_FALSE(kontrol<QPushButton>(urlform, "rensKnap")->isEnabled());
     klikEmne(QStringLiteral("Cee"));
     EXPECT_EQ(historik(), QStringList({"C.html"}));
     EXPECT_EQ(infoform->urlIndex, 0);
@@ -240,10 +251,10 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
         0);
     start();
     main->HelpInfo(QStringLiteral("dEE")); // letters a to z in any case
-    EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("D.html"));
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("D.html"));
 
     skrivAdresse(QStringLiteral("B.html"));
-    EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("B.html"));
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("B.html"));
     EXPECT_EQ(historik(), QStringList({"D.html", "B.html"}));
     EXPECT_TRUE(opened.isEmpty());
 
@@ -262,7 +273,7 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
                   andet[i]);
     }
     EXPECT_EQ(historik(), QStringList({"D.html", "B.html"}));
-    EXPECT_EQ(infoform->Web->LocationName(), QStringLiteral("B.html"));
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("B.html"));
 
     // A page of 19 MB of zero bytes is refused at once with a notice, typed
     // and through a link, and enters no history.
@@ -273,13 +284,13 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
     ur.start();
     skrivAdresse(QStringLiteral("stor.html"));
     EXPECT_LT(ur.elapsed(), 1000);
-    EXPECT_EQ(infoform->Web->toPlainText(), stor);
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(), stor);
     skrivAdresse(QStringLiteral("C.html"));
     ur.start();
-    QTest::mouseClick(infoform->Web->viewport(), Qt::LeftButton, {},
-                      ankerPunkt(infoform->Web, QStringLiteral("stor.html")));
+    QTest::mouseClick(kontrol<Browser>(infoform, "Web")->viewport(), Qt::LeftButton, {},
+                      ankerPunkt(kontrol<Browser>(infoform, "Web"), QStringLiteral("stor.html")));
     EXPECT_LT(ur.elapsed(), 1000);
-    EXPECT_EQ(infoform->Web->toPlainText(), stor);
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(), stor);
     EXPECT_EQ(opened.size(), andet.size()) << "no web search";
     EXPECT_EQ(historik(), QStringList({"D.html", "B.html", "C.html"}));
 
@@ -324,16 +335,16 @@ TEST_F(InformationTest, BrokenStructuresShowWhatTheyCan)
             QTRY_COMPARE(messages.size(), 1);
         QTest::qWait(20);
         QStringList titler;
-        for (QTreeWidgetItem *node : infoform->Struktur->noder()) {
+        for (QTreeWidgetItem *node : kontrol<TStruktur>(infoform, "Struktur")->noder()) {
             titler << node->text(0);
             klikEmne(node->text(0));
-            const QString side = infoform->Web->LocationName();
+            const QString side = kontrol<Browser>(infoform, "Web")->LocationName();
             EXPECT_TRUE(side.isEmpty() ||
                         QFileInfo(struktur(QStringLiteral("tekstfiler/") + side)).isFile());
         }
         EXPECT_EQ(titler, t.titler);
         if (titler.isEmpty()) {
-            EXPECT_EQ(infoform->Web->toPlainText(),
+            EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(),
                       QStringLiteral("Hjælpen \"kvidrel\" findes ikke."));
         }
         if (t.besked) {
@@ -369,13 +380,14 @@ TEST_F(InformationTest, WindowsMadeStructureShowsAsMeant)
     start();
     main->infoButtonClick();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(infoform));
-    EXPECT_TRUE(infoform->Web->toPlainText().contains(QStringLiteral("æøå")));
-    EXPECT_TRUE(harFarve(infoform->Web, [](const QColor &c) { return c == QColor(255, 0, 0); }));
+    EXPECT_TRUE(kontrol<Browser>(infoform, "Web")->toPlainText().contains(QStringLiteral("æøå")));
+    EXPECT_TRUE(harFarve(kontrol<Browser>(infoform, "Web"),
+                         [](const QColor &c) { return c == QColor(255, 0, 0); }));
 
-    QTest::mouseClick(infoform->Web->viewport(), Qt::LeftButton, {},
-                      ankerPunkt(infoform->Web, QStringLiteral("SIDE2.html")));
+    QTest::mouseClick(kontrol<Browser>(infoform, "Web")->viewport(), Qt::LeftButton, {},
+                      ankerPunkt(kontrol<Browser>(infoform, "Web"), QStringLiteral("SIDE2.html")));
     idle();
-    EXPECT_EQ(infoform->Web->toPlainText(), QStringLiteral("Anden side"));
+    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(), QStringLiteral("Anden side"));
     EXPECT_EQ(historik(), QStringList({"Side1.html", "Side2.html"}));
     EXPECT_EQ(treeListing(root.file(QStringLiteral("Struktur"))), foer);
     EXPECT_TRUE(errors.isEmpty());

@@ -8,6 +8,7 @@
 #include "deltagere.h"
 #include "display.h"
 #include "information.h"
+#include "kontrol.h"
 #include "liste.h"
 #include "makeSpm.h"
 #include "shell.h"
@@ -63,28 +64,22 @@ protected:
             ASSERT_TRUE(vaelger);
             EXPECT_EQ(QDir(vaelger->directory()).canonicalPath(),
                       QDir(main->billedDir).canonicalPath());
-            // Typed as the host would: a selection made in code is dropped
-            // while the dialog still lists its folder.
-            auto *navn = vaelger->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-            ASSERT_TRUE(navn);
-            navn->setText(tegning);
-            EXPECT_EQ(vaelger->selectedFiles(), QStringList(main->billedDir + u'/' + tegning));
-            QMetaObject::invokeMethod(vaelger, "accept");
+            dialoghelper::typeFileName(dialog, tegning);
         });
-        click(deltagerform->billedKnap1);
+        click(kontrol<QToolButton>(deltagerform, "billedKnap1"));
     }
 
     void nyDeltager(const QString &navn, const QString &tegning)
     {
-        QTest::keyClicks(deltagerform->navnEdit, navn);
+        QTest::keyClicks(kontrol<QLineEdit>(deltagerform, "navnEdit"), navn);
         vaelgTegning(tegning);
-        click(deltagerform->godkendKnap);
+        click(kontrol<QToolButton>(deltagerform, "godkendKnap"));
     }
 
     static void klikSvar(int felt)
     {
-        const TRect r = mainform->svarDisplay->Felt()[std::size_t(felt)].IR;
-        QTest::mouseClick(mainform->svarDisplay, Qt::LeftButton, {},
+        const TRect r = kontrol<TListe>(mainform, "svarDisplay")->Felt()[std::size_t(felt)].IR;
+        QTest::mouseClick(kontrol<TListe>(mainform, "svarDisplay"), Qt::LeftButton, {},
                           QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
         idle();
     }
@@ -98,7 +93,8 @@ protected:
 
     static QString point(int raekke)
     {
-        const QStringList tavle = displayform->deltagerSkema->TekstListe();
+        const QStringList tavle =
+            kontrol<TSkema>(displayform->tavle(), "deltagerSkema")->TekstListe();
         return tavle.value(2 * raekke) + u' ' + tavle.value(2 * raekke + 1);
     }
 };
@@ -115,7 +111,7 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
         for (const auto &[navn, tegning] : deltagere)
             nyDeltager(navn, tegning);
         // A name given twice is refused in the notice dialog.
-        QTest::keyClicks(deltagerform->navnEdit, QStringLiteral("anne"));
+        QTest::keyClicks(kontrol<QLineEdit>(deltagerform, "navnEdit"), QStringLiteral("anne"));
         vaelgTegning(QStringLiteral("Hund.png"));
         dialoghelper::answerModal([this](QWidget *dialog) {
             foto(dialog, QStringLiteral("information"));
@@ -124,20 +120,20 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
             messages << notits->label()->text();
             dialoghelper::clickButton(dialog, QStringLiteral("OK"));
         });
-        click(deltagerform->godkendKnap);
-        deltagerform->navnEdit->clear();
-        clickRow(deltagerform->deltagerliste, 1);
-        EXPECT_FALSE(deltagerform->deltagerBilledeR->isEmpty());
+        click(kontrol<QToolButton>(deltagerform, "godkendKnap"));
+        kontrol<QLineEdit>(deltagerform, "navnEdit")->clear();
+        clickRow(kontrol<QListWidget>(deltagerform, "deltagerliste"), 1);
+        EXPECT_FALSE(kontrol<BilledFelt>(deltagerform, "deltagerBilledeR")->isEmpty());
         foto(deltagerform, QStringLiteral("deltagere"));
         // The host thinks better of a deletion in the yes/no dialog.
         dialoghelper::answerModal([](QWidget *dialog) {
             foto(dialog, QStringLiteral("ja-nej"));
             dialoghelper::clickButton(dialog, QStringLiteral("Nej"));
         });
-        click(deltagerform->Button6);
-        click(deltagerform->goBut);
+        click(kontrol<QToolButton>(deltagerform, "Button6"));
+        click(kontrol<QToolButton>(deltagerform, "goBut"));
     });
-    click(main->deltagerButton);
+    click(kontrol<QPushButton>(main, "deltagerButton"));
     EXPECT_EQ(messages,
               QStringList({"Navnet er allerede indført.\nIndfør et andet og prøv igen."}));
     ASSERT_EQ(main->Del.size(), 3);
@@ -149,34 +145,35 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
     EXPECT_EQ(point(3), QStringLiteral("Søs 0"));
 
     dialoghelper::answerModal([](QWidget *) {
-        EXPECT_EQ(rows(spmform->gruppeliste), QStringList({"Eksempler"}));
-        clickRow(spmform->gruppeliste, 0);
-        EXPECT_EQ(spmform->antalLabel->text(), QStringLiteral("12 spørgsmål"));
+        EXPECT_EQ(rows(kontrol<QListWidget>(spmform, "gruppeliste")), QStringList({"Eksempler"}));
+        clickRow(kontrol<QListWidget>(spmform, "gruppeliste"), 0);
+        EXPECT_EQ(kontrol<QLabel>(spmform, "antalLabel")->text(), QStringLiteral("12 spørgsmål"));
         foto(spmform, QStringLiteral("spoergsmaal-grupper"));
-        clickRow(spmform->spmliste, 0);
-        klikFane(spmform->spmBog, 1);
-        EXPECT_EQ(spmform->spmEdit->text(), QStringLiteral("Hvilke farver har Dannebrog?"));
+        clickRow(kontrol<QListWidget>(spmform, "spmliste"), 0);
+        klikFane(kontrol<QTabWidget>(spmform, "spmBog"), 1);
+        EXPECT_EQ(kontrol<QLineEdit>(spmform, "spmEdit")->text(),
+                  QStringLiteral("Hvilke farver har Dannebrog?"));
         foto(spmform, QStringLiteral("spoergsmaal-rediger"));
-        klikFane(spmform->spmBog, 2);
-        EXPECT_FALSE(spmform->kommentarImage->isEmpty());
+        klikFane(kontrol<QTabWidget>(spmform, "spmBog"), 2);
+        EXPECT_FALSE(kontrol<BilledFelt>(spmform, "kommentarImage")->isEmpty());
         foto(spmform, QStringLiteral("spoergsmaal-kommentarer"));
-        klikFane(spmform->spmBog, 0);
-        click(spmform->Button2);
+        klikFane(kontrol<QTabWidget>(spmform, "spmBog"), 0);
+        click(kontrol<QPushButton>(spmform, "Button2"));
     });
-    click(main->spmKnap);
+    click(kontrol<QPushButton>(main, "spmKnap"));
     ASSERT_EQ(main->antalSpm, 12);
 
     // Anne and Søs answer right, Bo wrong; the comment pictures are shown.
     int sum[3] = {0, 0, 0};
     int medBillede = 0;
-    click(main->kvidrellenButton);
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
     for (int i = 0; i < main->antalSpm; ++i) {
         if (i > 0)
-            click(main->nextSpmButton);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000)) << i;
-        const SpmRec &spm = main->Spm[main->spmNummer - 1];
-        const int spiller = main->Tur - 1;
-        EXPECT_FALSE(displayform->deltagerBillede->isEmpty()) << i;
+            click(kontrol<QPushButton>(main, "nextSpmButton"));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000)) << i;
+        const SpmRec &spm = main->Spm[main->spil.spmNummer() - 1];
+        const int spiller = main->spil.tur() - 1;
+        EXPECT_FALSE(kontrol<BilledFelt>(displayform->tavle(), "deltagerBillede")->isEmpty()) << i;
         if (i == 0) {
             foto(main, QStringLiteral("hovedvindue-spil"));
             foto(displayform, QStringLiteral("tavle-spoergsmaal"));
@@ -187,13 +184,16 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
             sum[spiller] += displayform->spmPoint;
         EXPECT_EQ(point(spiller + 1),
                   deltagere[spiller].first + u' ' + QString::number(sum[spiller]));
-        EXPECT_EQ(displayform->komImage->isEmpty(), spm.bFilnavn.isEmpty()) << i;
+        EXPECT_EQ(kontrol<BilledFelt>(displayform->tavle(), "komImage")->isEmpty(),
+                  spm.bFilnavn.isEmpty())
+            << i;
         if (!spm.bFilnavn.isEmpty() && medBillede++ == 0)
             foto(displayform, QStringLiteral("tavle-svar"));
     }
     EXPECT_EQ(medBillede, 2);
-    click(main->nextSpmButton);
-    EXPECT_EQ(displayform->spmDisplay->TekstListe().value(0), QStringLiteral("Spillet er slut."));
+    click(kontrol<QPushButton>(main, "nextSpmButton"));
+    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay")->TekstListe().value(0),
+              QStringLiteral("Spillet er slut."));
     EXPECT_GT(sum[0], 0);
     EXPECT_EQ(sum[1], 0);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();

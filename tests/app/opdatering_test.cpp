@@ -1,5 +1,6 @@
 #include "deltagere.h"
 #include "display.h"
+#include "kontrol.h"
 #include "shell.h"
 #include "windowfixture.h"
 
@@ -136,10 +137,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     }
 
-    QString label() const { return main->opdateringLabel->text(); }
+    QString label() const { return kontrol<QLabel>(main, "opdateringLabel")->text(); }
     QString versionFile() const { return root.file(QStringLiteral("Kvidrel.txt")); }
     // The page that shows when the host looks: 0 "Hjem", 1 "Egenskaber".
-    int page() const { return main->sider->currentIndex(); }
+    int page() const { return kontrol<QTabWidget>(main, "sider")->currentIndex(); }
 
     QStringList opened;
 
@@ -156,7 +157,7 @@ TEST_F(OpdateringTest, FirstActivationAsksTheServerOnceAndShowsItsAnswer)
         EXPECT_EQ(eventually([&] { return label(); }, kIngenNyere), kIngenNyere);
         EXPECT_EQ(server.paths, QStringList{QStringLiteral("/Versioner/Kvidrel.txt")});
         EXPECT_EQ(page(), 0);
-        EXPECT_TRUE(main->infoPanel->isHidden());
+        EXPECT_TRUE(kontrol<QWidget>(main, "infoPanel")->isHidden());
         EXPECT_TRUE(opened.isEmpty());
     }
     {
@@ -165,7 +166,7 @@ TEST_F(OpdateringTest, FirstActivationAsksTheServerOnceAndShowsItsAnswer)
         run(server.address());
         EXPECT_EQ(eventually([&] { return label(); }, kNyere), kNyere);
         EXPECT_EQ(page(), 1);
-        EXPECT_FALSE(main->infoPanel->isHidden());
+        EXPECT_FALSE(kontrol<QWidget>(main, "infoPanel")->isHidden());
         EXPECT_EQ(opened, QStringList{server.address() + QStringLiteral("/gruppe2_6.asp")});
         EXPECT_EQ(readAllBytes(versionFile()), QByteArray("2.1\r\n"));
         EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
@@ -190,7 +191,7 @@ TEST_F(OpdateringTest, FirstActivationAsksTheServerOnceAndShowsItsAnswer)
         run(server.address());
         EXPECT_EQ(eventually([&] { return messages; }, QStringList{kFejl}), QStringList{kFejl});
         EXPECT_EQ(label(), kVersion20);
-        EXPECT_TRUE(main->infoPanel->isHidden());
+        EXPECT_TRUE(kontrol<QWidget>(main, "infoPanel")->isHidden());
         EXPECT_TRUE(opened.isEmpty());
     }
     {
@@ -229,7 +230,7 @@ TEST_F(OpdateringTest, AnAnswerAfterTheHostHasBegunOnlySetsTheLabel)
         deltagerform->exec();
         server.release();
         EXPECT_EQ(eventually([&] { return label(); }, kNyere), kNyere);
-        EXPECT_FALSE(main->infoPanel->isHidden());
+        EXPECT_FALSE(kontrol<QWidget>(main, "infoPanel")->isHidden());
         EXPECT_EQ(page(), 0);
         EXPECT_TRUE(opened.isEmpty());
         EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();

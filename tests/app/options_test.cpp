@@ -1,4 +1,5 @@
 #include "action.h"
+#include "kontrol.h"
 #include "options.h"
 #include "shellfixture.h"
 #include "stylemanager.h"
@@ -32,16 +33,16 @@ QByteArray optionsBytes(const char *design, const char *low, const char *high)
 TEST_F(ShellTest, DefaultsWithoutOptionsFile)
 {
     Tmainform *w = start();
-    EXPECT_EQ(w->designBox->currentText(), QStringLiteral("Sky"));
-    EXPECT_EQ(w->designBox->count(), 7);
-    EXPECT_EQ(w->designBox->maxVisibleItems(), 7);
-    for (QLineEdit *edit : {w->minEdit, w->LowEdit})
+    EXPECT_EQ(kontrol<QComboBox>(w, "designBox")->currentText(), QStringLiteral("Sky"));
+    EXPECT_EQ(kontrol<QComboBox>(w, "designBox")->count(), 7);
+    EXPECT_EQ(kontrol<QComboBox>(w, "designBox")->maxVisibleItems(), 7);
+    for (QLineEdit *edit : {kontrol<QLineEdit>(w, "minEdit"), kontrol<QLineEdit>(w, "LowEdit")})
         EXPECT_EQ(edit->text(), QStringLiteral("10"));
-    for (QLineEdit *edit : {w->maxEdit, w->HighEdit})
+    for (QLineEdit *edit : {kontrol<QLineEdit>(w, "maxEdit"), kontrol<QLineEdit>(w, "HighEdit")})
         EXPECT_EQ(edit->text(), QStringLiteral("100"));
-    w->GemPoint->Update();
-    EXPECT_FALSE(w->GemPoint->Enabled());
-    EXPECT_FALSE(w->godkendKnap->isEnabled());
+    kontrol<Action>(w, "GemPoint")->Update();
+    EXPECT_FALSE(kontrol<Action>(w, "GemPoint")->Enabled());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnap")->isEnabled());
 }
 
 TEST_F(ShellTest, GemAppliesTheRangeRuleAndSaves)
@@ -55,20 +56,20 @@ TEST_F(ShellTest, GemAppliesTheRangeRuleAndSaves)
     for (const RangeCase &c : cases) {
         SCOPED_TRACE(std::string(c.low) + " " + c.high);
         QFile::remove(optionsFile());
-        w->minEdit->setText(QString::fromLatin1(c.low));
-        w->maxEdit->setText(QString::fromLatin1(c.high));
-        w->GemPoint->Update();
-        ASSERT_TRUE(w->GemPoint->Enabled());
+        kontrol<QLineEdit>(w, "minEdit")->setText(QString::fromLatin1(c.low));
+        kontrol<QLineEdit>(w, "maxEdit")->setText(QString::fromLatin1(c.high));
+        kontrol<Action>(w, "GemPoint")->Update();
+        ASSERT_TRUE(kontrol<Action>(w, "GemPoint")->Enabled());
 
-        w->GemPoint->Execute();
+        kontrol<Action>(w, "GemPoint")->Execute();
 
-        EXPECT_EQ(w->minEdit->text(), QString::fromLatin1(c.lowAfter));
-        EXPECT_EQ(w->maxEdit->text(), QString::fromLatin1(c.highAfter));
-        EXPECT_EQ(w->LowEdit->text(), QString::fromLatin1(c.lowAfter));
-        EXPECT_EQ(w->HighEdit->text(), QString::fromLatin1(c.highAfter));
+        EXPECT_EQ(kontrol<QLineEdit>(w, "minEdit")->text(), QString::fromLatin1(c.lowAfter));
+        EXPECT_EQ(kontrol<QLineEdit>(w, "maxEdit")->text(), QString::fromLatin1(c.highAfter));
+        EXPECT_EQ(kontrol<QLineEdit>(w, "LowEdit")->text(), QString::fromLatin1(c.lowAfter));
+        EXPECT_EQ(kontrol<QLineEdit>(w, "HighEdit")->text(), QString::fromLatin1(c.highAfter));
         EXPECT_EQ(readAllBytes(optionsFile()), optionsBytes("Sky", c.lowAfter, c.highAfter));
-        w->GemPoint->Update();
-        EXPECT_FALSE(w->GemPoint->Enabled());
+        kontrol<Action>(w, "GemPoint")->Update();
+        EXPECT_FALSE(kontrol<Action>(w, "GemPoint")->Enabled());
     }
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -76,32 +77,32 @@ TEST_F(ShellTest, GemAppliesTheRangeRuleAndSaves)
 TEST_F(ShellTest, GemWithAnEmptyFieldReportsAndChangesNothing)
 {
     Tmainform *w = start();
-    w->minEdit->setText(QStringLiteral("30"));
-    w->maxEdit->clear();
-    w->GemPoint->Execute();
+    kontrol<QLineEdit>(w, "minEdit")->setText(QStringLiteral("30"));
+    kontrol<QLineEdit>(w, "maxEdit")->clear();
+    kontrol<Action>(w, "GemPoint")->Execute();
 
     EXPECT_EQ(errors.size(), 1);
     EXPECT_FALSE(QFileInfo::exists(optionsFile()));
     EXPECT_EQ(w->minPoint, 10);
     EXPECT_EQ(w->maxPoint, 100);
-    EXPECT_EQ(w->LowEdit->text(), QStringLiteral("10"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "LowEdit")->text(), QStringLiteral("10"));
     EXPECT_TRUE(w->editModified);
 }
 
 TEST_F(ShellTest, PointKontrolChecksTheWorkingRangeWithoutSaving)
 {
     Tmainform *w = start();
-    QTest::keyClicks(w->LowEdit, QStringLiteral("5")); // "105"
-    w->HighEdit->setText(QStringLiteral("200"));
+    QTest::keyClicks(kontrol<QLineEdit>(w, "LowEdit"), QStringLiteral("5")); // "105"
+    kontrol<QLineEdit>(w, "HighEdit")->setText(QStringLiteral("200"));
     w->pointKontrol();
     EXPECT_EQ(w->minPoint, 100);
     EXPECT_EQ(w->maxPoint, 100);
-    EXPECT_EQ(w->LowEdit->text(), QStringLiteral("100"));
-    EXPECT_EQ(w->HighEdit->text(), QStringLiteral("100"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "LowEdit")->text(), QStringLiteral("100"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "HighEdit")->text(), QStringLiteral("100"));
     EXPECT_FALSE(w->editModified); // the working range is not the saved one
     EXPECT_FALSE(QFileInfo::exists(optionsFile()));
 
-    w->HighEdit->clear();
+    kontrol<QLineEdit>(w, "HighEdit")->clear();
     EXPECT_THROW(w->pointKontrol(), RangeError);
     EXPECT_EQ(w->minPoint, 100);
 }
@@ -109,9 +110,9 @@ TEST_F(ShellTest, PointKontrolChecksTheWorkingRangeWithoutSaving)
 TEST_F(ShellTest, PointFieldsTakeAtMostThreeDigits)
 {
     Tmainform *w = start();
-    w->maxEdit->clear();
-    QTest::keyClicks(w->maxEdit, QStringLiteral("1x2-345"));
-    EXPECT_EQ(w->maxEdit->text(), QStringLiteral("123"));
+    kontrol<QLineEdit>(w, "maxEdit")->clear();
+    QTest::keyClicks(kontrol<QLineEdit>(w, "maxEdit"), QStringLiteral("1x2-345"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "maxEdit")->text(), QStringLiteral("123"));
 }
 
 TEST_F(ShellTest, OptionsFileIsLoadedWithoutCorrection)
@@ -122,10 +123,10 @@ TEST_F(ShellTest, OptionsFileIsLoadedWithoutCorrection)
 
     EXPECT_EQ(w->minPoint, 500);
     EXPECT_EQ(w->maxPoint, 3);
-    EXPECT_EQ(w->minEdit->text(), QStringLiteral("500"));
-    EXPECT_EQ(w->maxEdit->text(), QStringLiteral("3"));
-    EXPECT_EQ(w->LowEdit->text(), QStringLiteral("500"));
-    EXPECT_EQ(w->HighEdit->text(), QStringLiteral("3"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "minEdit")->text(), QStringLiteral("500"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "maxEdit")->text(), QStringLiteral("3"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "LowEdit")->text(), QStringLiteral("500"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "HighEdit")->text(), QStringLiteral("3"));
     EXPECT_FALSE(w->editModified);
 
     // The first draw brings the working range into bounds.
@@ -142,7 +143,7 @@ TEST_F(ShellTest, MalformedOptionsFileGivesAllDefaults)
         writeAllBytes(optionsFile(), bytes);
         Tmainform *w = start();
         EXPECT_EQ(w->designName, QStringLiteral("Sky"));
-        EXPECT_EQ(w->designBox->currentText(), QStringLiteral("Sky"));
+        EXPECT_EQ(kontrol<QComboBox>(w, "designBox")->currentText(), QStringLiteral("Sky"));
         EXPECT_EQ(w->minPoint, 10);
         EXPECT_EQ(w->maxPoint, 100);
         EXPECT_EQ(stylemanager::ActiveStyleName(), QStringLiteral("Sky"));
@@ -160,7 +161,7 @@ TEST_F(ShellTest, UnknownStyleIsReportedAndNothingIsSelected)
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("Lilla Drøm")));
     EXPECT_EQ(stylemanager::ActiveStyleName(), QStringLiteral("Iceberg Classico"));
-    EXPECT_EQ(w->designBox->currentIndex(), -1);
+    EXPECT_EQ(kontrol<QComboBox>(w, "designBox")->currentIndex(), -1);
     EXPECT_EQ(w->designName, QStringLiteral("Lilla Drøm"));
     EXPECT_EQ(w->maxPoint, 90);
 }
@@ -168,12 +169,14 @@ TEST_F(ShellTest, UnknownStyleIsReportedAndNothingIsSelected)
 TEST_F(ShellTest, ChoosingAStyleAppliesAndSavesItAtOnce)
 {
     Tmainform *w = start();
-    w->LowEdit->setText(QStringLiteral("40")); // the working range reaches the file
-    w->pointKontrol();                         // through a draw
-    const int index = w->designBox->findText(QStringLiteral("Smokey Quartz Kamri"));
+    kontrol<QLineEdit>(w, "LowEdit")
+        ->setText(QStringLiteral("40")); // the working range reaches the file
+    w->pointKontrol();                   // through a draw
+    const int index =
+        kontrol<QComboBox>(w, "designBox")->findText(QStringLiteral("Smokey Quartz Kamri"));
     ASSERT_GE(index, 0);
-    w->designBox->setCurrentIndex(index);
-    emit w->designBox->activated(index); // as the host's choice
+    kontrol<QComboBox>(w, "designBox")->setCurrentIndex(index);
+    emit kontrol<QComboBox>(w, "designBox")->activated(index); // as the host's choice
 
     EXPECT_EQ(stylemanager::ActiveStyleName(), QStringLiteral("Smokey Quartz Kamri"));
     EXPECT_EQ(w->designName, QStringLiteral("Smokey Quartz Kamri"));

@@ -1,4 +1,5 @@
 #include "deltagere.h"
+#include "kontrol.h"
 #include "makeSpm.h"
 #include "textfile.h"
 #include "unprivileged.h"
@@ -60,18 +61,19 @@ TEST_F(ReadOnlyFoldersTest, FailedSavesKeepTheWorkUntilTheFolderCanBeWritten)
     Tspmform *spm = spmform;
     show(spm);
     setReadOnly(root.file("Grupper"), true);
-    clickRow(spm->gruppeliste, 1);
-    click(spm->Button1); // B up
+    clickRow(kontrol<QListWidget>(spm, "gruppeliste"), 1);
+    click(kontrol<QToolButton>(spm, "Button1")); // B up
     expectOneError("Grupper.txt");
-    EXPECT_EQ(rows(spm->gruppeliste), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(spm, "gruppeliste")), QStringList({"B", "A", "C"}));
     EXPECT_EQ(lines("Grupper/Grupper.txt"), QStringList({"A", "B", "C"}));
-    type(spm->gruppeEdit, "D");
-    click(spm->SpeedButton5); // a group whose folder cannot be made is not added
+    type(kontrol<QLineEdit>(spm, "gruppeEdit"), "D");
+    click(kontrol<QToolButton>(spm,
+                               "SpeedButton5")); // a group whose folder cannot be made is not added
     expectOneError("D");
-    EXPECT_EQ(rows(spm->gruppeliste), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(spm, "gruppeliste")), QStringList({"B", "A", "C"}));
     setReadOnly(root.file("Grupper"), false);
-    type(spm->gruppeEdit, "D");
-    click(spm->SpeedButton5);
+    type(kontrol<QLineEdit>(spm, "gruppeEdit"), "D");
+    click(kontrol<QToolButton>(spm, "SpeedButton5"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     EXPECT_EQ(lines("Grupper/Grupper.txt"), QStringList({"B", "A", "C", "D"}));
     EXPECT_TRUE(QFileInfo(root.file("Grupper/D/Kommentarer")).isDir());
@@ -81,19 +83,19 @@ TEST_F(ReadOnlyFoldersTest, FailedSavesKeepTheWorkUntilTheFolderCanBeWritten)
     Tdeltagerform *del = deltagerform;
     show(del);
     setReadOnly(root.file("Deltagere"), true);
-    type(del->navnEdit, "Bo");
-    click(del->godkendKnap);
+    type(kontrol<QLineEdit>(del, "navnEdit"), "Bo");
+    click(kontrol<QToolButton>(del, "godkendKnap"));
     expectOneError("Deltagere.txt");
-    EXPECT_EQ(rows(del->deltagerliste), QStringList({"Anna", "Bo"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(del, "deltagerliste")), QStringList({"Anna", "Bo"}));
     EXPECT_EQ(main->maxIndex, 1);
     EXPECT_EQ(lines("Deltagere/Deltagere.txt"), QStringList({"Anna", "", "1"}));
-    clickCheck(del->deltagerliste, 0); // Anna out: kept in memory only
-    click(del->Button1);               // "Gem" fails as well
+    clickCheck(kontrol<QListWidget>(del, "deltagerliste"), 0); // Anna out: kept in memory only
+    click(kontrol<QToolButton>(del, "Button1"));               // "Gem" fails as well
     expectOneError("Deltagere.txt");
-    EXPECT_TRUE(del->Button1->isEnabled()); // still something to save
+    EXPECT_TRUE(kontrol<QToolButton>(del, "Button1")->isEnabled()); // still something to save
     setReadOnly(root.file("Deltagere"), false);
-    type(del->navnEdit, "Cy");
-    click(del->godkendKnap);
+    type(kontrol<QLineEdit>(del, "navnEdit"), "Cy");
+    click(kontrol<QToolButton>(del, "godkendKnap"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     EXPECT_EQ(lines("Deltagere/Deltagere.txt"),
               QStringList({"Anna", "", "0", "Bo", "", "1", "Cy", "", "1"}));
@@ -101,22 +103,22 @@ TEST_F(ReadOnlyFoldersTest, FailedSavesKeepTheWorkUntilTheFolderCanBeWritten)
 
     // The options folder is gone.
     ASSERT_TRUE(QDir(root.file("Egenskaber")).removeRecursively());
-    main->sider->setCurrentIndex(1);
-    const int style = main->designBox->findText("Smokey Quartz Kamri");
-    main->designBox->setCurrentIndex(style);
-    emit main->designBox->activated(style); // as the host's choice
+    kontrol<QTabWidget>(main, "sider")->setCurrentIndex(1);
+    const int style = kontrol<QComboBox>(main, "designBox")->findText("Smokey Quartz Kamri");
+    kontrol<QComboBox>(main, "designBox")->setCurrentIndex(style);
+    emit kontrol<QComboBox>(main, "designBox")->activated(style); // as the host's choice
     expectOneError("Egenskaber.txt");
     EXPECT_EQ(main->designName, "Smokey Quartz Kamri");
-    type(main->minEdit, "20");
-    type(main->maxEdit, "80");
-    click(main->godkendKnap);
+    type(kontrol<QLineEdit>(main, "minEdit"), "20");
+    type(kontrol<QLineEdit>(main, "maxEdit"), "80");
+    click(kontrol<QToolButton>(main, "godkendKnap"));
     expectOneError("Egenskaber.txt");
-    EXPECT_EQ(main->minEdit->text(), "20");
-    EXPECT_EQ(main->maxEdit->text(), "80");
+    EXPECT_EQ(kontrol<QLineEdit>(main, "minEdit")->text(), "20");
+    EXPECT_EQ(kontrol<QLineEdit>(main, "maxEdit")->text(), "80");
     ASSERT_TRUE(QDir().mkpath(root.file("Egenskaber")));
-    click(main->godkendKnap); // still enabled: nothing was saved
+    click(kontrol<QToolButton>(main, "godkendKnap")); // still enabled: nothing was saved
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     EXPECT_EQ(lines("Egenskaber/Egenskaber.txt"), QStringList({"Smokey Quartz Kamri", "20", "80"}));
-    EXPECT_EQ(main->HighEdit->text(), "80");
+    EXPECT_EQ(kontrol<QLineEdit>(main, "HighEdit")->text(), "80");
     EXPECT_TRUE(main->isVisible());
 }

@@ -8,6 +8,7 @@
 #include "display.h"
 #include "fuldskaerm.h"
 #include "kontrast.h"
+#include "kontrol.h"
 #include "liste.h"
 #include "makeSpm.h"
 #include "pointbar.h"
@@ -73,8 +74,8 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
                   "benhavn ligger p\xe5 Sj\xe6lland.\r\nLinje to");
     writeAllBytes(root.file("Grupper/Sport/Kommentarer/006.jpg"), "\xff\xd8\xff ikke et billede");
     spil();
-    EXPECT_EQ(main->kvidrellenButton->text(), "3. Start spillet");
-    EXPECT_EQ(main->nextSpmButton->text(), "Næste");
+    EXPECT_EQ(kontrol<QPushButton>(main, "kvidrellenButton")->text(), "3. Start spillet");
+    EXPECT_EQ(kontrol<QPushButton>(main, "nextSpmButton")->text(), "Næste");
 
     const QPoint tavlePlads = displayform->pos();
     deltagerVindue({indfoerDeltagere()});
@@ -88,47 +89,52 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
 
     // The first bar is driven tick by tick: clicks before it arrives do nothing.
     Tdisplayform::setTimerInterval(60000);
-    main->HighEdit->setText("20");
-    main->LowEdit->setText("20");
-    click(main->kvidrellenButton);
-    ture << main->Tur;
-    EXPECT_FALSE(main->kvidrellenButton->isEnabled());
+    kontrol<QLineEdit>(main, "HighEdit")->setText("20");
+    kontrol<QLineEdit>(main, "LowEdit")->setText("20");
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    ture << main->spil.tur();
+    EXPECT_FALSE(kontrol<QPushButton>(main, "kvidrellenButton")->isEnabled());
     EXPECT_EQ(navn(), "Anne");
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Hvad er Danmarks hovedstad?");
-    EXPECT_EQ(displayform->svarDisplay->TekstListe().value(3), "Hvad er Danmarks hovedstad? D");
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
+              "Hvad er Danmarks hovedstad?");
+    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "svarDisplay")->TekstListe().value(3),
+              "Hvad er Danmarks hovedstad? D");
     EXPECT_EQ(info(2), "Spørgsmål tilbage: 4");
     for (int tik = 1; tik < 30; ++tik)
         displayform->TimerTimer();
-    EXPECT_EQ(displayform->pointFelt->Tekst(), "29");
+    EXPECT_EQ(kontrol<TTekstFelt>(displayform->tavle(), "pointFelt")->Tekst(), "29");
     klik(0);
     EXPECT_EQ(info(3), "");
-    EXPECT_EQ(displayform->pointBar->Tilstand(), TPointBar::TTilstand::Normal);
+    EXPECT_EQ(kontrol<TPointBar>(displayform->tavle(), "pointBar")->Tilstand(),
+              TPointBar::TTilstand::Normal);
     displayform->TimerTimer();
-    EXPECT_TRUE(main->SvarTilladt);
+    EXPECT_TRUE(main->spil.svarTilladt());
     EXPECT_EQ(displayform->spmPoint, 30);
-    EXPECT_EQ(displayform->pointBar->Tilstand(), TPointBar::TTilstand::Pause);
+    EXPECT_EQ(kontrol<TPointBar>(displayform->tavle(), "pointBar")->Tilstand(),
+              TPointBar::TTilstand::Pause);
     gemSkaermbilleder("spoergsmaal");
     Tdisplayform::setTimerInterval(1);
     klik(0);
     EXPECT_EQ(info(3), "RIGTIGT: 30 point");
     EXPECT_EQ(raekke(1), "Anne 30");
-    EXPECT_EQ(displayform->displayBog->currentIndex(), 1);
-    EXPECT_EQ(displayform->spmDisplay2->TekstListe().value(0), "Hvad er Danmarks hovedstad?");
+    EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 1);
+    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay2")->TekstListe().value(0),
+              "Hvad er Danmarks hovedstad?");
     EXPECT_EQ(memo(), QStringList({"København ligger på Sjælland.", "Linje to", "",
                                    "Anne svarede: Hvad er Danmarks hovedstad? A",
                                    "Rigtigt svar: Hvad er Danmarks hovedstad? A"}));
     gemSkaermbilleder("svar");
 
     // The points stand out from their cell on the board.
-    const TRect celle = displayform->deltagerSkema->Felt()[3].IR;
+    const TRect celle = kontrol<TSkema>(displayform->tavle(), "deltagerSkema")->Felt()[3].IR;
     EXPECT_GE(
-        tekstKontrast(displayform->deltagerSkema->grab().toImage(),
+        tekstKontrast(kontrol<TSkema>(displayform->tavle(), "deltagerSkema")->grab().toImage(),
                       QRect(QPoint(celle.Left, celle.Top), QPoint(celle.Right, celle.Bottom))),
         4.5);
 
     // A wrong answer; the answer page is left by "Næste".
     naeste();
-    EXPECT_EQ(displayform->displayBog->currentIndex(), 0);
+    EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 0);
     EXPECT_EQ(info(3), "");
     EXPECT_EQ(navn(), "Bo");
     svar(0);
@@ -140,11 +146,11 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     // A hand-edited file: right answer 7, points -5 and an empty answer B.
     // The value opens at 1, the empty field cannot be chosen, no answer is right.
     naeste();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000));
     EXPECT_EQ(displayform->ranPoint, 1);
     klik(1);
     QTest::keyClick(main, Qt::Key_B);
-    EXPECT_FALSE(main->DerErSvaret);
+    EXPECT_FALSE(main->spil.derErSvaret());
     EXPECT_EQ(info(3), "");
     klik(3);
     EXPECT_EQ(info(3), "FORKERT: 0 point");
@@ -155,59 +161,61 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(navn(), "Anne");
     svar(2);
     EXPECT_EQ(raekke(1), "Anne 80");
-    EXPECT_TRUE(displayform->komImage->isEmpty());
+    EXPECT_TRUE(kontrol<BilledFelt>(displayform->tavle(), "komImage")->isEmpty());
     klik(2);
     EXPECT_EQ(raekke(1), "Anne 80");
-    EXPECT_TRUE(main->nextSpmButton->isEnabled());
+    EXPECT_TRUE(kontrol<QPushButton>(main, "nextSpmButton")->isEnabled());
 
     // An empty range field: the notice comes while the board still shows the
     // last turn, and the last valid range is drawn from.
-    main->LowEdit->clear();
+    kontrol<QLineEdit>(main, "LowEdit")->clear();
     iRaekke({[this](QWidget *dialog) {
         EXPECT_EQ(navn(), "Anne");
         notits("OK")(dialog);
     }});
     naeste();
     EXPECT_EQ(messages.value(0), "\"\" er ikke et gyldigt heltal.");
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Musikken");
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Musikken");
     svar(3);
     EXPECT_EQ(raekke(2), "Bo 20");
     EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(root.file("Musik/Sang.wav"))})
         << "the script named as music is never opened";
     EXPECT_EQ(ture, QList<std::int32_t>({1, 2, 3, 1, 2}));
 
-    click(main->nextSpmButton);
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0),
+    click(kontrol<QPushButton>(main, "nextSpmButton"));
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
-    EXPECT_EQ(main->svarDisplay->TekstListe().value(0), "");
-    EXPECT_EQ(displayform->spmDisplay->TekstListe().value(0), "Spillet er slut.");
-    EXPECT_EQ(displayform->spmDisplay2->TekstListe().value(0), "Spillet er slut.");
+    EXPECT_EQ(kontrol<TListe>(main, "svarDisplay")->TekstListe().value(0), "");
+    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay")->TekstListe().value(0),
+              "Spillet er slut.");
+    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay2")->TekstListe().value(0),
+              "Spillet er slut.");
     EXPECT_EQ(navn(), "");
-    EXPECT_TRUE(displayform->Memo->toPlainText().isEmpty());
+    EXPECT_TRUE(kontrol<QPlainTextEdit>(displayform->tavle(), "Memo")->toPlainText().isEmpty());
     EXPECT_EQ(raekke(1), "Anne 80");
     idle();
-    EXPECT_TRUE(main->kvidrellenButton->isEnabled());
-    EXPECT_FALSE(main->nextSpmButton->isEnabled());
+    EXPECT_TRUE(kontrol<QPushButton>(main, "kvidrellenButton")->isEnabled());
+    EXPECT_FALSE(kontrol<QPushButton>(main, "nextSpmButton")->isEnabled());
     EXPECT_EQ(main->windowTitle().left(9), "Kvidrel: ");
 
     // The same players may go on with their points, also with a name
     // corrected in the register ...
     deltagerVindue({[](QWidget *) {
-        clickRow(deltagerform->deltagerliste, 1);
-        type(deltagerform->navnEditR, "Bodil");
-        click(deltagerform->godkendKnapR);
-        click(deltagerform->goBut);
+        clickRow(kontrol<QListWidget>(deltagerform, "deltagerliste"), 1);
+        type(kontrol<QLineEdit>(deltagerform, "navnEditR"), "Bodil");
+        click(kontrol<QToolButton>(deltagerform, "godkendKnapR"));
+        click(kontrol<QToolButton>(deltagerform, "goBut"));
     }});
     iRaekke({notits("Ja")});
-    click(main->kvidrellenButton);
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
     EXPECT_EQ(raekke(1), "Anne 80");
     EXPECT_EQ(raekke(2), "Bodil 20");
-    EXPECT_EQ(main->Tur, 1);
+    EXPECT_EQ(main->spil.tur(), 1);
     // ... OK in the participants window ends that game, and "Nej" starts at 0.
     deltagerVindue({indfoerDeltagere()});
-    EXPECT_EQ(main->spmNummer, 0);
+    EXPECT_EQ(main->spil.spmNummer(), 0);
     iRaekke({notits("Nej")});
-    click(main->kvidrellenButton);
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
     EXPECT_EQ(raekke(1), "Anne 0");
     EXPECT_EQ(messages.mid(1), QStringList({kFortsaet, kFortsaet}));
 
@@ -217,10 +225,10 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(info(3), "RIGTIGT: 30 point");
     spmVindue({vaelgGruppe("Sport", true)});
     iRaekke({notits("Nej")});
-    click(main->kvidrellenButton);
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
     EXPECT_EQ(info(3), "");
-    EXPECT_EQ(displayform->spmDisplay2->TekstListe().value(0), "");
-    EXPECT_TRUE(displayform->Memo->toPlainText().isEmpty());
+    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay2")->TekstListe().value(0), "");
+    EXPECT_TRUE(kontrol<QPlainTextEdit>(displayform->tavle(), "Memo")->toPlainText().isEmpty());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
@@ -249,18 +257,19 @@ template <class Felter> void ulaeselige(QStringList &fund, Felter *felter, const
 QStringList ulaeseligeTekster(Tmainform *hjem)
 {
     QStringList fund;
-    ulaeselige(fund, hjem->spmDisplay, "hjem spmDisplay");
-    ulaeselige(fund, hjem->svarDisplay, "hjem svarDisplay");
-    ulaeselige(fund, hjem->deltagerSkema, "hjem deltagerSkema");
-    ulaeselige(fund, displayform->NavneDisplay, "NavneDisplay");
-    ulaeselige(fund, displayform->deltagerSkema, "deltagerSkema");
-    ulaeselige(fund, displayform->Liste1, "Liste1");
-    ulaeselige(fund, displayform->spmDisplay, "spmDisplay");
-    ulaeselige(fund, displayform->svarDisplay, "svarDisplay");
-    ulaeselige(fund, displayform->spmDisplay2, "spmDisplay2");
-    ulaeselige(fund, displayform->infoListe, "infoListe");
-    const double k = tekstKontrast(displayform->pointFelt->grab().toImage(),
-                                   displayform->pointFelt->rect().adjusted(2, 2, -2, -2));
+    ulaeselige(fund, kontrol<TListe>(hjem, "spmDisplay"), "hjem spmDisplay");
+    ulaeselige(fund, kontrol<TListe>(hjem, "svarDisplay"), "hjem svarDisplay");
+    ulaeselige(fund, kontrol<TSkema>(hjem, "deltagerSkema"), "hjem deltagerSkema");
+    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "NavneDisplay"), "NavneDisplay");
+    ulaeselige(fund, kontrol<TSkema>(displayform->tavle(), "deltagerSkema"), "deltagerSkema");
+    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "Liste1"), "Liste1");
+    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "spmDisplay"), "spmDisplay");
+    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "svarDisplay"), "svarDisplay");
+    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "spmDisplay2"), "spmDisplay2");
+    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "infoListe"), "infoListe");
+    const double k = tekstKontrast(
+        kontrol<TTekstFelt>(displayform->tavle(), "pointFelt")->grab().toImage(),
+        kontrol<TTekstFelt>(displayform->tavle(), "pointFelt")->rect().adjusted(2, 2, -2, -2));
     if (k < 4.5)
         fund << QStringLiteral("pointFelt: %1").arg(k, 0, 'f', 1);
     return fund;
@@ -288,7 +297,7 @@ TEST_F(SpilTest, EveryStyleKeepsTheBoardsReadable)
                 gemSkaermbilleder(QString(stil).replace(u' ', u'-'));
         }
     }
-    EXPECT_EQ(displayform->displayBog->currentIndex(), 1);
+    EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 1);
     stylemanager::TrySetStyle(QStringLiteral("Sky"));
 }
 
@@ -303,20 +312,20 @@ TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
     spmVindue({vaelgGruppe("A", true)});
     // Group B picked but not taken into the game.
     spmVindue({vaelgGruppe("B", false)});
-    click(main->kvidrellenButton);
-    ture << main->Tur;
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "A1");
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    ture << main->spil.tur();
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "A1");
     svar(0);
 
     // A fourth participant ticked and a name edited, the window closed by its
     // close box: the game goes on with its own three players.
     deltagerVindue({[](QWidget *) {
         Tdeltagerform *w = deltagerform;
-        clickCheck(w->deltagerliste, 3);
-        clickRow(w->deltagerliste, 0);
-        w->navnEditR->clear();
-        QTest::keyClicks(w->navnEditR, "Anja");
-        click(w->godkendKnapR);
+        auto *liste = kontrol<QListWidget>(w, "deltagerliste");
+        clickCheck(liste, 3);
+        clickRow(liste, 0);
+        type(kontrol<QLineEdit>(w, "navnEditR"), "Anja");
+        click(kontrol<QToolButton>(w, "godkendKnapR"));
         dialoghelper::closeBox(w);
     }});
     EXPECT_EQ(main->Del.at(0).Navn, "Anja");
@@ -327,20 +336,20 @@ TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
     EXPECT_EQ(navn(), "Cai");
     svar(0);
     EXPECT_EQ(raekke(3), "Cai 10");
-    click(main->nextSpmButton);
+    click(kontrol<QPushButton>(main, "nextSpmButton"));
     EXPECT_EQ(ture, QList<std::int32_t>({1, 2, 3}));
     EXPECT_EQ(raekke(1), "Anne 10");
 
     // Everybody unticked and the window closed: Start says so and opens the
     // participants window.
     deltagerVindue({[](QWidget *) {
-        click(deltagerform->Button5);
+        click(kontrol<QToolButton>(deltagerform, "Button5"));
         dialoghelper::closeBox(deltagerform);
     }});
     iRaekke({notits("OK"), lukKnap(), notits("OK")});
-    click(main->kvidrellenButton);
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
     EXPECT_EQ(messages, QStringList({kManglerDeltagere, kManglerDeltagere}));
-    EXPECT_EQ(main->spmNummer, 0);
+    EXPECT_EQ(main->spil.spmNummer(), 0);
     EXPECT_EQ(raekke(0), "0 deltagere Point");
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
@@ -370,46 +379,47 @@ TEST_F(SpilTest, TwoQuestionsByKeysAlone)
     deltagerVindue({indfoerDeltagere()});
     spmVindue({vaelgGruppe("Taster", true)});
     Tdisplayform::setTimerInterval(60000);
-    click(main->kvidrellenButton);
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     const auto bjaelkenNaar = [] {
-        while (!mainform->SvarTilladt)
+        while (!mainform->spil.svarTilladt())
             displayform->TimerTimer();
     };
 
-    QTest::keyClick(main->nextSpmButton, Qt::Key_3);
-    EXPECT_FALSE(main->DerErSvaret) << "3 before the bar arrives does nothing";
+    QTest::keyClick(kontrol<QPushButton>(main, "nextSpmButton"), Qt::Key_3);
+    EXPECT_FALSE(main->spil.derErSvaret()) << "3 before the bar arrives does nothing";
     bjaelkenNaar();
     // Typed into a range field, a letter stays there.
-    main->HighEdit->setFocus();
-    QTest::keyClick(main->HighEdit, Qt::Key_C);
-    EXPECT_FALSE(main->DerErSvaret);
-    QTest::keyClick(main->nextSpmButton, Qt::Key_3);
+    kontrol<QLineEdit>(main, "HighEdit")->setFocus();
+    QTest::keyClick(kontrol<QLineEdit>(main, "HighEdit"), Qt::Key_C);
+    EXPECT_FALSE(main->spil.derErSvaret());
+    QTest::keyClick(kontrol<QPushButton>(main, "nextSpmButton"), Qt::Key_3);
     EXPECT_EQ(info(3), "RIGTIGT: 10 point");
     EXPECT_EQ(memo().value(1), "Anne svarede: Første C");
-    QTest::keyClick(main->nextSpmButton, Qt::Key_1);
+    QTest::keyClick(kontrol<QPushButton>(main, "nextSpmButton"), Qt::Key_1);
     EXPECT_EQ(memo().value(1), "Anne svarede: Første C") << "one answer per question";
     EXPECT_EQ(raekke(1), "Anne 10");
 
     // A presenter remote while the focus is in a range field.
-    main->LowEdit->setFocus();
-    QTest::keyClick(main->LowEdit, Qt::Key_PageDown);
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Anden");
+    kontrol<QLineEdit>(main, "LowEdit")->setFocus();
+    QTest::keyClick(kontrol<QLineEdit>(main, "LowEdit"), Qt::Key_PageDown);
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Anden");
     EXPECT_EQ(navn(), "Bo");
-    EXPECT_EQ(displayform->displayBog->currentIndex(), 0);
-    QTest::keyClick(main->svarDisplay, Qt::Key_A);
-    QTest::keyClick(main->svarDisplay, Qt::Key_N);
-    EXPECT_FALSE(main->DerErSvaret);
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0), "Anden") << "Næste waits for the answer";
+    EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 0);
+    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_A);
+    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_N);
+    EXPECT_FALSE(main->spil.derErSvaret());
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Anden")
+        << "Næste waits for the answer";
     bjaelkenNaar();
-    QTest::keyClick(main->svarDisplay, Qt::Key_A);
+    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_A);
     EXPECT_EQ(raekke(2), "Bo 20");
-    QTest::keyClick(main->svarDisplay, Qt::Key_N);
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0),
+    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_N);
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
-    EXPECT_EQ(main->HighEdit->text(), "100");
-    EXPECT_EQ(main->LowEdit->text(), "10");
+    EXPECT_EQ(kontrol<QLineEdit>(main, "HighEdit")->text(), "100");
+    EXPECT_EQ(kontrol<QLineEdit>(main, "LowEdit")->text(), "10");
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
@@ -419,7 +429,7 @@ TEST_F(SpilTest, TwoQuestionsByKeysAlone)
 TEST_F(SpilTest, TheBoardInFullScreen)
 {
     enkeltSpil("Skala", spm("Hvor stor?", 3, 10));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000));
 
     Fuldskaerm *fuld = displayform->fuldskaerm();
     QScreen *skaerm = displayform->screen();
@@ -435,13 +445,18 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         bool eventFilter(QObject *, QEvent *e) override
         {
             if (e->type() == QEvent::MouseButtonPress)
-                *tryk = displayform->svarDisplay->mapFrom(displayform->svarDisplay->parentWidget(),
-                                                          static_cast<QMouseEvent *>(e)->pos());
+                *tryk =
+                    kontrol<TListe>(displayform->tavle(), "svarDisplay")
+                        ->mapFrom(
+                            kontrol<TListe>(displayform->tavle(), "svarDisplay")->parentWidget(),
+                            static_cast<QMouseEvent *>(e)->pos());
             return false;
         }
     } trykFilter;
     trykFilter.tryk = &tryk;
-    displayform->svarDisplay->parentWidget()->installEventFilter(&trykFilter);
+    kontrol<TListe>(displayform->tavle(), "svarDisplay")
+        ->parentWidget()
+        ->installEventFilter(&trykFilter);
 
     const auto ind = [&](int maade) {
         if (maade == 0) {
@@ -449,9 +464,10 @@ TEST_F(SpilTest, TheBoardInFullScreen)
             ASSERT_TRUE(QTest::qWaitForWindowActive(displayform));
             QTest::keyClick(displayform, Qt::Key_F11);
         } else if (maade == 1) {
-            QTest::mouseDClick(displayform->leftPanel, Qt::LeftButton, {}, QPoint(20, 200));
+            QTest::mouseDClick(kontrol<QWidget>(displayform->tavle(), "leftPanel"), Qt::LeftButton,
+                               {}, QPoint(20, 200));
         } else {
-            click(main->fuldskaermButton);
+            click(kontrol<QPushButton>(main, "fuldskaermButton"));
         }
     };
     const auto ud = [&](int maade) {
@@ -460,7 +476,7 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         } else if (maade == 1) {
             QTest::mouseDClick(fuld->visning()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         } else {
-            click(main->fuldskaermButton);
+            click(kontrol<QPushButton>(main, "fuldskaermButton"));
         }
     };
 
@@ -495,9 +511,10 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         EXPECT_GE(std::max(tavle.left(), tavle.top()), 20) << "the bands are there";
 
         // A click aimed at the scaled third answer lands in it.
-        const TRect felt = displayform->svarDisplay->Felt()[2].IR;
+        const TRect felt = kontrol<TListe>(displayform->tavle(), "svarDisplay")->Felt()[2].IR;
         const QPoint midt((felt.Left + felt.Right) / 2, (felt.Top + felt.Bottom) / 2);
-        const QPoint iTavlen = displayform->svarDisplay->mapTo(displayform->tavle, midt);
+        const QPoint iTavlen =
+            kontrol<TListe>(displayform->tavle(), "svarDisplay")->mapTo(displayform->tavle(), midt);
         const QPoint paaSkaermen =
             fuld->visning()->mapFromScene(fuld->proxy()->mapToScene(QPointF(iTavlen)));
         QTest::mouseClick(fuld->visning()->viewport(), Qt::LeftButton, {}, paaSkaermen);
@@ -580,20 +597,22 @@ TEST_F(SpilTest, LongTextsStandWholeOnBothBoards)
     const QString forLang = root.file("Grupper/Lang/003 For lang.txt");
     spmVindue({[&](QWidget *) {
         Tspmform *w = spmform;
-        clickRow(w->gruppeliste, 0);
-        QTabBar *faner = w->spmBog->tabBar();
+        clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+        QTabBar *faner = kontrol<QTabWidget>(w, "spmBog")->tabBar();
         QTest::mouseClick(faner, Qt::LeftButton, {}, faner->tabRect(1).center());
         const auto skriv = [w](const QString &navn, const QString &tekst, const QString &c,
                                const QString &d) {
-            w->navnEdit->setText(navn);
-            w->spmEdit->setText(tekst);
-            w->EditA->setText("Ditlev Gothard Monrad, biskop og senere konseilspræsident");
-            w->EditB->setText("Anders Sandøe Ørsted, den konservative retslærde");
-            w->EditC->setText(c);
-            w->EditD->setText(d);
+            kontrol<QLineEdit>(w, "navnEdit")->setText(navn);
+            kontrol<QLineEdit>(w, "spmEdit")->setText(tekst);
+            kontrol<QLineEdit>(w, "EditA")
+                ->setText("Ditlev Gothard Monrad, biskop og senere konseilspræsident");
+            kontrol<QLineEdit>(w, "EditB")
+                ->setText("Anders Sandøe Ørsted, den konservative retslærde");
+            kontrol<QLineEdit>(w, "EditC")->setText(c);
+            kontrol<QLineEdit>(w, "EditD")->setText(d);
         };
         skriv("002 Grundloven", kSpm300, kLangtSvar, "Carl Christian Hall, nationalliberal");
-        click(w->spmInsertButton);
+        click(kontrol<QPushButton>(w, "spmInsertButton"));
         EXPECT_TRUE(messages.isEmpty()) << "it fits";
 
         // Too long even in the smallest font, on insert and on edit.
@@ -602,12 +621,12 @@ TEST_F(SpilTest, LongTextsStandWholeOnBothBoards)
             gemBillede(notits, "editor-notits");
             this->notits("OK")(notits);
         });
-        click(w->spmInsertButton);
-        clickRow(w->spmliste, 2);
-        w->EditD->setText(kSpm300);
+        click(kontrol<QPushButton>(w, "spmInsertButton"));
+        clickRow(kontrol<QListWidget>(w, "spmliste"), 2);
+        kontrol<QLineEdit>(w, "EditD")->setText(kSpm300);
         answer("OK");
-        click(w->Button9);
-        click(w->Button2);
+        click(kontrol<QPushButton>(w, "Button9"));
+        click(kontrol<QPushButton>(w, "Button2"));
     }});
     EXPECT_EQ(messages, QStringList({kForLang.arg("Spørgsmålet og svar C"),
                                      kForLang.arg("Spørgsmålet, svar C og svar D")}));
@@ -615,43 +634,52 @@ TEST_F(SpilTest, LongTextsStandWholeOnBothBoards)
     EXPECT_EQ(info(1), "Spørgsmål i alt: 3");
 
     // A short question keeps the pixels it had before texts could shrink.
-    click(main->kvidrellenButton);
-    ASSERT_EQ(displayform->spmDisplay->TekstListe().value(0), "Hvor stor?");
+    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    ASSERT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay")->TekstListe().value(0),
+              "Hvor stor?");
     const auto tavler = [this] {
-        for (TListe *l : {displayform->spmDisplay, displayform->svarDisplay, main->spmDisplay,
-                          main->svarDisplay})
+        for (TListe *l :
+             {kontrol<TListe>(displayform->tavle(), "spmDisplay"),
+              kontrol<TListe>(displayform->tavle(), "svarDisplay"),
+              kontrol<TListe>(main, "spmDisplay"), kontrol<TListe>(main, "svarDisplay")})
             l->Repaint();
         return QList<QImage>{displayform->grab().toImage(), main->grab().toImage()};
     };
     const QList<QImage> medGulv = tavler();
-    const std::int32_t gulvTavle = displayform->SpmTekst.MindsteHojde();
-    const std::int32_t gulvHjem = main->SpmTekst.MindsteHojde();
-    displayform->SpmTekst.SetMindsteHojde(0);
-    main->SpmTekst.SetMindsteHojde(0);
+    const std::int32_t gulvTavle =
+        kontrol<TListe>(displayform->tavle(), "spmDisplay")->CompoTekst()->MindsteHojde();
+    const std::int32_t gulvHjem = kontrol<TListe>(main, "spmDisplay")->CompoTekst()->MindsteHojde();
+    kontrol<TListe>(displayform->tavle(), "spmDisplay")->CompoTekst()->SetMindsteHojde(0);
+    kontrol<TListe>(main, "spmDisplay")->CompoTekst()->SetMindsteHojde(0);
     EXPECT_TRUE(tavler() == medGulv);
-    displayform->SpmTekst.SetMindsteHojde(gulvTavle);
-    main->SpmTekst.SetMindsteHojde(gulvHjem);
+    kontrol<TListe>(displayform->tavle(), "spmDisplay")->CompoTekst()->SetMindsteHojde(gulvTavle);
+    kontrol<TListe>(main, "spmDisplay")->CompoTekst()->SetMindsteHojde(gulvHjem);
     svar(0);
 
     naeste();
-    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), kSpm300);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), kSpm300);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000));
     gemSkaermbilleder("lang");
-    EXPECT_TRUE(sidsteOrdVises(main->spmDisplay, 0, main));
-    EXPECT_TRUE(sidsteOrdVises(main->svarDisplay, 2, main));
-    EXPECT_TRUE(sidsteOrdVises(displayform->spmDisplay, 0, displayform));
-    EXPECT_TRUE(sidsteOrdVises(displayform->svarDisplay, 2, displayform));
+    EXPECT_TRUE(sidsteOrdVises(kontrol<TListe>(main, "spmDisplay"), 0, main));
+    EXPECT_TRUE(sidsteOrdVises(kontrol<TListe>(main, "svarDisplay"), 2, main));
+    EXPECT_TRUE(
+        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "spmDisplay"), 0, displayform));
+    EXPECT_TRUE(
+        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "svarDisplay"), 2, displayform));
 
     Fuldskaerm *fuld = displayform->fuldskaerm();
     displayform->skiftFuldskaerm();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return fuld->aktiv() && displayform->size() == displayform->screen()->size(); },
         5000));
-    EXPECT_TRUE(sidsteOrdVises(displayform->spmDisplay, 0, displayform));
-    EXPECT_TRUE(sidsteOrdVises(displayform->svarDisplay, 2, displayform));
+    EXPECT_TRUE(
+        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "spmDisplay"), 0, displayform));
+    EXPECT_TRUE(
+        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "svarDisplay"), 2, displayform));
     klik(0);
-    ASSERT_EQ(displayform->displayBog->currentIndex(), 1);
-    EXPECT_TRUE(sidsteOrdVises(displayform->spmDisplay2, 0, displayform));
+    ASSERT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 1);
+    EXPECT_TRUE(
+        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "spmDisplay2"), 0, displayform));
     displayform->skiftFuldskaerm();
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }

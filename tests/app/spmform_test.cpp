@@ -1,6 +1,7 @@
 #include "billedfelt.h"
 #include "dataroot.h"
 #include "hintline.h"
+#include "kontrol.h"
 #include "makeSpm.h"
 #include "questionbank.h"
 #include "radiogroup.h"
@@ -50,7 +51,7 @@ protected:
     // The host's click on a page tab, which raises the page events.
     static void clickTab(Tspmform *w, int index)
     {
-        QTabBar *bar = w->spmBog->tabBar();
+        QTabBar *bar = kontrol<QTabWidget>(w, "spmBog")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         idle();
     }
@@ -155,9 +156,9 @@ protected:
 
     void addGroup(const QString &name)
     {
-        spmform->gruppeEdit->clear();
-        QTest::keyClicks(spmform->gruppeEdit, name);
-        click(spmform->SpeedButton5);
+        kontrol<QLineEdit>(spmform, "gruppeEdit")->clear();
+        QTest::keyClicks(kontrol<QLineEdit>(spmform, "gruppeEdit"), name);
+        click(kontrol<QToolButton>(spmform, "SpeedButton5"));
     }
 };
 
@@ -171,24 +172,26 @@ TEST_F(SpmformTest, WindowStartsOnTheGroupPageWithTheListFromFile)
     groups({"Sport", "Natur"});
     Tspmform *w = open();
     EXPECT_EQ(w->windowTitle(), "Spørgsmål");
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
-    EXPECT_EQ(w->spmBog->tabText(1), "Spørgsmål");
-    EXPECT_EQ(w->spmBog->tabText(2), "Kommentarer");
-    EXPECT_EQ(rows(w->gruppeliste), QStringList({"Sport", "Natur"}));
-    EXPECT_EQ(w->gruppenavnEdit->text(), "Gruppenavn");
-    EXPECT_EQ(w->Button2->text(), "Indfør i spillet");
-    EXPECT_FALSE(w->barNew->isHidden());
-    EXPECT_TRUE(w->barRediger->isHidden());
-    EXPECT_FALSE(w->pointEdit->isEnabled());
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->tabText(1), "Spørgsmål");
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->tabText(2), "Kommentarer");
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport", "Natur"}));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "gruppenavnEdit")->text(), "Gruppenavn");
+    EXPECT_EQ(kontrol<QPushButton>(w, "Button2")->text(), "Indfør i spillet");
+    EXPECT_FALSE(kontrol<QWidget>(w, "barNew")->isHidden());
+    EXPECT_TRUE(kontrol<QWidget>(w, "barRediger")->isHidden());
+    EXPECT_FALSE(kontrol<QLineEdit>(w, "pointEdit")->isEnabled());
 
     // Nothing selected: only the new-group field could act, and it is empty.
-    const QList<QAbstractButton *> buttons = {w->Button2, w->SpeedButton5, w->Button3, w->Button4,
-                                              w->Button1};
+    const QList<QAbstractButton *> buttons = {
+        kontrol<QPushButton>(w, "Button2"), kontrol<QToolButton>(w, "SpeedButton5"),
+        kontrol<QToolButton>(w, "Button3"), kontrol<QToolButton>(w, "Button4"),
+        kontrol<QToolButton>(w, "Button1")};
     for (QAbstractButton *b : buttons)
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 
     // The hint line shows the long part of the hint of the control under the mouse.
-    hintline::setCurrentHint(hintline::hintOf(w->Button3));
+    hintline::setCurrentHint(hintline::hintOf(kontrol<QToolButton>(w, "Button3")));
     EXPECT_EQ(w->infoBar->currentMessage(), "Slet valgte gruppe med samtlige spørgsmål");
     hintline::setCurrentHint("kort|lang forklaring");
     EXPECT_EQ(w->infoBar->currentMessage(), "lang forklaring");
@@ -201,15 +204,17 @@ TEST_F(SpmformTest, AddGroupsStoresThemAndMakesTheirFolders)
 
     addGroup("Natur");
     // Enter in the field adds too; Enter in the empty field does nothing.
-    QTest::keyClicks(w->gruppeEdit, "Æbler og ål");
-    QTest::keyClick(w->gruppeEdit, Qt::Key_Return);
-    QTest::keyClick(w->gruppeEdit, Qt::Key_Return);
+    QTest::keyClicks(kontrol<QLineEdit>(w, "gruppeEdit"), "Æbler og ål");
+    QTest::keyClick(kontrol<QLineEdit>(w, "gruppeEdit"), Qt::Key_Return);
+    QTest::keyClick(kontrol<QLineEdit>(w, "gruppeEdit"), Qt::Key_Return);
     EXPECT_TRUE(w->isVisible());
 
-    EXPECT_EQ(rows(w->gruppeliste), QStringList({"Sport", "Natur", "Æbler og ål"}));
-    EXPECT_EQ(groupFile(), rows(w->gruppeliste));
-    EXPECT_EQ(w->gruppeliste->currentRow(), -1); // the new row is not selected
-    EXPECT_TRUE(w->gruppeEdit->text().isEmpty());
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")),
+              QStringList({"Sport", "Natur", "Æbler og ål"}));
+    EXPECT_EQ(groupFile(), rows(kontrol<QListWidget>(w, "gruppeliste")));
+    EXPECT_EQ(kontrol<QListWidget>(w, "gruppeliste")->currentRow(),
+              -1); // the new row is not selected
+    EXPECT_TRUE(kontrol<QLineEdit>(w, "gruppeEdit")->text().isEmpty());
     for (const QString name : {"Natur", "Æbler og ål"}) {
         EXPECT_TRUE(QFileInfo(root.file("Grupper/" + name + "/Kommentarer")).isDir());
         EXPECT_TRUE(QDir(root.file("Grupper/" + name + "/Kommentarer")).isEmpty());
@@ -220,10 +225,10 @@ TEST_F(SpmformTest, AddGroupsStoresThemAndMakesTheirFolders)
     for (const QString name : {"NATUR", "æbler og Ål"}) {
         answer("OK");
         addGroup(name);
-        EXPECT_TRUE(w->gruppeEdit->text().isEmpty());
+        EXPECT_TRUE(kontrol<QLineEdit>(w, "gruppeEdit")->text().isEmpty());
     }
     EXPECT_EQ(messages, QStringList({kFindes, kFindes}));
-    EXPECT_EQ(rows(w->gruppeliste).size(), 3);
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")).size(), 3);
     EXPECT_EQ(treeListing(root.tempPath()), before);
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -239,10 +244,10 @@ TEST_F(SpmformTest, NamesThatCannotBeFoldersAreRefusedAndTouchNothing)
     for (const QString &name : bad) {
         answer("OK");
         addGroup(name);
-        EXPECT_EQ(w->gruppeEdit->text(), name); // kept for mending
+        EXPECT_EQ(kontrol<QLineEdit>(w, "gruppeEdit")->text(), name); // kept for mending
     }
     EXPECT_EQ(messages, QStringList(bad.size(), kIkkeMappe));
-    EXPECT_EQ(rows(w->gruppeliste), QStringList({"Sport"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport"}));
     EXPECT_EQ(treeListing(root.tempPath()), before);
 }
 
@@ -256,14 +261,14 @@ TEST_F(SpmformTest, HandWrittenBadNameIsNeverUsedAsAPath)
     const QStringList before = treeListing(root.tempPath());
 
     answer("OK");
-    clickRow(w->gruppeliste, 1);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
     EXPECT_EQ(messages, QStringList({kIkkeMappe}));
     EXPECT_TRUE(main->gruppeNavn.isEmpty());
-    EXPECT_EQ(w->spmliste->count(), 0);
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
 
     answer("Ja");
-    click(w->Button3);
-    EXPECT_EQ(rows(w->gruppeliste), QStringList({"Sport"}));
+    click(kontrol<QToolButton>(w, "Button3"));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport"}));
     EXPECT_EQ(groupFile(), QStringList({"Sport"}));
     // Only the list file changed (and so its folder's time).
     const auto withoutListFile = [](QStringList listing) {
@@ -283,28 +288,28 @@ TEST_F(SpmformTest, MovingGroupsChangesOnlyTheListFile)
     question("B", "001 b", true);
     Tspmform *w = open();
 
-    clickRow(w->gruppeliste, 0);
-    EXPECT_FALSE(w->Button1->isEnabled()); // the first cannot move up
-    EXPECT_TRUE(w->Button4->isEnabled());
-    clickRow(w->gruppeliste, 2);
-    EXPECT_FALSE(w->Button4->isEnabled()); // the last cannot move down
-    EXPECT_TRUE(w->Button1->isEnabled());
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled()); // the first cannot move up
+    EXPECT_TRUE(kontrol<QToolButton>(w, "Button4")->isEnabled());
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 2);
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button4")->isEnabled()); // the last cannot move down
+    EXPECT_TRUE(kontrol<QToolButton>(w, "Button1")->isEnabled());
 
-    clickRow(w->gruppeliste, 1);
-    EXPECT_EQ(w->spmliste->count(), 1);
-    EXPECT_TRUE(w->Button2->isEnabled());
-    click(w->Button1); // B up
-    EXPECT_EQ(rows(w->gruppeliste), QStringList({"B", "A", "C"}));
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 1);
+    EXPECT_TRUE(kontrol<QPushButton>(w, "Button2")->isEnabled());
+    click(kontrol<QToolButton>(w, "Button1")); // B up
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"B", "A", "C"}));
     EXPECT_EQ(groupFile(), QStringList({"B", "A", "C"}));
-    EXPECT_EQ(w->gruppeliste->currentRow(), 0);
+    EXPECT_EQ(kontrol<QListWidget>(w, "gruppeliste")->currentRow(), 0);
     // The question list stays empty until the group is clicked again.
-    EXPECT_EQ(w->spmliste->count(), 0);
-    EXPECT_FALSE(w->Button2->isEnabled());
-    clickRow(w->gruppeliste, 0);
-    EXPECT_EQ(rows(w->spmliste), QStringList({"001 b"}));
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button2")->isEnabled());
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 b"}));
 
-    click(w->Button4); // B down again, twice
-    click(w->Button4);
+    click(kontrol<QToolButton>(w, "Button4")); // B down again, twice
+    click(kontrol<QToolButton>(w, "Button4"));
     EXPECT_EQ(groupFile(), QStringList({"A", "C", "B"}));
     for (const QString name : {"A", "B", "C"})
         EXPECT_TRUE(QFileInfo(root.file("Grupper/" + name)).isDir());
@@ -315,10 +320,10 @@ TEST_F(SpmformTest, OneGroupCannotMove)
 {
     groups({"Alene"});
     Tspmform *w = open();
-    clickRow(w->gruppeliste, 0);
-    EXPECT_TRUE(w->Button3->isEnabled());
-    EXPECT_FALSE(w->Button1->isEnabled());
-    EXPECT_FALSE(w->Button4->isEnabled());
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    EXPECT_TRUE(kontrol<QToolButton>(w, "Button3")->isEnabled());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "Button4")->isEnabled());
 }
 
 TEST_F(SpmformTest, DeletingAGroupRemovesItsFolderTreeAndLine)
@@ -336,32 +341,32 @@ TEST_F(SpmformTest, DeletingAGroupRemovesItsFolderTreeAndLine)
     Tspmform *w = open();
     const QStringList outside = outsideDataRoot();
 
-    clickRow(w->gruppeliste, 1);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
     answer("Nej");
-    click(w->Button3);
+    click(kontrol<QToolButton>(w, "Button3"));
     EXPECT_EQ(messages, QStringList({"Skal gruppen B\rslettes permanent?\rAlle spørgsmål i "
                                      "gruppen vil også blive slettet."}));
     EXPECT_TRUE(QFileInfo(root.file("Grupper/B")).isDir());
-    EXPECT_EQ(w->spmliste->count(), 1);
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 1);
 
     answer("Ja");
-    click(w->Button3);
+    click(kontrol<QToolButton>(w, "Button3"));
     EXPECT_FALSE(QFileInfo::exists(root.file("Grupper/B")));
     EXPECT_TRUE(QFile::exists(root.file("Grupper/B.txt")));
-    EXPECT_EQ(rows(w->gruppeliste), QStringList({"A", "C"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"A", "C"}));
     EXPECT_EQ(groupFile(), QStringList({"A", "C"}));
     EXPECT_TRUE(QFileInfo(root.file("Grupper/A/Kommentarer")).isDir());
-    EXPECT_EQ(w->spmliste->count(), 0);
-    EXPECT_EQ(w->gruppeliste->currentRow(), -1);
-    EXPECT_FALSE(w->Button2->isEnabled());
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
+    EXPECT_EQ(kontrol<QListWidget>(w, "gruppeliste")->currentRow(), -1);
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button2")->isEnabled());
     EXPECT_TRUE(main->gruppeNavn.isEmpty()); // nothing may be written into the folder that is gone
     EXPECT_EQ(outsideDataRoot(), outside);
 
     // A group whose folder is already gone still leaves the list.
     QDir(root.file("Grupper/C")).removeRecursively();
-    clickRow(w->gruppeliste, 1);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
     answer("Ja");
-    click(w->Button3);
+    click(kontrol<QToolButton>(w, "Button3"));
     EXPECT_EQ(groupFile(), QStringList({"A"}));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
@@ -380,33 +385,34 @@ TEST_F(SpmformTest, PickingAGroupListsItsQuestions)
     Tspmform *w = open();
 
     answer("OK");
-    clickRow(w->gruppeliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
     EXPECT_EQ(messages.value(0), "Oplysning:\rDisse filer i gruppen kan ikke læses som "
                                  "spørgsmål og er ikke med på listen:\r002 kort.txt: har kun 2 "
                                  "linjer, et spørgsmål har 12 til 15");
     EXPECT_EQ(readAllBytes(file("Sport", "002 kort")), "002 kort\r\nkun to linjer\r\n");
-    EXPECT_EQ(rows(w->spmliste), QStringList({"001 en", "002 to", "003 tre"}));
-    EXPECT_EQ(checks(w->spmliste), QList<bool>({true, false, true}));
-    EXPECT_EQ(w->antalLabel->text(), "3 spørgsmål");
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")),
+              QStringList({"001 en", "002 to", "003 tre"}));
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "spmliste")), QList<bool>({true, false, true}));
+    EXPECT_EQ(kontrol<QLabel>(w, "antalLabel")->text(), "3 spørgsmål");
     main->LoadSpmListen(); // as after an insert: told once
     EXPECT_EQ(messages.size(), 1);
     EXPECT_EQ(main->gruppeNavn, "Sport");
     EXPECT_EQ(main->disGruppenavn, "Sport");
-    EXPECT_EQ(w->gruppenavnEdit->text(), "Sport");
+    EXPECT_EQ(kontrol<QLineEdit>(w, "gruppenavnEdit")->text(), "Sport");
     EXPECT_EQ(main->antalSpm, 2);
-    EXPECT_TRUE(w->Button2->isEnabled());
+    EXPECT_TRUE(kontrol<QPushButton>(w, "Button2")->isEnabled());
 
     // Keyboard moves pick too. Of many bad files ten are named.
     answer("OK");
-    QTest::keyClick(w->gruppeliste, Qt::Key_Down);
+    QTest::keyClick(kontrol<QListWidget>(w, "gruppeliste"), Qt::Key_Down);
     idle();
     EXPECT_TRUE(messages.value(1).endsWith("010 x.txt: har kun 1 linje, et spørgsmål har 12 "
                                            "til 15\rog 2 flere"))
         << messages.value(1).toStdString();
     EXPECT_EQ(main->gruppeNavn, "Tom");
-    EXPECT_EQ(w->spmliste->count(), 0);
-    EXPECT_EQ(w->antalLabel->text(), "0 spørgsmål");
-    EXPECT_FALSE(w->Button2->isEnabled());
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
+    EXPECT_EQ(kontrol<QLabel>(w, "antalLabel")->text(), "0 spørgsmål");
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button2")->isEnabled());
 }
 
 TEST_F(SpmformTest, StartNeedsACheckedQuestion)
@@ -417,14 +423,14 @@ TEST_F(SpmformTest, StartNeedsACheckedQuestion)
     question("Klar", "001 a", true);
     Tspmform *w = open();
 
-    clickRow(w->gruppeliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
     answer("OK");
-    click(w->Button2);
+    click(kontrol<QPushButton>(w, "Button2"));
     EXPECT_EQ(messages, QStringList({"Der mangler spørgsmål.\rVælg eller indfør spørgsmål."}));
     EXPECT_TRUE(w->isVisible());
 
     // A double click on a group with a checked question closes with OK.
-    doubleClickRow(w->gruppeliste, 1);
+    doubleClickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(w->result(), 1);
     EXPECT_EQ(main->antalSpm, 1);
@@ -438,14 +444,14 @@ TEST_F(SpmformTest, ShownModallyItReturnsOneThroughTheStartButton)
     start();
     QTimer::singleShot(0, [this] {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(spmform));
-        clickRow(spmform->gruppeliste, 0);
-        click(spmform->Button2);
+        clickRow(kontrol<QListWidget>(spmform, "gruppeliste"), 0);
+        click(kontrol<QPushButton>(spmform, "Button2"));
     });
     EXPECT_EQ(spmform->exec(), 1);
 
     // Shown again, it is as it was left; the close box is no OK.
     QTimer::singleShot(0, [] {
-        EXPECT_EQ(rows(spmform->spmliste), QStringList({"001 a"}));
+        EXPECT_EQ(rows(kontrol<QListWidget>(spmform, "spmliste")), QStringList({"001 a"}));
         spmform->close();
     });
     EXPECT_NE(spmform->exec(), 1);
@@ -458,9 +464,9 @@ TEST_F(SpmformTest, PastedLongAndForeignGroupNames)
 {
     groups({"Sport"});
     Tspmform *w = open();
-    w->gruppeEdit->setText("  Fest 🎉\r\n"); // as pasted
-    click(w->SpeedButton5);
-    EXPECT_EQ(rows(w->gruppeliste), QStringList({"Sport", "Fest 🎉"}));
+    kontrol<QLineEdit>(w, "gruppeEdit")->setText("  Fest 🎉\r\n"); // as pasted
+    click(kontrol<QToolButton>(w, "SpeedButton5"));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport", "Fest 🎉"}));
     EXPECT_TRUE(QFileInfo(root.file("Grupper/Fest 🎉/Kommentarer")).isDir());
 
     const QStringList before = treeListing(root.tempPath());
@@ -472,10 +478,10 @@ TEST_F(SpmformTest, PastedLongAndForeignGroupNames)
     destroyWindows();
     start();
     show(spmform);
-    EXPECT_EQ(rows(spmform->gruppeliste), QStringList({"Sport", "Fest 🎉"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(spmform, "gruppeliste")), QStringList({"Sport", "Fest 🎉"}));
     question("Fest 🎉", "001 Skål", true);
-    clickRow(spmform->gruppeliste, 1);
-    EXPECT_EQ(spmform->spmliste->count(), 1);
+    clickRow(kontrol<QListWidget>(spmform, "gruppeliste"), 1);
+    EXPECT_EQ(kontrol<QListWidget>(spmform, "spmliste")->count(), 1);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
@@ -509,85 +515,87 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
     answer("OK");
     clickTab(w, 1); // no group chosen yet
     EXPECT_EQ(messages.takeLast(), "Der skal vælges en gruppe, før der kan indføres spørgsmål.");
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
     answer("OK");
-    clickRow(w->gruppeliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
     EXPECT_TRUE(messages.takeLast().contains("002 skjult.txt"));
     clickTab(w, 1);
-    ASSERT_EQ(w->spmBog->currentWidget(), w->side2);
-    EXPECT_EQ(w->gruppenavnLabel->text(), "G");
-    EXPECT_EQ(w->focusWidget(), w->navnEdit);
-    QTest::keyClick(w->navnEdit, Qt::Key_Return);
-    EXPECT_EQ(w->focusWidget(), w->spmEdit);
-    QTest::keyClick(w->spmEdit, Qt::Key_Return);
-    EXPECT_EQ(w->focusWidget(), w->EditA);
+    ASSERT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
+    EXPECT_EQ(kontrol<QLabel>(w, "gruppenavnLabel")->text(), "G");
+    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "navnEdit"));
+    QTest::keyClick(kontrol<QLineEdit>(w, "navnEdit"), Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "spmEdit"));
+    QTest::keyClick(kontrol<QLineEdit>(w, "spmEdit"), Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "EditA"));
 
     const auto insert = [&](const QString &expected, QWidget *focus) {
         answer("OK");
-        click(w->spmInsertButton);
+        click(kontrol<QPushButton>(w, "spmInsertButton"));
         EXPECT_EQ(messages.value(messages.size() - 1), expected);
         if (focus) {
             EXPECT_EQ(w->focusWidget(), focus) << expected.toStdString();
         }
     };
-    insert("Oplysning:\rDer mangler et navn.", w->navnEdit);
+    insert("Oplysning:\rDer mangler et navn.", kontrol<QLineEdit>(w, "navnEdit"));
     const std::pair<QString, QString> names[] = {{"0a1 x", kFormat},
                                                  {"001 ", kFormat},
                                                  {"001ab", kMellemrum},
                                                  {"001 a/b", kIkkeFilnavn},
                                                  {"001 ..\\x", kIkkeFilnavn}};
     for (const auto &[navn, expected] : names) {
-        w->navnEdit->setText(navn);
-        insert(expected, w->navnEdit);
+        kontrol<QLineEdit>(w, "navnEdit")->setText(navn);
+        insert(expected, kontrol<QLineEdit>(w, "navnEdit"));
     }
-    w->navnEdit->setText("001 a");
-    const std::pair<QLineEdit *, QString> fields[] = {{w->spmEdit, "et spørgsmål"},
-                                                      {w->EditA, "et svar A"},
-                                                      {w->EditB, "et svar B"},
-                                                      {w->EditC, "et svar C"},
-                                                      {w->EditD, "et svar D"}};
+    kontrol<QLineEdit>(w, "navnEdit")->setText("001 a");
+    const std::pair<QLineEdit *, QString> fields[] = {
+        {kontrol<QLineEdit>(w, "spmEdit"), "et spørgsmål"},
+        {kontrol<QLineEdit>(w, "EditA"), "et svar A"},
+        {kontrol<QLineEdit>(w, "EditB"), "et svar B"},
+        {kontrol<QLineEdit>(w, "EditC"), "et svar C"},
+        {kontrol<QLineEdit>(w, "EditD"), "et svar D"}};
     for (const auto &[field, what] : fields) {
         field->setText(" \r\n "); // blanks and a pasted line break are no text
         insert("Oplysning:\rDer mangler " + what + ".", field);
         field->setText(what == "et spørgsmål" ? QString("Hvad?") : what.right(1));
     }
 
-    w->svarGruppe->button(2)->click();
-    w->pointGruppe->button(1)->click(); // "Defineret"
-    EXPECT_EQ(w->focusWidget(), w->pointEdit);
+    kontrol<RadioGroup>(w, "svarGruppe")->button(2)->click();
+    kontrol<RadioGroup>(w, "pointGruppe")->button(1)->click(); // "Defineret"
+    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "pointEdit"));
     QApplication::clipboard()->setText("1x2");
-    w->pointEdit->paste();
-    EXPECT_TRUE(w->pointEdit->text().isEmpty()); // digits only, pasted or typed
-    insert("Oplysning:\rDer mangler angivelse af point.", w->pointEdit);
+    kontrol<QLineEdit>(w, "pointEdit")->paste();
+    EXPECT_TRUE(
+        kontrol<QLineEdit>(w, "pointEdit")->text().isEmpty()); // digits only, pasted or typed
+    insert("Oplysning:\rDer mangler angivelse af point.", kontrol<QLineEdit>(w, "pointEdit"));
     for (const QString point : {"0", "101"}) {
-        w->pointEdit->setText(point);
-        insert(kPointOmraade, w->pointEdit);
+        kontrol<QLineEdit>(w, "pointEdit")->setText(point);
+        insert(kPointOmraade, kontrol<QLineEdit>(w, "pointEdit"));
     }
     const QByteArray hidden = readAllBytes(file("G", "002 skjult"));
     for (const QString taken : {"001 EN", "002 skjult"}) {
-        w->navnEdit->setText(taken);
-        w->pointEdit->setText("25");
+        kontrol<QLineEdit>(w, "navnEdit")->setText(taken);
+        kontrol<QLineEdit>(w, "pointEdit")->setText("25");
         insert(findes(taken), nullptr);
-        EXPECT_TRUE(w->navnEdit->text().isEmpty());
+        EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEdit")->text().isEmpty());
     }
     EXPECT_EQ(readAllBytes(file("G", "002 skjult")), hidden);
 
-    w->navnEdit->setText("001 a");
-    w->pointEdit->setText("25");
+    kontrol<QLineEdit>(w, "navnEdit")->setText("001 a");
+    kontrol<QLineEdit>(w, "pointEdit")->setText("25");
     const int shown = messages.size();
-    click(w->spmInsertButton);
+    click(kontrol<QPushButton>(w, "spmInsertButton"));
     EXPECT_EQ(messages.size(), shown);
     EXPECT_EQ(readAllBytes(file("G", "001 a")),
               ansi::encode(stored("Grupper/G/001 a.txt") +
                            "\r\nG\r\n001 a\r\nHvad?\r\nA\r\nB\r\nC\r\nD\r\n3\r\n2\r\n25\r\n1\r\n"
                            "\r\n\r\n\r\n"));
-    EXPECT_EQ(rows(w->spmliste), QStringList({"001 a", "001 en"}));
-    EXPECT_EQ(checks(w->spmliste), QList<bool>({true, true}));
-    EXPECT_EQ(w->antalLabel->text(), "2 spørgsmål");
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 a", "001 en"}));
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "spmliste")), QList<bool>({true, true}));
+    EXPECT_EQ(kontrol<QLabel>(w, "antalLabel")->text(), "2 spørgsmål");
     EXPECT_EQ(main->antalSpm, 2);
     // The page stays in new mode with its fields for the next question.
-    EXPECT_EQ(w->infoLabel->text(), "Indfør spørgsmål");
-    EXPECT_EQ(w->EditD->text(), "D");
+    EXPECT_EQ(kontrol<QLabel>(w, "infoLabel")->text(), "Indfør spørgsmål");
+    EXPECT_EQ(kontrol<QLineEdit>(w, "EditD")->text(), "D");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
@@ -598,33 +606,33 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
     question("G", "002 b", true);
     writeAllBytes(root.tempPath() + "/sang.mp3", "musik");
     Tspmform *w = open();
-    clickRow(w->gruppeliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
 
-    clickRow(w->spmliste, 0);
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side2);
-    EXPECT_EQ(w->infoLabel->text(), "Rediger spørgsmål");
-    EXPECT_TRUE(w->barNew->isHidden());
-    EXPECT_FALSE(w->Button9->isEnabled());
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
+    EXPECT_EQ(kontrol<QLabel>(w, "infoLabel")->text(), "Rediger spørgsmål");
+    EXPECT_TRUE(kontrol<QWidget>(w, "barNew")->isHidden());
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button9")->isEnabled());
     // Filling the page leaves the focus in the list: the arrow keys browse on.
-    EXPECT_EQ(w->focusWidget(), w->spmliste);
-    QTest::keyClick(w->spmliste, Qt::Key_Down);
-    EXPECT_EQ(w->navnEdit->text(), "002 b");
-    QTest::keyClick(w->spmliste, Qt::Key_Up);
-    EXPECT_EQ(w->navnEdit->text(), "001 a");
+    EXPECT_EQ(w->focusWidget(), kontrol<QListWidget>(w, "spmliste"));
+    QTest::keyClick(kontrol<QListWidget>(w, "spmliste"), Qt::Key_Down);
+    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEdit")->text(), "002 b");
+    QTest::keyClick(kontrol<QListWidget>(w, "spmliste"), Qt::Key_Up);
+    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEdit")->text(), "001 a");
 
     const QByteArray a = readAllBytes(file("G", "001 a"));
     const QByteArray b = readAllBytes(file("G", "002 b"));
     const auto save = [&](const QString &navn, const QString &expected) {
-        w->navnEdit->setText(navn);
+        kontrol<QLineEdit>(w, "navnEdit")->setText(navn);
         answer("OK");
-        click(w->Button9);
+        click(kontrol<QPushButton>(w, "Button9"));
         EXPECT_EQ(messages.value(messages.size() - 1), expected);
     };
     save("0a1x5", kMellemrum); // a rename tests the space before the second digit
     save("002 B", findes("002 B"));
-    EXPECT_TRUE(w->navnEdit->text().isEmpty());
-    w->pointGruppe->button(1)->click();
-    w->pointEdit->setText("500");
+    EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEdit")->text().isEmpty());
+    kontrol<RadioGroup>(w, "pointGruppe")->button(1)->click();
+    kontrol<QLineEdit>(w, "pointEdit")->setText("500");
     save("001 a", kPointOmraade);
     EXPECT_EQ(readAllBytes(file("G", "001 a")), a);
     EXPECT_EQ(readAllBytes(file("G", "002 b")), b);
@@ -634,20 +642,19 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
         auto *picker = qobject_cast<QFileDialog *>(dialog);
         ASSERT_TRUE(picker);
         EXPECT_TRUE(picker->nameFilters().contains("Musikfiler (*.mp3 *.m4a)"));
-        picker->setDirectory(root.tempPath());
-        picker->selectFile("sang.mp3");
-        QMetaObject::invokeMethod(picker, "accept");
+        dialoghelper::typeFileName(dialog, root.tempPath() + "/sang.mp3");
     });
-    click(w->SpeedButton7);
-    EXPECT_EQ(w->musikEdit->text(), QDir::toNativeSeparators(root.tempPath() + "/sang.mp3"));
+    click(kontrol<QToolButton>(w, "SpeedButton7"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "musikEdit")->text(),
+              QDir::toNativeSeparators(root.tempPath() + "/sang.mp3"));
     catchShell();
-    click(w->musikTestButton);
+    click(kontrol<QPushButton>(w, "musikTestButton"));
     EXPECT_EQ(opened, QList<QUrl>({QUrl::fromLocalFile(root.tempPath() + "/sang.mp3")}));
 
-    w->pointEdit->setText("40");
-    w->navnEdit->setText("005 a");
+    kontrol<QLineEdit>(w, "pointEdit")->setText("40");
+    kontrol<QLineEdit>(w, "navnEdit")->setText("005 a");
     const int shown = messages.size();
-    click(w->Button9);
+    click(kontrol<QPushButton>(w, "Button9"));
     EXPECT_EQ(messages.size(), shown);
     EXPECT_FALSE(QFile::exists(file("G", "001 a")));
     const QStringList lines = readLineList(file("G", "005 a"));
@@ -655,28 +662,29 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
     EXPECT_EQ(lines[0], stored("Grupper/G/005 a.txt"));
     EXPECT_EQ(lines.mid(2, 1) + lines.mid(9, 3), QStringList({"005 a", "2", "40", "1"}));
     EXPECT_EQ(lines[14], root.tempPath() + "/sang.mp3");
-    EXPECT_EQ(rows(w->spmliste), QStringList({"005 a", "002 b"})); // its place until relisted
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")),
+              QStringList({"005 a", "002 b"})); // its place until relisted
     EXPECT_EQ(main->antalSpm, 2);
-    EXPECT_FALSE(w->Button9->isEnabled());
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button9")->isEnabled());
 
     // Unsaved edits are not dropped without asking; Enter answers "Nej".
-    w->spmEdit->setText("Ændret");
+    kontrol<QLineEdit>(w, "spmEdit")->setText("Ændret");
     answerEnter();
-    clickRow(w->spmliste, 1);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 1);
     EXPECT_EQ(messages.takeLast(), "Spørgsmålet er ikke gemt.\rSkal der skiftes spørgsmål "
                                    "alligevel?\rData vil gå tabt, hvis de ikke gemmes.");
-    EXPECT_EQ(w->spmEdit->text(), "Ændret");
-    EXPECT_EQ(w->spmliste->currentRow(), 0);
+    EXPECT_EQ(kontrol<QLineEdit>(w, "spmEdit")->text(), "Ændret");
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->currentRow(), 0);
     answerEnter();
-    click(w->newClearButton);
-    EXPECT_EQ(w->spmEdit->text(), "Ændret");
+    click(kontrol<QPushButton>(w, "newClearButton"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "spmEdit")->text(), "Ændret");
     answer("Nej");
     w->close();
     EXPECT_TRUE(messages.takeLast().contains("Skal vinduet lukkes alligevel?"));
     EXPECT_TRUE(w->isVisible());
     answer("Ja");
-    clickRow(w->spmliste, 1);
-    EXPECT_EQ(w->navnEdit->text(), "002 b");
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 1);
+    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEdit")->text(), "002 b");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
@@ -694,28 +702,28 @@ TEST_F(SpmformTest, EditingRefusesWhatInsertingRefuses)
     writeLines(file("G", "001 a"), lines);
     const QByteArray foer = readAllBytes(file("G", "001 a"));
     Tspmform *w = open();
-    clickRow(w->gruppeliste, 0);
-    clickRow(w->spmliste, 1); // shows "Svar A" and "Tilfældig" chosen
-    clickRow(w->spmliste, 0);
-    EXPECT_EQ(w->svarGruppe->ItemIndex(), -1);
-    EXPECT_EQ(w->pointGruppe->ItemIndex(), -1);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 1); // shows "Svar A" and "Tilfældig" chosen
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    EXPECT_EQ(kontrol<RadioGroup>(w, "svarGruppe")->ItemIndex(), -1);
+    EXPECT_EQ(kontrol<RadioGroup>(w, "pointGruppe")->ItemIndex(), -1);
 
     const auto gem = [&](const QString &besked) {
         answer("OK");
-        click(w->Button9);
+        click(kontrol<QPushButton>(w, "Button9"));
         EXPECT_EQ(messages.takeLast(), besked);
         EXPECT_EQ(readAllBytes(file("G", "001 a")), foer);
     };
-    w->spmEdit->setText("Ny tekst");
+    kontrol<QLineEdit>(w, "spmEdit")->setText("Ny tekst");
     gem("Oplysning:\rVælg det rigtige svar.");
-    w->svarGruppe->button(2)->click();
+    kontrol<RadioGroup>(w, "svarGruppe")->button(2)->click();
     gem("Oplysning:\rVælg en pointtype.");
-    w->pointGruppe->button(0)->click();
-    w->EditB->clear();
+    kontrol<RadioGroup>(w, "pointGruppe")->button(0)->click();
+    kontrol<QLineEdit>(w, "EditB")->clear();
     gem("Oplysning:\rDer mangler et svar B.");
-    EXPECT_EQ(w->focusWidget(), w->EditB);
-    w->EditB->setText("b");
-    click(w->Button9);
+    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "EditB"));
+    kontrol<QLineEdit>(w, "EditB")->setText("b");
+    click(kontrol<QPushButton>(w, "Button9"));
     lines = readLineList(file("G", "001 a"));
     EXPECT_EQ(lines.mid(3, 1) + lines.mid(5, 1) + lines.mid(8, 2),
               QStringList({"Ny tekst", "b", "3", "1"}));
@@ -740,20 +748,21 @@ TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
         return now;
     };
     Tspmform *w = open();
-    clickRow(w->gruppeliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
 
     // A folder that takes no new file: a rename keeps the old one.
     if (!lock(folder))
         GTEST_SKIP() << "no way to make a folder read-only here";
     auto unlockFolder = qScopeGuard([&] { unlock(folder); });
-    clickRow(w->spmliste, 0);
-    w->navnEdit->setText("004 a");
-    click(w->Button9);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    kontrol<QLineEdit>(w, "navnEdit")->setText("004 a");
+    click(kontrol<QPushButton>(w, "Button9"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.takeLast().contains("004 a.txt"));
     EXPECT_EQ(onDisk(), files);
     EXPECT_FALSE(QFile::exists(file("G", "004 a")));
-    EXPECT_EQ(rows(w->spmliste), QStringList({"001 a", "002 b", "003 c"})); // read again
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")),
+              QStringList({"001 a", "002 b", "003 c"})); // read again
     EXPECT_EQ(main->Spm[0].Navn, "001 a");
     unlockFolder.dismiss();
     unlock(folder);
@@ -763,14 +772,14 @@ TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
     if (!lock(locked))
         GTEST_SKIP() << "no way to make a file read-only here";
     const auto unlockFile = qScopeGuard([&] { unlock(locked); });
-    clickRow(w->spmliste, 0);
-    click(w->Button7);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    click(kontrol<QToolButton>(w, "Button7"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("003 c.txt")) << errors[0].toStdString();
     EXPECT_EQ(QDir(folder).entryList(QDir::Files),
               QStringList({"001 a.txt", "002 b.txt", "003 c.txt"}));
     EXPECT_EQ(onDisk(), files);
-    EXPECT_EQ(rows(w->spmliste), QStringList({"001 a", "002 b", "003 c"}));
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 a", "002 b", "003 c"}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -796,76 +805,76 @@ TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
     writeAllBytes(root.tempPath() + "/ødelagt.png", "no picture");
     Tspmform *w = open();
 
-    clickRow(w->gruppeliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
     answer("OK");
     clickTab(w, 2);
     EXPECT_EQ(messages.takeLast(),
               "Der skal vælges et spørgsmål, før der kan indføres kommentarer.");
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
-    clickRow(w->spmliste, 1);
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 1);
     clickTab(w, 2);
-    ASSERT_EQ(w->spmBog->currentWidget(), w->side3);
-    EXPECT_EQ(w->spmLabel->text(), "003 Foo");
-    EXPECT_EQ(w->rigtigtEdit->text(), "x");
-    EXPECT_TRUE(w->Memo->toPlainText().isEmpty());
-    EXPECT_FALSE(w->Button10->isEnabled());
-    QTest::keyClick(w->rigtigtEdit, Qt::Key_Return);
-    EXPECT_EQ(w->focusWidget(), w->Memo);
+    ASSERT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side3"));
+    EXPECT_EQ(kontrol<QLabel>(w, "spmLabel")->text(), "003 Foo");
+    EXPECT_EQ(kontrol<QLineEdit>(w, "rigtigtEdit")->text(), "x");
+    EXPECT_TRUE(kontrol<QPlainTextEdit>(w, "Memo")->toPlainText().isEmpty());
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button10")->isEnabled());
+    QTest::keyClick(kontrol<QLineEdit>(w, "rigtigtEdit"), Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), kontrol<QPlainTextEdit>(w, "Memo"));
 
     // A picture that cannot be shown is refused; the filter names what can be.
     pickNext(root.tempPath() + "/ødelagt.png");
     answer("OK");
-    click(w->pictureKnap);
+    click(kontrol<QPushButton>(w, "pictureKnap"));
     EXPECT_TRUE(messages.takeLast().contains("ødelagt.png"));
     EXPECT_EQ(pickerFilters.takeLast(), BilledFelt::dialogFilter());
-    EXPECT_FALSE(w->Button10->isEnabled());
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button10")->isEnabled());
 
     // The same name with the same bytes is the picture already there.
     pickNext(root.tempPath() + "/ens/foto.png");
-    click(w->pictureKnap);
-    EXPECT_FALSE(w->kommentarImage->isEmpty());
-    QTest::keyClicks(w->Memo, "linje 1");
-    QTest::keyClick(w->Memo, Qt::Key_Return);
-    QTest::keyClicks(w->Memo, "linje 2");
-    click(w->Button10);
+    click(kontrol<QPushButton>(w, "pictureKnap"));
+    EXPECT_FALSE(kontrol<BilledFelt>(w, "kommentarImage")->isEmpty());
+    QTest::keyClicks(kontrol<QPlainTextEdit>(w, "Memo"), "linje 1");
+    QTest::keyClick(kontrol<QPlainTextEdit>(w, "Memo"), Qt::Key_Return);
+    QTest::keyClicks(kontrol<QPlainTextEdit>(w, "Memo"), "linje 2");
+    click(kontrol<QPushButton>(w, "Button10"));
     EXPECT_EQ(readAllBytes(other), "den andens");
     EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/003 Foo (2).txt")),
               "linje 1\r\nlinje 2");
     QStringList lines = readLineList(file("G", "003 Foo"));
     EXPECT_EQ(lines[12], stored("Grupper/G/Kommentarer/foto.png"));
     EXPECT_EQ(lines[13], stored("Grupper/G/Kommentarer/003 Foo (2).txt"));
-    EXPECT_FALSE(w->Button10->isEnabled());
+    EXPECT_FALSE(kontrol<QPushButton>(w, "Button10")->isEnabled());
 
     // The same name with other bytes is copied beside it.
     pickNext(root.tempPath() + "/anden/foto.png");
-    click(w->pictureKnap);
-    click(w->Button10);
+    click(kontrol<QPushButton>(w, "pictureKnap"));
+    click(kontrol<QPushButton>(w, "Button10"));
     EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/foto (2).png")),
               readAllBytes(root.tempPath() + "/anden/foto.png"));
     EXPECT_EQ(readLineList(file("G", "003 Foo"))[12], stored("Grupper/G/Kommentarer/foto (2).png"));
 
     // Unsaved comments are not dropped by leaving the page without asking.
-    QTest::keyClicks(w->Memo, "!");
+    QTest::keyClicks(kontrol<QPlainTextEdit>(w, "Memo"), "!");
     answer("Nej");
     clickTab(w, 0);
     EXPECT_EQ(messages.takeLast(), "Kommentarer er ikke gemt.\rSkal der skiftes side "
                                    "alligevel?\rData vil gå tabt, hvis de ikke gemmes.");
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side3);
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side3"));
     answer("Ja");
     clickTab(w, 0);
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
     EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/003 Foo (2).txt")),
               "linje 1\r\nlinje 2");
 
     // Each search hands the shell one address whose q carries the field whole.
     catchShell();
-    clickRow(w->spmliste, 0);
-    w->EditA->clear();
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    kontrol<QLineEdit>(w, "EditA")->clear();
     idle();
-    EXPECT_FALSE(w->SpeedButton1->isEnabled());
+    EXPECT_FALSE(kontrol<QToolButton>(w, "SpeedButton1")->isEnabled());
     for (const QString text : {"to ord", "Rød & grøn?"}) {
-        w->EditA->setText(text);
-        click(w->SpeedButton1);
+        kontrol<QLineEdit>(w, "EditA")->setText(text);
+        click(kontrol<QToolButton>(w, "SpeedButton1"));
         ASSERT_FALSE(opened.isEmpty());
         const QUrl url = opened.takeLast();
         EXPECT_EQ(url.scheme() + "://" + url.host(), "https://www.google.com");
@@ -883,45 +892,45 @@ TEST_F(SpmformTest, ListOperationsRewriteTheFilesAndCountAfresh)
     question("G", "003 c", false);
     writeAllBytes(root.file("Grupper/G/Kommentarer/002 b.txt"), "kommentar");
     Tspmform *w = open();
-    clickRow(w->gruppeliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
     EXPECT_EQ(main->antalSpm, 2);
 
-    clickCheck(w->spmliste, 2);
+    clickCheck(kontrol<QListWidget>(w, "spmliste"), 2);
     EXPECT_EQ(readLineList(file("G", "003 c"))[11], "1");
     EXPECT_EQ(main->antalSpm, 3);
-    clickCheck(w->spmliste, 0);
+    clickCheck(kontrol<QListWidget>(w, "spmliste"), 0);
     EXPECT_EQ(readLineList(file("G", "001 a"))[11], "0");
     EXPECT_EQ(main->antalSpm, 2);
 
-    clickRow(w->spmliste, 0);
-    click(w->Button7); // 001 a down
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    click(kontrol<QToolButton>(w, "Button7")); // 001 a down
     EXPECT_EQ(QDir(root.file("Grupper/G")).entryList(QDir::Files),
               QStringList({"001 b.txt", "002 a.txt", "003 c.txt"}));
     EXPECT_EQ(readLineList(file("G", "001 b"))[0], stored("Grupper/G/001 b.txt"));
     EXPECT_EQ(readLineList(file("G", "002 a"))[11], "0");
-    EXPECT_EQ(rows(w->spmliste), QStringList({"001 b", "002 a", "003 c"}));
-    EXPECT_EQ(checks(w->spmliste), QList<bool>({true, false, true}));
-    EXPECT_EQ(w->spmliste->currentRow(), 1);
-    EXPECT_TRUE(w->spmliste->currentItem()->isSelected());
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side1);
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 b", "002 a", "003 c"}));
+    EXPECT_EQ(checks(kontrol<QListWidget>(w, "spmliste")), QList<bool>({true, false, true}));
+    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->currentRow(), 1);
+    EXPECT_TRUE(kontrol<QListWidget>(w, "spmliste")->currentItem()->isSelected());
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
     EXPECT_EQ(main->antalSpm, 2);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     answer("Nej");
-    click(w->Button6);
+    click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_EQ(messages.takeLast(), "Skal 002 a\rslettes permanent fra gruppen?");
     EXPECT_TRUE(QFile::exists(file("G", "002 a")));
     answerEnter(); // Enter deletes nothing
-    click(w->Button6);
+    click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_TRUE(QFile::exists(file("G", "002 a")));
-    clickRow(w->spmliste, 0);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
     answer("Ja");
-    click(w->Button6);
+    click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_FALSE(QFile::exists(file("G", "001 b")));
     EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/002 b.txt")), "kommentar");
-    EXPECT_EQ(rows(w->spmliste), QStringList({"002 a", "003 c"}));
-    EXPECT_EQ(w->spmBog->currentWidget(), w->side2);
-    EXPECT_EQ(w->infoLabel->text(), "Indfør spørgsmål");
+    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"002 a", "003 c"}));
+    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
+    EXPECT_EQ(kontrol<QLabel>(w, "infoLabel")->text(), "Indfør spørgsmål");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
@@ -947,37 +956,37 @@ TEST_F(SpmformTest, EveryWriteStaysWithTheListedFilesInsideTheGroup)
     writeLines(file("Navn", "001 n"), bad);
     Tspmform *w = open();
 
-    clickRow(w->gruppeliste, 0);
-    ASSERT_EQ(rows(w->spmliste), QStringList({"001 A", "001 A", "002 x"}));
-    clickCheck(w->spmliste, 2);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    ASSERT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 A", "001 A", "002 x"}));
+    clickCheck(kontrol<QListWidget>(w, "spmliste"), 2);
     EXPECT_EQ(readAllBytes(file("H", "002 x")), inH);
     answer("Ja");
-    clickRow(w->spmliste, 0); // the copy "001 A - Kopi.txt"
-    click(w->Button6);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0); // the copy "001 A - Kopi.txt"
+    click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_FALSE(QFile::exists(file("Kopi", "001 A - Kopi")));
     EXPECT_EQ(readAllBytes(file("Kopi", "001 A")), original);
-    ASSERT_EQ(rows(w->spmliste), QStringList({"001 A", "002 x"}));
-    clickRow(w->spmliste, 0);
-    click(w->Button7); // down past the copy from H
+    ASSERT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 A", "002 x"}));
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    click(kontrol<QToolButton>(w, "Button7")); // down past the copy from H
     EXPECT_EQ(QDir(root.file("Grupper/Kopi")).entryList(QDir::Files),
               QStringList({"001 x.txt", "002 A.txt"}));
     EXPECT_EQ(readAllBytes(file("H", "002 x")), inH);
 
-    clickRow(w->gruppeliste, 1);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
     const QStringList flyt = treeListing(root.file("Grupper/Flyt"));
-    clickRow(w->spmliste, 0);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
     answer("OK");
-    click(w->Button7);
+    click(kontrol<QToolButton>(w, "Button7"));
     EXPECT_EQ(messages.takeLast(), findes("002 Foo"));
     EXPECT_EQ(treeListing(root.file("Grupper/Flyt")), flyt);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    clickRow(w->gruppeliste, 2);
-    clickRow(w->spmliste, 0);
+    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 2);
+    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
     clickTab(w, 2);
-    QTest::keyClicks(w->Memo, "over gruppelisten");
+    QTest::keyClicks(kontrol<QPlainTextEdit>(w, "Memo"), "over gruppelisten");
     answer("OK");
-    click(w->Button10);
+    click(kontrol<QPushButton>(w, "Button10"));
     EXPECT_EQ(messages.takeLast(), kIkkeFilnavn);
     EXPECT_EQ(readAllBytes(root.file("Grupper/Grupper.txt")), gruppeListe);
     EXPECT_TRUE(QDir(root.file("Grupper/Navn/Kommentarer")).isEmpty());

@@ -1,6 +1,7 @@
 #include "dataroot.h"
 #include "display.h"
 #include "hintline.h"
+#include "kontrol.h"
 #include "makeSpm.h"
 #include "placement.h"
 #include "shellfixture.h"
@@ -84,8 +85,8 @@ TEST_F(ShellTest, ExistingDataIsLoadedAndLeftUntouched)
     EXPECT_TRUE(w->Del[0].Aktiv);
     EXPECT_FALSE(w->Del[1].Aktiv);
     EXPECT_EQ(w->designName, QStringLiteral("Windows10"));
-    EXPECT_EQ(w->minEdit->text(), QStringLiteral("20"));
-    EXPECT_EQ(w->HighEdit->text(), QStringLiteral("80"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "minEdit")->text(), QStringLiteral("20"));
+    EXPECT_EQ(kontrol<QLineEdit>(w, "HighEdit")->text(), QStringLiteral("80"));
 }
 
 TEST_F(ShellTest, ClosingDeletesTheVersionFileOnly)
@@ -104,8 +105,8 @@ TEST_F(ShellTest, FirstShowingShowsTheDisplayWindowOnceAndActivationEndsStartUp)
 {
     Tmainform *w = start();
     displayform = new Tdisplayform;
-    EXPECT_EQ(displayform->LowEdit->text(), QStringLiteral("10"));
-    EXPECT_EQ(displayform->HighEdit->text(), QStringLiteral("100"));
+    EXPECT_EQ(kontrol<QLineEdit>(displayform->tavle(), "LowEdit")->text(), QStringLiteral("10"));
+    EXPECT_EQ(kontrol<QLineEdit>(displayform->tavle(), "HighEdit")->text(), QStringLiteral("100"));
 
     w->show();
     EXPECT_TRUE(displayform->isVisible());
@@ -119,10 +120,11 @@ TEST_F(ShellTest, FirstShowingShowsTheDisplayWindowOnceAndActivationEndsStartUp)
     EXPECT_FALSE(displayform->isVisible());
 
     // The display window mirrors the working range once start-up is over.
-    w->LowEdit->setText(QStringLiteral("35"));
-    QTest::keyClicks(w->HighEdit, QStringLiteral("7"));
-    EXPECT_EQ(displayform->LowEdit->text(), QStringLiteral("35"));
-    EXPECT_EQ(displayform->HighEdit->text(), w->HighEdit->text());
+    kontrol<QLineEdit>(w, "LowEdit")->setText(QStringLiteral("35"));
+    QTest::keyClicks(kontrol<QLineEdit>(w, "HighEdit"), QStringLiteral("7"));
+    EXPECT_EQ(kontrol<QLineEdit>(displayform->tavle(), "LowEdit")->text(), QStringLiteral("35"));
+    EXPECT_EQ(kontrol<QLineEdit>(displayform->tavle(), "HighEdit")->text(),
+              kontrol<QLineEdit>(w, "HighEdit")->text());
 
     delete displayform;
     displayform = nullptr;
@@ -139,9 +141,10 @@ TEST_F(ShellTest, HintLineShowsTheLongPartOfTheCurrentHint)
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     hintline::setCurrentHint(QString());
     hintline::setCurrentHint(hintline::hintOf(control));
-    EXPECT_EQ(w->infoBar->currentMessage(), QStringLiteral("b"));
-    hintline::setCurrentHint(hintline::hintOf(w->LowEdit));
-    EXPECT_EQ(w->infoBar->currentMessage(), QStringLiteral("Laveste pointværdi"));
+    EXPECT_EQ(kontrol<QStatusBar>(w, "infoBar")->currentMessage(), QStringLiteral("b"));
+    hintline::setCurrentHint(hintline::hintOf(kontrol<QLineEdit>(w, "LowEdit")));
+    EXPECT_EQ(kontrol<QStatusBar>(w, "infoBar")->currentMessage(),
+              QStringLiteral("Laveste pointværdi"));
 }
 
 TEST_F(ShellTest, GroupListKeepsItsEncodingAndQuestionRowsCarryTheirMarks)
@@ -154,9 +157,10 @@ TEST_F(ShellTest, GroupListKeepsItsEncodingAndQuestionRowsCarryTheirMarks)
     Tmainform *w = start();
     Tspmform questions; // its creation loads the group list through the main window
     ASSERT_EQ(spmform, &questions);
-    ASSERT_EQ(questions.gruppeliste->count(), 2);
-    EXPECT_EQ(questions.gruppeliste->item(0)->text(), QStringLiteral("Æbler"));
-    EXPECT_EQ(w->grupper.encoding, TextEncoding::Utf8);
+    ASSERT_EQ(kontrol<QListWidget>(&questions, "gruppeliste")->count(), 2);
+    EXPECT_EQ(kontrol<QListWidget>(&questions, "gruppeliste")->item(0)->text(),
+              QStringLiteral("Æbler"));
+    EXPECT_EQ(w->grupper.kodning, TextEncoding::Utf8);
 
     w->SaveGrupper();
     EXPECT_EQ(readAllBytes(w->gruppeFil), groups);
@@ -179,14 +183,16 @@ TEST_F(ShellTest, GroupListKeepsItsEncodingAndQuestionRowsCarryTheirMarks)
     EXPECT_THROW(w->SaveSpm(2), std::out_of_range);
 
     int changes = 0;
-    QObject::connect(questions.spmliste, &QListWidget::itemChanged, [&changes] { ++changes; });
+    QObject::connect(kontrol<QListWidget>(&questions, "spmliste"), &QListWidget::itemChanged,
+                     [&changes] { ++changes; });
     w->gruppeNavn = QStringLiteral("Pærer");
     w->LoadSpmListen();
-    ASSERT_EQ(questions.spmliste->count(), 2);
-    EXPECT_EQ(questions.spmliste->item(0)->text(), QStringLiteral("001 a"));
-    EXPECT_EQ(questions.spmliste->item(0)->checkState(), Qt::Checked);
-    EXPECT_EQ(questions.spmliste->item(1)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(questions.antalLabel->text(), QStringLiteral("2 spørgsmål"));
+    ASSERT_EQ(kontrol<QListWidget>(&questions, "spmliste")->count(), 2);
+    EXPECT_EQ(kontrol<QListWidget>(&questions, "spmliste")->item(0)->text(),
+              QStringLiteral("001 a"));
+    EXPECT_EQ(kontrol<QListWidget>(&questions, "spmliste")->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(kontrol<QListWidget>(&questions, "spmliste")->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(kontrol<QLabel>(&questions, "antalLabel")->text(), QStringLiteral("2 spørgsmål"));
     EXPECT_EQ(w->antalSpm, 1);
     EXPECT_EQ(changes, 0); // filling the list is not a tick by the host
 }

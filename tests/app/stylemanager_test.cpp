@@ -62,7 +62,7 @@ TEST(StyleManager, UnknownNameKeepsTheStyleAndTellsTheHost)
     stylemanager::setNoticeSink([](const QString &m) { visInfo(m); });
     QString shown;
     dialoghelper::answerModal([&shown](QWidget *d) {
-        shown = static_cast<Tinfform *>(d)->Label1->text();
+        shown = static_cast<Tinfform *>(d)->label()->text();
         dialoghelper::clickButton(d, QStringLiteral("OK"));
     });
     EXPECT_FALSE(stylemanager::TrySetStyle(QStringLiteral("Carbon")));

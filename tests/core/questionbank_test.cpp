@@ -96,9 +96,9 @@ TEST_F(QuestionBank, ASavedQuestionListsAgainWithEveryField)
     EXPECT_EQ(listed.Spm[0].bFilnavn, QString()); // empty path as an empty line
     EXPECT_EQ(listed.antalSpm, 1);
     EXPECT_EQ(listed.antalTekst, QStringLiteral("1 spørgsmål"));
-    ASSERT_EQ(listed.rows.size(), 1);
-    EXPECT_EQ(listed.rows[0].tekst, saved.Navn);
-    EXPECT_TRUE(listed.rows[0].checked);
+    ASSERT_EQ(listed.raekker.size(), 1);
+    EXPECT_EQ(listed.raekker[0].tekst, saved.Navn);
+    EXPECT_TRUE(listed.raekker[0].markeret);
 }
 
 TEST_F(QuestionBank, ShortFilesLeaveTheLaterPathsEmpty)
@@ -141,7 +141,7 @@ TEST_F(QuestionBank, ListingFollowsUpperCasedNamesAndSkipsBadFiles)
     EXPECT_EQ(names, (QStringList{"001 a", "001 Zutxt", "001 å", "001 Ø", "002 b", "004 e"}));
     EXPECT_EQ(l.antalSpm, 5);
     EXPECT_EQ(l.antalTekst, QStringLiteral("6 spørgsmål"));
-    EXPECT_FALSE(l.rows[4].checked);
+    EXPECT_FALSE(l.raekker[4].markeret);
     ASSERT_EQ(l.ulaeselige.size(), 2);
     EXPECT_EQ(l.ulaeselige[0].navn, "003 c.txt");
     EXPECT_EQ(l.ulaeselige[0].grund, "har kun 3 linjer, et spørgsmål har 12 til 15");
@@ -210,7 +210,7 @@ TEST_F(QuestionBank, GroupListKeepsItsEncoding)
     writeAllBytes(fil, utf16);
     LoadGrupper(fil, liste);
     EXPECT_EQ(liste.navne, QStringList{"ær"});
-    EXPECT_EQ(liste.encoding, TextEncoding::Utf16LE);
+    EXPECT_EQ(liste.kodning, TextEncoding::Utf16LE);
     SaveGrupper(fil, liste);
     EXPECT_EQ(readAllBytes(fil), utf16);
 

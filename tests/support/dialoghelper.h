@@ -11,7 +11,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -91,6 +93,19 @@ inline void pressEscape(QWidget *dialog)
 inline void closeBox(QWidget *dialog)
 {
     dialog->close();
+}
+
+// Picks path (absolute, or in the folder the dialog shows) in the real file
+// dialog as a host types it: a selection made in code is dropped while the
+// dialog is still listing its folder.
+inline void typeFileName(QWidget *dialog, const QString &path)
+{
+    auto *picker = qobject_cast<QFileDialog *>(dialog);
+    ASSERT_TRUE(picker);
+    auto *name = picker->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(name);
+    name->setText(path);
+    QMetaObject::invokeMethod(picker, "accept");
 }
 
 // Everything a dialog says, its labels joined.

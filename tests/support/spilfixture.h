@@ -8,6 +8,7 @@
 #include "billedfelt.h"
 #include "deltagere.h"
 #include "display.h"
+#include "kontrol.h"
 #include "liste.h"
 #include "makeSpm.h"
 #include "proevespm.h"
@@ -95,7 +96,7 @@ protected:
         spil();
         deltagerVindue({indfoerDeltagere()});
         spmVindue({vaelgGruppe(gruppeNavn, true)});
-        click(main->kvidrellenButton);
+        click(kontrol<QPushButton>(main, "kvidrellenButton"));
     }
 
     // Answers a row of modal windows in turn, each once it is shown.
@@ -122,7 +123,7 @@ protected:
 
     static dialoghelper::Answer indfoerDeltagere()
     {
-        return [](QWidget *) { click(deltagerform->goBut); };
+        return [](QWidget *) { click(kontrol<QToolButton>(deltagerform, "goBut")); };
     }
 
     static dialoghelper::Answer lukKnap()
@@ -133,9 +134,10 @@ protected:
     static dialoghelper::Answer vaelgGruppe(const QString &navn, bool ok)
     {
         return [navn, ok](QWidget *) {
-            clickRow(spmform->gruppeliste, int(rows(spmform->gruppeliste).indexOf(navn)));
+            clickRow(kontrol<QListWidget>(spmform, "gruppeliste"),
+                     int(rows(kontrol<QListWidget>(spmform, "gruppeliste")).indexOf(navn)));
             if (ok)
-                click(spmform->Button2);
+                click(kontrol<QPushButton>(spmform, "Button2"));
             else
                 dialoghelper::closeBox(spmform);
         };
@@ -144,45 +146,55 @@ protected:
     void deltagerVindue(QList<dialoghelper::Answer> svar)
     {
         iRaekke(svar);
-        click(main->deltagerButton);
+        click(kontrol<QPushButton>(main, "deltagerButton"));
     }
 
     void spmVindue(QList<dialoghelper::Answer> svar)
     {
         iRaekke(svar);
-        click(main->spmKnap);
+        click(kontrol<QPushButton>(main, "spmKnap"));
     }
 
     // Waits for the bar to arrive and clicks an answer on the main window.
     void svar(int felt)
     {
-        EXPECT_TRUE(QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000));
         klik(felt);
     }
 
     void klik(int felt)
     {
-        const TRect r = main->svarDisplay->Felt()[std::size_t(felt)].IR;
-        QTest::mouseClick(main->svarDisplay, Qt::LeftButton, {},
+        const TRect r = kontrol<TListe>(main, "svarDisplay")->Felt()[std::size_t(felt)].IR;
+        QTest::mouseClick(kontrol<TListe>(main, "svarDisplay"), Qt::LeftButton, {},
                           QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
         idle();
     }
 
     void naeste()
     {
-        click(main->nextSpmButton);
-        ture << main->Tur;
+        click(kontrol<QPushButton>(main, "nextSpmButton"));
+        ture << main->spil.tur();
     }
 
-    static QString info(int felt) { return displayform->infoListe->TekstListe().value(felt); }
-    static QString navn() { return displayform->NavneDisplay->TekstListe().value(0); }
-    static QStringList memo() { return displayform->Memo->toPlainText().split(u'\n'); }
+    static QString info(int felt)
+    {
+        return kontrol<TListe>(displayform->tavle(), "infoListe")->TekstListe().value(felt);
+    }
+    static QString navn()
+    {
+        return kontrol<TListe>(displayform->tavle(), "NavneDisplay")->TekstListe().value(0);
+    }
+    static QStringList memo()
+    {
+        return kontrol<QPlainTextEdit>(displayform->tavle(), "Memo")->toPlainText().split(u'\n');
+    }
 
     // Row k of both score tables as "name points"; they must agree.
     QString raekke(int k)
     {
-        const QStringList hjem = main->deltagerSkema->TekstListe();
-        const QStringList tavle = displayform->deltagerSkema->TekstListe();
+        const QStringList hjem = kontrol<TSkema>(main, "deltagerSkema")->TekstListe();
+        const QStringList tavle =
+            kontrol<TSkema>(displayform->tavle(), "deltagerSkema")->TekstListe();
         const QString a = hjem.value(2 * k) + " " + hjem.value(2 * k + 1);
         EXPECT_EQ(a, tavle.value(2 * k) + " " + tavle.value(2 * k + 1)) << k;
         return a;

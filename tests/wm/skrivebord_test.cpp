@@ -3,6 +3,7 @@
 // X server; windows are closed through the window manager.
 
 #include "information.h"
+#include "kontrol.h"
 #include "skrivebord.h"
 #include "spilfixture.h"
 #include "url.h"
@@ -29,13 +30,13 @@ protected:
     // The centre of answer field felt on the main window.
     QPoint svarFelt(int felt) const
     {
-        const TRect r = main->svarDisplay->Felt()[std::size_t(felt)].IR;
+        const TRect r = kontrol<TListe>(main, "svarDisplay")->Felt()[std::size_t(felt)].IR;
         return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
     }
 
     bool aaben() const
     {
-        return QTest::qWaitFor([this] { return main->SvarTilladt; }, 5000);
+        return QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000);
     }
 };
 
@@ -89,25 +90,26 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     // The bar is driven by hand; the host clicks into the range field while
     // the first question counts, and answers it with the mouse.
     Tdisplayform::setTimerInterval(60000);
-    skrivebord::klik(main->kvidrellenButton);
-    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), "Første");
-    skrivebord::klik(main->LowEdit);
-    while (!main->SvarTilladt)
+    skrivebord::klik(kontrol<QPushButton>(main, "kvidrellenButton"));
+    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Første");
+    skrivebord::klik(kontrol<QLineEdit>(main, "LowEdit"));
+    while (!main->spil.svarTilladt())
         displayform->TimerTimer();
     Tdisplayform::setTimerInterval(1);
-    skrivebord::klik(main->svarDisplay, svarFelt(2));
+    skrivebord::klik(kontrol<TListe>(main, "svarDisplay"), svarFelt(2));
     EXPECT_EQ(info(3), "RIGTIGT: 10 point");
     skrivebord::tast("1");
-    EXPECT_EQ(main->LowEdit->text(), "10") << "the keys are back with the answers";
+    EXPECT_EQ(kontrol<QLineEdit>(main, "LowEdit")->text(), "10")
+        << "the keys are back with the answers";
     skrivebord::tast("n");
-    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), "Anden");
+    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Anden");
 
     // Answered and gone on by key.
     ASSERT_TRUE(aaben());
     skrivebord::tast("a");
     EXPECT_EQ(info(3), "RIGTIGT: 20 point");
     skrivebord::tast("Next");
-    ASSERT_EQ(main->spmDisplay->TekstListe().value(0), "Tredje");
+    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Tredje");
 
     // The board closed through the window manager stays; minimised, the main
     // window's full-screen button brings it back as it stood.
@@ -117,7 +119,7 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     skrivebord::koer(QStringLiteral("xdotool"),
                      {QStringLiteral("windowminimize"), QString::number(displayform->winId())});
     ASSERT_TRUE(QTest::qWaitFor([] { return displayform->isMinimized(); }, 5000));
-    skrivebord::klik(main->fuldskaermButton);
+    skrivebord::klik(kontrol<QPushButton>(main, "fuldskaermButton"));
     EXPECT_TRUE(QTest::qWaitFor([] { return !displayform->isMinimized(); }, 5000));
     EXPECT_FALSE(displayform->isFullScreen());
     EXPECT_EQ(displayform->frameGeometry(), tavle);
@@ -129,7 +131,7 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     deltagerVindue({[](QWidget *) { skrivebord::luk(QStringLiteral("Deltagere")); }});
     EXPECT_TRUE(aktivt(main));
     skrivebord::tast("n");
-    EXPECT_EQ(main->spmDisplay->TekstListe().value(0),
+    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
     EXPECT_EQ(raekke(1), "Anne 40");
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -167,7 +169,7 @@ TEST_F(Skrivebord, TheInformationWindowKeepsItsPlace)
     const QString titel = QStringLiteral("kvidrel");
     const auto aaben = [this] {
         spil();
-        skrivebord::klik(main->infoButton);
+        skrivebord::klik(kontrol<QPushButton>(main, "infoButton"));
         return aktivt(infoform);
     };
     ASSERT_TRUE(aaben());
@@ -176,14 +178,18 @@ TEST_F(Skrivebord, TheInformationWindowKeepsItsPlace)
     ASSERT_TRUE(QTest::qWaitFor([] { return infoform->size() == QSize(800, 600); }, 5000));
     const QRect ramme = infoform->frameGeometry();
 
-    skrivebord::over(infoform->urlListeKnap, QPoint(5, 5));
-    EXPECT_EQ(infoform->infoBar->currentMessage(), QStringLiteral("Åbn URL-listen"));
-    skrivebord::over(main->svarDisplay, main->svarDisplay->rect().center());
-    EXPECT_FALSE(infoform->infoBar->currentMessage().startsWith(QStringLiteral("Klik på")));
+    skrivebord::over(kontrol<QToolButton>(infoform, "urlListeKnap"), QPoint(5, 5));
+    EXPECT_EQ(kontrol<QStatusBar>(infoform, "infoBar")->currentMessage(),
+              QStringLiteral("Åbn URL-listen"));
+    skrivebord::over(kontrol<TListe>(main, "svarDisplay"),
+                     kontrol<TListe>(main, "svarDisplay")->rect().center());
+    EXPECT_FALSE(kontrol<QStatusBar>(infoform, "infoBar")
+                     ->currentMessage()
+                     .startsWith(QStringLiteral("Klik på")));
 
-    skrivebord::klik(infoform->urlListeKnap);
+    skrivebord::klik(kontrol<QToolButton>(infoform, "urlListeKnap"));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(urlform));
-    skrivebord::klik(main->LowEdit);
+    skrivebord::klik(kontrol<QLineEdit>(main, "LowEdit"));
     ASSERT_TRUE(aktivt(main));
     const QList<WId> stabel = skrivebord::stabel();
     EXPECT_GT(stabel.indexOf(urlform->winId()), stabel.indexOf(main->winId()))
@@ -191,7 +197,7 @@ TEST_F(Skrivebord, TheInformationWindowKeepsItsPlace)
 
     skrivebord::minimer(infoform);
     ASSERT_TRUE(QTest::qWaitFor([] { return infoform->isMinimized(); }, 5000));
-    skrivebord::klik(main->infoButton);
+    skrivebord::klik(kontrol<QPushButton>(main, "infoButton"));
     EXPECT_TRUE(aktivt(infoform));
     EXPECT_FALSE(infoform->isMinimized());
     skrivebord::luk(titel);
