@@ -1,3 +1,4 @@
+#include "billede.h"
 #include "dialoghelper.h"
 #include "errors.h"
 #include "infUnit.h"
@@ -216,9 +217,7 @@ TEST(QtDialogs, TheFileDialogIsInDanish)
     EXPECT_TRUE(texts.contains(QStringLiteral("Annuller"))) << texts.join(u'|').toStdString();
     EXPECT_FALSE(texts.contains(QStringLiteral("Cancel")));
     EXPECT_FALSE(texts.contains(QStringLiteral("Look in:")));
-    const QString folder = QDir::temp().filePath(QStringLiteral("kvidrel-skaermbilleder"));
-    QDir().mkpath(folder);
-    dialog.grab().save(folder + QStringLiteral("/fildialog.png"));
+    gemBillede(&dialog, QStringLiteral("fildialog"));
 }
 
 // A notice no test arranged an answer for fails the test with its text instead

@@ -1,3 +1,4 @@
+#include "billede.h"
 #include "browser.h"
 #include "deliveredcontent.h"
 #include "information.h"
@@ -163,7 +164,7 @@ TEST_F(InformationTest, DeliveredHelpOpensOnItsKvidrelPage)
 
     kontrol<Browser>(infoform, "Web")->verticalScrollBar()->setValue(0);
     QTest::qWait(50);
-    infoform->grab().save(QStringLiteral("/tmp/information-kvidrel.png"));
+    gemBillede(infoform, QStringLiteral("information-kvidrel"));
     // The drawn picture (its yellow ring) is on the page.
     EXPECT_TRUE(harFarve(kontrol<Browser>(infoform, "Web"), [](const QColor &c) {
         return c.red() > 220 && c.green() > 170 && c.green() < 220 && c.blue() < 90;

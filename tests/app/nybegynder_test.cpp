@@ -4,6 +4,7 @@
 // naming a folder, each window is saved there as the host sees it
 // (tools/screenshots.sh).
 
+#include "billede.h"
 #include "billedfelt.h"
 #include "deltagere.h"
 #include "display.h"
@@ -44,16 +45,6 @@ protected:
         shell::setSink({});
         Tdisplayform::setTimerInterval(60);
         WindowTest::TearDown();
-    }
-
-    static void foto(QWidget *vindue, const QString &navn)
-    {
-        const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
-        if (!mappe.isEmpty()) {
-            // Layouts settle in posted events, as the event loop would let them.
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            EXPECT_TRUE(vindue->grab().save(mappe + u'/' + navn + QStringLiteral(".png")));
-        }
     }
 
     // Picks a drawing in the real picture dialog that "Vælg tegning" opens.
@@ -103,7 +94,7 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
 {
     start();
     show(main);
-    foto(main, QStringLiteral("hovedvindue"));
+    gemBillede(main, QStringLiteral("hovedvindue"));
 
     const QList<std::pair<QString, QString>> deltagere = {
         {"Anne", "Kat.png"}, {"Bo", "Raket.png"}, {"Søs", "Ugle.png"}};
@@ -114,20 +105,17 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
         QTest::keyClicks(kontrol<QLineEdit>(deltagerform, "navnEdit"), QStringLiteral("anne"));
         vaelgTegning(QStringLiteral("Hund.png"));
         dialoghelper::answerModal([this](QWidget *dialog) {
-            foto(dialog, QStringLiteral("information"));
-            auto *notits = qobject_cast<MessageDialog *>(dialog);
-            ASSERT_TRUE(notits);
-            messages << notits->label()->text();
-            dialoghelper::clickButton(dialog, QStringLiteral("OK"));
+            gemBillede(dialog, QStringLiteral("information"));
+            notits(QStringLiteral("OK"))(dialog);
         });
         click(kontrol<QToolButton>(deltagerform, "godkendKnap"));
         kontrol<QLineEdit>(deltagerform, "navnEdit")->clear();
         clickRow(kontrol<QListWidget>(deltagerform, "deltagerliste"), 1);
         EXPECT_FALSE(kontrol<BilledFelt>(deltagerform, "deltagerBilledeR")->isEmpty());
-        foto(deltagerform, QStringLiteral("deltagere"));
+        gemBillede(deltagerform, QStringLiteral("deltagere"));
         // The host thinks better of a deletion in the yes/no dialog.
         dialoghelper::answerModal([](QWidget *dialog) {
-            foto(dialog, QStringLiteral("ja-nej"));
+            gemBillede(dialog, QStringLiteral("ja-nej"));
             dialoghelper::clickButton(dialog, QStringLiteral("Nej"));
         });
         click(kontrol<QToolButton>(deltagerform, "Button6"));
@@ -135,7 +123,7 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
     });
     click(kontrol<QPushButton>(main, "deltagerButton"));
     EXPECT_EQ(messages,
-              QStringList({"Navnet er allerede indført.\nIndfør et andet og prøv igen."}));
+              QStringList({"Navnet er allerede indført.\rIndfør et andet og prøv igen."}));
     ASSERT_EQ(main->Del.size(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(main->Del[i].Navn, deltagere[i].first);
@@ -148,15 +136,15 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
         EXPECT_EQ(rows(kontrol<QListWidget>(spmform, "gruppeliste")), QStringList({"Eksempler"}));
         clickRow(kontrol<QListWidget>(spmform, "gruppeliste"), 0);
         EXPECT_EQ(kontrol<QLabel>(spmform, "antalLabel")->text(), QStringLiteral("12 spørgsmål"));
-        foto(spmform, QStringLiteral("spoergsmaal-grupper"));
+        gemBillede(spmform, QStringLiteral("spoergsmaal-grupper"));
         clickRow(kontrol<QListWidget>(spmform, "spmliste"), 0);
         klikFane(kontrol<QTabWidget>(spmform, "spmBog"), 1);
         EXPECT_EQ(kontrol<QLineEdit>(spmform, "spmEdit")->text(),
                   QStringLiteral("Hvilke farver har Dannebrog?"));
-        foto(spmform, QStringLiteral("spoergsmaal-rediger"));
+        gemBillede(spmform, QStringLiteral("spoergsmaal-rediger"));
         klikFane(kontrol<QTabWidget>(spmform, "spmBog"), 2);
         EXPECT_FALSE(kontrol<BilledFelt>(spmform, "kommentarImage")->isEmpty());
-        foto(spmform, QStringLiteral("spoergsmaal-kommentarer"));
+        gemBillede(spmform, QStringLiteral("spoergsmaal-kommentarer"));
         klikFane(kontrol<QTabWidget>(spmform, "spmBog"), 0);
         click(kontrol<QPushButton>(spmform, "Button2"));
     });
@@ -175,8 +163,8 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
         const int spiller = main->spil.tur() - 1;
         EXPECT_FALSE(kontrol<BilledFelt>(displayform->tavle(), "deltagerBillede")->isEmpty()) << i;
         if (i == 0) {
-            foto(main, QStringLiteral("hovedvindue-spil"));
-            foto(displayform, QStringLiteral("tavle-spoergsmaal"));
+            gemBillede(main, QStringLiteral("hovedvindue-spil"));
+            gemBillede(displayform, QStringLiteral("tavle-spoergsmaal"));
         }
         const bool rigtigt = spiller != 1;
         klikSvar(rigtigt ? spm.RigtigSvar - 1 : spm.RigtigSvar % 4);
@@ -188,7 +176,7 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
                   spm.bFilnavn.isEmpty())
             << i;
         if (!spm.bFilnavn.isEmpty() && medBillede++ == 0)
-            foto(displayform, QStringLiteral("tavle-svar"));
+            gemBillede(displayform, QStringLiteral("tavle-svar"));
     }
     EXPECT_EQ(medBillede, 2);
     click(kontrol<QPushButton>(main, "nextSpmButton"));
@@ -201,10 +189,10 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
     main->infoButtonClick();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(infoform));
     idle();
-    foto(infoform, QStringLiteral("information-sider"));
+    gemBillede(infoform, QStringLiteral("information-sider"));
     infoform->urlListeKnapClick();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(urlform));
-    foto(urlform, QStringLiteral("urlboks"));
+    gemBillede(urlform, QStringLiteral("urlboks"));
 }
 
 } // namespace

@@ -110,8 +110,7 @@ protected:
             auto *notice = qobject_cast<MessageDialog *>(QApplication::activeModalWidget());
             if (!notice || !notice->isVisible())
                 return;
-            messages << notice->label()->text().replace(u'\n', u'\r');
-            dialoghelper::clickButton(notice, QStringLiteral("OK"));
+            notits(QStringLiteral("OK"))(notice);
         });
         m_notices.start(10);
     }

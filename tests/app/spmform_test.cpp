@@ -60,8 +60,7 @@ protected:
     void answerEnter()
     {
         dialoghelper::answerModal([this](QWidget *dialog) {
-            auto *message = qobject_cast<kvidrel::MessageDialog *>(dialog);
-            messages << message->label()->text().replace(u'\n', u'\r');
+            noter(dialog);
             QWidget *focus = QApplication::focusWidget();
             QTest::keyClick(focus && dialog->isAncestorOf(focus) ? focus : dialog, Qt::Key_Return);
         });

@@ -1,33 +1,15 @@
 // Pictures of the answer list and the score table as the game windows show
-// them, saved as PNG files for a person to look at. The files go to a folder
-// under the system's temporary folder; the test prints where.
+// them, saved as PNG files for a person to look at when KVIDREL_SKAERMBILLEDER
+// names a folder.
 
+#include "billede.h"
 #include "vinduesfelter.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 using namespace vinduesfelter;
-
-namespace {
-
-QString BilledMappe()
-{
-    const QString Mappe = QDir::temp().filePath(QStringLiteral("kvidrel-skaermbilleder"));
-    QDir().mkpath(Mappe);
-    return Mappe;
-}
-
-void Gem(const QImage &Billede, const QString &Navn)
-{
-    const QString Sti = QDir(BilledMappe()).filePath(Navn);
-    ASSERT_TRUE(Billede.save(Sti));
-    std::cout << "[ billede  ] " << Sti.toStdString() << std::endl;
-}
 
 TEST(Skaermbillede, AnswerListInEveryFieldState)
 {
@@ -57,7 +39,7 @@ TEST(Skaermbillede, AnswerListInEveryFieldState)
         P.drawImage(0, s * (L.height() + Afstand), Vist);
     }
     P.end();
-    Gem(Alle, QStringLiteral("svarliste.png"));
+    gemBillede(Alle, QStringLiteral("svarliste"));
 }
 
 TEST(Skaermbillede, ScoreTableWithTenNames)
@@ -82,11 +64,9 @@ TEST(Skaermbillede, ScoreTableWithTenNames)
     }
     const QImage Vist = S.grab().toImage();
     EXPECT_EQ(Vist.convertToFormat(QImage::Format_RGB32), S.Billede());
-    Gem(Vist, QStringLiteral("pointskema.png"));
+    gemBillede(Vist, QStringLiteral("pointskema"));
 
     // A full paint shows the same table.
     S.Repaint();
     EXPECT_EQ(S.Billede(), Vist.convertToFormat(QImage::Format_RGB32));
 }
-
-} // namespace

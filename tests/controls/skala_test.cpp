@@ -3,6 +3,7 @@
 // with a QLabel drawing the same text natively at the scaled size, their frames
 // with the design-size picture.
 
+#include "billede.h"
 #include "pointbar.h"
 #include "rulbar.h"
 #include "skala.h"
@@ -110,13 +111,6 @@ QImage Gengivet(QWidget &W, qreal Skala)
     return B;
 }
 
-void Gem(const QImage &B, const QString &Navn)
-{
-    const QString Sti = QDir::temp().filePath(Navn);
-    B.save(Sti);
-    std::cout << "[ billede  ] " << Sti.toStdString() << std::endl;
-}
-
 TEST(Skala, BoardTextAtFullScreenScaleIsAsSharpAsANativeLabel)
 {
     SpmFelt F;
@@ -163,7 +157,7 @@ TEST(Skala, BoardTextAtFullScreenScaleIsAsSharpAsANativeLabel)
     P.drawImage(0, Stor.height() + 10, Label);
     P.drawImage(0, Stor.height() + Label.height() + 20, Vist);
     P.end();
-    Gem(Side, QStringLiteral("kvidrel-skala-165.png"));
+    gemBillede(Side, QStringLiteral("kvidrel-skala-165"));
 
     // A text written between paints is drawn at once at the scale last painted
     // at, just as a full paint at that scale draws it.
@@ -227,7 +221,7 @@ TEST(Skala, HighDensityDrawsFramesTwiceAsWideAndTextsNatively)
               << Blandingsandel(Label, Label.rect()) << std::endl;
     EXPECT_LE(Vores, Blandingsandel(Label, Label.rect()) * 1.1);
     EXPECT_LT(Vores, Blandingsandel(Design, Tekst) * 0.9);
-    Gem(Dobbelt, QStringLiteral("kvidrel-skala-dpr2.png"));
+    gemBillede(Dobbelt, QStringLiteral("kvidrel-skala-dpr2"));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // their windows, answers clicked on the main window, and what the players see
 // read back from the board. The bar's clock is made fast.
 
+#include "billede.h"
 #include "billedfelt.h"
 #include "deltagere.h"
 #include "display.h"
@@ -99,28 +100,6 @@ protected:
         click(kontrol<QPushButton>(main, "kvidrellenButton"));
     }
 
-    // Answers a row of modal windows in turn, each once it is shown.
-    void iRaekke(QList<dialoghelper::Answer> svar)
-    {
-        if (svar.isEmpty())
-            return;
-        const dialoghelper::Answer foerste = svar.takeFirst();
-        dialoghelper::answerModal([this, foerste, svar](QWidget *dialog) {
-            foerste(dialog);
-            iRaekke(svar);
-        });
-    }
-
-    dialoghelper::Answer notits(const QString &knap)
-    {
-        return [this, knap](QWidget *dialog) {
-            auto *message = qobject_cast<MessageDialog *>(dialog);
-            QString text = message ? message->label()->text() : QStringLiteral("?");
-            messages << text.replace(u'\n', u'\r');
-            dialoghelper::clickButton(dialog, knap);
-        };
-    }
-
     static dialoghelper::Answer indfoerDeltagere()
     {
         return [](QWidget *) { click(kontrol<QToolButton>(deltagerform, "goBut")); };
@@ -204,14 +183,6 @@ protected:
     {
         gemBillede(main, "hjem-" + navn);
         gemBillede(displayform, "tavle-" + navn);
-    }
-
-    // A picture of the window for a person to look at, when one is asked for.
-    static void gemBillede(QWidget *vindue, const QString &navn)
-    {
-        const QString mappe = qEnvironmentVariable("KVIDREL_SKAERMBILLEDER");
-        if (!mappe.isEmpty())
-            vindue->grab().save(mappe + "/" + navn + ".png");
     }
 
     QList<QUrl> opened;

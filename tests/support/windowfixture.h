@@ -51,15 +51,36 @@ protected:
     // The moment the application goes idle: actions recompute their state.
     static void idle() { kvidrel::Action::updateAll(); }
 
-    // Arranges the answer to the next notice or question and records its text
-    // with "\r" as the host reads it.
-    void answer(const QString &button)
+    // The text of a notice or question, as the host reads it ("\r" between
+    // lines), kept in messages.
+    void noter(QWidget *dialog)
     {
-        dialoghelper::answerModal([this, button](QWidget *dialog) {
-            auto *message = qobject_cast<kvidrel::MessageDialog *>(dialog);
-            QString text = message ? message->label()->text() : QStringLiteral("?");
-            messages << text.replace(u'\n', u'\r');
+        auto *message = qobject_cast<kvidrel::MessageDialog *>(dialog);
+        QString text = message ? message->label()->text() : QStringLiteral("?");
+        messages << text.replace(u'\n', u'\r');
+    }
+
+    // A notice or question noted and answered with button.
+    dialoghelper::Answer notits(const QString &button)
+    {
+        return [this, button](QWidget *dialog) {
+            noter(dialog);
             dialoghelper::clickButton(dialog, button);
+        };
+    }
+
+    // Arranges the answer to the next notice or question.
+    void answer(const QString &button) { dialoghelper::answerModal(notits(button)); }
+
+    // Answers a row of modal windows in turn, each once it is shown.
+    void iRaekke(QList<dialoghelper::Answer> svar)
+    {
+        if (svar.isEmpty())
+            return;
+        const dialoghelper::Answer foerste = svar.takeFirst();
+        dialoghelper::answerModal([this, foerste, svar](QWidget *dialog) {
+            foerste(dialog);
+            iRaekke(svar);
         });
     }
 
