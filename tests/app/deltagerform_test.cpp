@@ -23,6 +23,11 @@ namespace {
 class DeltagerformTest : public WindowTest
 {
 protected:
+    // The controls the tests use most.
+    static QListWidget *liste() { return kontrol<QListWidget>(deltagerform, "deltagerliste"); }
+    static QLineEdit *edit(const char *navn) { return kontrol<QLineEdit>(deltagerform, navn); }
+    static QToolButton *knap(const char *navn) { return kontrol<QToolButton>(deltagerform, navn); }
+
     void SetUp() override
     {
         WindowTest::SetUp();
@@ -77,12 +82,12 @@ protected:
     void add(const QString &navn, const QString &billede = {})
     {
         Tdeltagerform *w = deltagerform;
-        type(kontrol<QLineEdit>(w, "navnEdit"), navn);
+        type(edit("navnEdit"), navn);
         if (!billede.isEmpty()) {
             valgtBillede = billede;
-            click(kontrol<QToolButton>(w, "billedKnap"));
+            click(knap("billedKnap"));
         }
-        click(kontrol<QToolButton>(w, "godkendKnap"));
+        click(knap("godkendKnap"));
     }
 
     QString valgtBillede;
@@ -97,19 +102,19 @@ TEST_F(DeltagerformTest, WindowShowsTheRegisterAndThePictureFolder)
     Tdeltagerform *w = open();
     EXPECT_EQ(w->windowTitle(), "Deltagere");
     EXPECT_EQ(w->size(), QSize(678, 440));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Anna", "Bo"}));
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({true, false}));
+    EXPECT_EQ(rows(liste()), QStringList({"Anna", "Bo"}));
+    EXPECT_EQ(checks(liste()), QList<bool>({true, false}));
     EXPECT_EQ(main->antalDeltagere, 1);
     EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere");
     EXPECT_EQ(kontrol<QTabWidget>(w, "deltagerBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
-    EXPECT_EQ(kontrol<QToolButton>(w, "goBut")->text(), "Indfør valgte i spillet");
+    EXPECT_EQ(knap("goBut")->text(), "Indfør valgte i spillet");
     // The drawings folder of this machine, not a fixed drive.
     EXPECT_EQ(kontrol<QLabel>(w, "Label1")->text(),
               "Tegningerne ligger i følgende mappe: " +
                   QDir::toNativeSeparators(root.file("Billeder")));
-    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnap")->isEnabled());
-    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled()); // nothing to save
-    EXPECT_FALSE(kontrol<QToolButton>(w, "Button6")->isEnabled()); // nothing selected
+    EXPECT_FALSE(knap("godkendKnap")->isEnabled());
+    EXPECT_FALSE(knap("Button1")->isEnabled()); // nothing to save
+    EXPECT_FALSE(knap("Button6")->isEnabled()); // nothing selected
 }
 
 TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
@@ -120,20 +125,20 @@ TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
 
     add("X", y);
     EXPECT_EQ(readAllBytes(inFolder("X.png")), readAllBytes(y));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Anna", "X"}));
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({false, true}));
+    EXPECT_EQ(rows(liste()), QStringList({"Anna", "X"}));
+    EXPECT_EQ(checks(liste()), QList<bool>({false, true}));
     EXPECT_EQ(registerLines(), QStringList({"Anna", "", "0", "X", stored("X.png"), "1"}));
-    EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEdit")->text().isEmpty());
+    EXPECT_TRUE(edit("navnEdit")->text().isEmpty());
     EXPECT_TRUE(kontrol<BilledFelt>(w, "deltagerBillede")->isEmpty());
-    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnap")->isEnabled());
+    EXPECT_FALSE(knap("godkendKnap")->isEnabled());
     EXPECT_EQ(main->maxIndex, 1);
     EXPECT_EQ(main->Del.size(), 2);
 
     // The next one has a picture only when one is picked for it; Enter on
     // the focused "Godkend" adds it as a click does.
-    type(kontrol<QLineEdit>(w, "navnEdit"), "Y");
-    kontrol<QToolButton>(w, "godkendKnap")->setFocus();
-    QTest::keyClick(kontrol<QToolButton>(w, "godkendKnap"), Qt::Key_Return);
+    type(edit("navnEdit"), "Y");
+    knap("godkendKnap")->setFocus();
+    QTest::keyClick(knap("godkendKnap"), Qt::Key_Return);
     EXPECT_EQ(registerLines().mid(6), QStringList({"Y", "", "1"}));
     EXPECT_TRUE(QFile::exists(y));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
@@ -143,8 +148,8 @@ TEST_F(DeltagerformTest, PictureDialogStartsInTheDrawingsFolderForDrawings)
 {
     Tdeltagerform *w = open();
     valgtBillede = picture("y.png");
-    click(kontrol<QToolButton>(w, "billedKnap1"));
-    click(kontrol<QToolButton>(w, "billedKnap"));
+    click(knap("billedKnap1"));
+    click(knap("billedKnap"));
     EXPECT_EQ(startMapper, QStringList({main->billedDir, root.tempPath() + "/billeder"}));
     // The dialog lists what the program can load.
     EXPECT_TRUE(BilledFelt::dialogFilter().contains("*.png"));
@@ -152,13 +157,13 @@ TEST_F(DeltagerformTest, PictureDialogStartsInTheDrawingsFolderForDrawings)
 
     // A cancelled dialog forgets the earlier pick.
     valgtBillede.clear();
-    click(kontrol<QToolButton>(w, "billedKnap"));
+    click(knap("billedKnap"));
     EXPECT_TRUE(w->delFilnavn.isEmpty());
 
     // A file that is no picture is reported and not kept.
     valgtBillede = root.tempPath() + "/billeder/ikke.png";
     writeAllBytes(valgtBillede, "not a picture");
-    click(kontrol<QToolButton>(w, "billedKnap"));
+    click(knap("billedKnap"));
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(w->delFilnavn.isEmpty());
 }
@@ -172,23 +177,23 @@ TEST_F(DeltagerformTest, NamesAreUniqueIgnoringCaseOfAToZOnly)
     add("OLE");
     EXPECT_EQ(messages,
               QStringList({"Navnet er allerede indført.\rIndfør et andet og prøv igen."}));
-    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnap")->isEnabled()); // until the name changes
-    add("åse");                                                        // å and Å differ
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Åse", "Ole", "åse"}));
+    EXPECT_FALSE(knap("godkendKnap")->isEnabled()); // until the name changes
+    add("åse");                                     // å and Å differ
+    EXPECT_EQ(rows(liste()), QStringList({"Åse", "Ole", "åse"}));
 
     // Editing only the case of a to z is no change.
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1);
+    clickRow(liste(), 1);
     EXPECT_EQ(kontrol<QTabWidget>(w, "deltagerBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
-    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEditR")->text(), "Ole");
-    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnapR")->isEnabled());
-    type(kontrol<QLineEdit>(w, "navnEditR"), "oLE");
-    click(kontrol<QToolButton>(w, "godkendKnapR"));
+    EXPECT_EQ(edit("navnEditR")->text(), "Ole");
+    EXPECT_FALSE(knap("godkendKnapR")->isEnabled());
+    type(edit("navnEditR"), "oLE");
+    click(knap("godkendKnapR"));
     EXPECT_EQ(registerLines().at(3), "Ole");
 
     // An empty name is refused on both pages.
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1);
-    type(kontrol<QLineEdit>(w, "navnEditR"), "x");
-    kontrol<QLineEdit>(w, "navnEditR")->clear();
+    clickRow(liste(), 1);
+    type(edit("navnEditR"), "x");
+    edit("navnEditR")->clear();
     w->godkendRed = true;
     answer("OK");
     kontrol<Action>(w, "godkendR")->Execute();
@@ -205,32 +210,32 @@ TEST_F(DeltagerformTest, DeletingTheMiddleOfThreeKeepsTheOrderAndDropsThePicture
                   {"C", inFolder("C.png"), true}});
     Tdeltagerform *w = open();
 
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1);
+    clickRow(liste(), 1);
     answer("Nej");
-    click(kontrol<QToolButton>(w, "Button6"));
+    click(knap("Button6"));
     EXPECT_EQ(
         messages,
         QStringList(
             {"Skal B slettes permanent fra deltagerlisten?\rBs billede bliver også slettet!"}));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")).size(), 3);
+    EXPECT_EQ(rows(liste()).size(), 3);
 
     answer("Ja");
-    click(kontrol<QToolButton>(w, "Button6"));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"A", "C"}));
+    click(knap("Button6"));
+    EXPECT_EQ(rows(liste()), QStringList({"A", "C"}));
     EXPECT_EQ(registerLines(),
               QStringList({"A", inFolder("A.png"), "1", "C", inFolder("C.png"), "1"}));
     EXPECT_FALSE(QFile::exists(root.file("Deltagere/B.png")));
     EXPECT_TRUE(QFile::exists(root.file("Deltagere/A.png")));
     EXPECT_EQ(main->maxIndex, 1);
     EXPECT_EQ(main->Index, -1);
-    EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEditR")->text().isEmpty());
-    EXPECT_FALSE(kontrol<QToolButton>(w, "godkendKnapR")->isEnabled());
+    EXPECT_TRUE(edit("navnEditR")->text().isEmpty());
+    EXPECT_FALSE(knap("godkendKnapR")->isEnabled());
 
     // Without a picture the question says nothing about one.
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+    clickRow(liste(), 0);
     QFile::remove(root.file("Deltagere/A.png"));
     answer("Ja");
-    click(kontrol<QToolButton>(w, "Button6"));
+    click(knap("Button6"));
     EXPECT_EQ(messages.last(), "Skal A\rslettes permanent fra deltagerlisten?");
     EXPECT_EQ(registerLines(), QStringList({"C", inFolder("C.png"), "1"}));
 }
@@ -245,15 +250,15 @@ TEST_F(DeltagerformTest, APictureTwoEntriesShareOrOutsideTheFolderIsKept)
     Tdeltagerform *w = open();
 
     for (int i = 0; i < 2; ++i) {
-        clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+        clickRow(liste(), 0);
         answer("Ja");
-        click(kontrol<QToolButton>(w, "Button6"));
+        click(knap("Button6"));
     }
     // A's picture was B's too; C's lies outside the participants folder.
     EXPECT_EQ(messages.at(0), "Skal A\rslettes permanent fra deltagerlisten?");
     EXPECT_TRUE(QFile::exists(ude));
     EXPECT_FALSE(QFile::exists(root.file("Deltagere/Fælles.png"))); // gone with B
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"C"}));
+    EXPECT_EQ(rows(liste()), QStringList({"C"}));
 }
 
 TEST_F(DeltagerformTest, MovesStayInMemoryUntilSaved)
@@ -262,40 +267,40 @@ TEST_F(DeltagerformTest, MovesStayInMemoryUntilSaved)
     Tdeltagerform *w = open();
     const QStringList onDisk = registerLines();
 
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
-    EXPECT_FALSE(kontrol<QToolButton>(w, "Button4")->isEnabled()); // the first cannot move up
-    click(kontrol<QToolButton>(w, "Button3"));                     // A down
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"B", "A", "C"}));
-    EXPECT_EQ(kontrol<QListWidget>(w, "deltagerliste")->currentRow(), 1);
-    EXPECT_TRUE(kontrol<QToolButton>(w, "Button1")->isEnabled());
-    click(kontrol<QToolButton>(w, "Button3")); // and once more: it is last now
-    EXPECT_FALSE(kontrol<QToolButton>(w, "Button3")->isEnabled());
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({true, false, true}));
+    clickRow(liste(), 0);
+    EXPECT_FALSE(knap("Button4")->isEnabled()); // the first cannot move up
+    click(knap("Button3"));                     // A down
+    EXPECT_EQ(rows(liste()), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(liste()->currentRow(), 1);
+    EXPECT_TRUE(knap("Button1")->isEnabled());
+    click(knap("Button3")); // and once more: it is last now
+    EXPECT_FALSE(knap("Button3")->isEnabled());
+    EXPECT_EQ(checks(liste()), QList<bool>({true, false, true}));
     EXPECT_EQ(main->Del.at(2).Navn, "A");
     EXPECT_EQ(registerLines(), onDisk);
 
     // Closing without "Gem": the game takes the new order, the file keeps the old.
-    click(kontrol<QToolButton>(w, "goBut"));
+    click(knap("goBut"));
     EXPECT_EQ(w->result(), 1);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(registerLines(), onDisk);
     EXPECT_EQ(main->Del.at(0).Navn, "B");
 
     show(w);
-    click(kontrol<QToolButton>(w, "Button1"));
+    click(knap("Button1"));
     EXPECT_EQ(registerLines(), QStringList({"B", "", "1", "C", "", "0", "A", "", "1"}));
-    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled());
+    EXPECT_FALSE(knap("Button1")->isEnabled());
 }
 
 TEST_F(DeltagerformTest, TheEditPageFollowsItsParticipantWhenMoved)
 {
     registerFile({{"A", "", true}, {"B", "", true}});
     Tdeltagerform *w = open();
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 1); // B on the edit page
-    click(kontrol<QToolButton>(w, "Button4"));             // moved up
-    type(kontrol<QLineEdit>(w, "navnEditR"), "Bent");
-    click(kontrol<QToolButton>(w, "godkendKnapR"));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")), QStringList({"Bent", "A"}));
+    clickRow(liste(), 1);   // B on the edit page
+    click(knap("Button4")); // moved up
+    type(edit("navnEditR"), "Bent");
+    click(knap("godkendKnapR"));
+    EXPECT_EQ(rows(liste()), QStringList({"Bent", "A"}));
 }
 
 TEST_F(DeltagerformTest, CheckAllAndTicksUpdateTheLabel)
@@ -303,22 +308,22 @@ TEST_F(DeltagerformTest, CheckAllAndTicksUpdateTheLabel)
     registerFile({{"A", "", false}, {"B", "", true}, {"C", "", false}});
     Tdeltagerform *w = open();
 
-    click(kontrol<QToolButton>(w, "Button2")); // "Check alle"
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({true, true, true}));
+    click(knap("Button2")); // "Check alle"
+    EXPECT_EQ(checks(liste()), QList<bool>({true, true, true}));
     EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere: 3");
-    EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled()); // nothing to save for "Gem"
+    EXPECT_FALSE(knap("Button1")->isEnabled()); // nothing to save for "Gem"
     EXPECT_TRUE(main->Del.at(0).Aktiv);
 
-    click(kontrol<QToolButton>(w, "Button5")); // "Afcheck alle"
+    click(knap("Button5")); // "Afcheck alle"
     EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere: 0");
     EXPECT_FALSE(main->Del.at(1).Aktiv);
 
-    clickCheck(kontrol<QListWidget>(w, "deltagerliste"), 1);
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "deltagerliste")), QList<bool>({false, true, false}));
+    clickCheck(liste(), 1);
+    EXPECT_EQ(checks(liste()), QList<bool>({false, true, false}));
     EXPECT_TRUE(main->Del.at(1).Aktiv);
     EXPECT_EQ(kontrol<QLabel>(w, "delLabel")->text(), "Vælg deltagere: 1");
-    EXPECT_TRUE(kontrol<QToolButton>(w, "Button1")->isEnabled());
-    click(kontrol<QToolButton>(w, "Button1"));
+    EXPECT_TRUE(knap("Button1")->isEnabled());
+    click(knap("Button1"));
     EXPECT_EQ(registerLines(), QStringList({"A", "", "0", "B", "", "1", "C", "", "0"}));
 }
 
@@ -330,9 +335,9 @@ TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
     add("Ole", red);
 
     // Ole becomes X; his picture keeps its name Ole.png.
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
-    type(kontrol<QLineEdit>(w, "navnEditR"), "X");
-    click(kontrol<QToolButton>(w, "godkendKnapR"));
+    clickRow(liste(), 0);
+    type(edit("navnEditR"), "X");
+    click(knap("godkendKnapR"));
     EXPECT_EQ(registerLines(), QStringList({"X", stored("Ole.png"), "1"}));
 
     // A new Ole gets a free name instead of X's picture.
@@ -342,10 +347,10 @@ TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
     EXPECT_EQ(registerLines().mid(3), QStringList({"Ole", stored("Ole (2).png"), "1"}));
 
     // A new picture for X on the edit page: copied as X.png, the old one goes.
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+    clickRow(liste(), 0);
     valgtBillede = blue;
-    click(kontrol<QToolButton>(w, "billedKnapR"));
-    click(kontrol<QToolButton>(w, "godkendKnapR"));
+    click(knap("billedKnapR"));
+    click(knap("godkendKnapR"));
     EXPECT_EQ(registerLines().mid(0, 3), QStringList({"X", stored("X.png"), "1"}));
     EXPECT_FALSE(QFile::exists(inFolder("Ole.png")));
     EXPECT_TRUE(QFile::exists(inFolder("Ole (2).png")));
@@ -358,12 +363,12 @@ TEST_F(DeltagerformTest, AFailedCopyOnTheEditPageKeepsTheOldPicture)
     add("Ole", picture("red.png"));
     const QByteArray old = readAllBytes(inFolder("Ole.png"));
 
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+    clickRow(liste(), 0);
     valgtBillede = picture("ny.png", Qt::green);
-    click(kontrol<QToolButton>(w, "billedKnapR"));
+    click(knap("billedKnapR"));
     QFile::remove(valgtBillede); // gone before "Godkend"
-    type(kontrol<QLineEdit>(w, "navnEditR"), "Olga");
-    click(kontrol<QToolButton>(w, "godkendKnapR"));
+    type(edit("navnEditR"), "Olga");
+    click(knap("godkendKnapR"));
 
     EXPECT_EQ(errors.size(), 1);
     EXPECT_EQ(readAllBytes(inFolder("Ole.png")), old);
@@ -377,10 +382,10 @@ TEST_F(DeltagerformTest, APicturePickedForANewParticipantStaysWithIt)
     registerFile({{"A", "", true}});
     Tdeltagerform *w = open();
     valgtBillede = picture("y.png");
-    click(kontrol<QToolButton>(w, "billedKnap")); // picked on the new page ...
-    clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
-    type(kontrol<QLineEdit>(w, "navnEditR"), "Anne"); // ... then another participant renamed
-    click(kontrol<QToolButton>(w, "godkendKnapR"));
+    click(knap("billedKnap")); // picked on the new page ...
+    clickRow(liste(), 0);
+    type(edit("navnEditR"), "Anne"); // ... then another participant renamed
+    click(knap("godkendKnapR"));
     EXPECT_EQ(registerLines(), QStringList({"Anne", "", "1"}));
     EXPECT_FALSE(QFile::exists(inFolder("Anne.png")));
 }
@@ -398,7 +403,7 @@ TEST_F(DeltagerformTest, BadNamesGiveSanitisedPictureNamesInsideTheFolder)
     for (const QString &navn : names)
         add(navn, y);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "deltagerliste")),
+    EXPECT_EQ(rows(liste()),
               names); // the participants keep their names
     for (int i = 0; i < names.size(); ++i) {
         const QFileInfo file(storedpath::resolve(main->Del.at(i).Filnavn));
@@ -413,10 +418,10 @@ TEST_F(DeltagerformTest, BadNamesGiveSanitisedPictureNamesInsideTheFolder)
     EXPECT_EQ(readAllBytes(root.file("a")), "in the data root");
 
     // Deleting them removes their pictures and nothing else.
-    while (kontrol<QListWidget>(w, "deltagerliste")->count() > 0) {
-        clickRow(kontrol<QListWidget>(w, "deltagerliste"), 0);
+    while (liste()->count() > 0) {
+        clickRow(liste(), 0);
         answer("Ja");
-        click(kontrol<QToolButton>(w, "Button6"));
+        click(knap("Button6"));
     }
     const QStringList left = QDir(root.file("Deltagere")).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(left, QStringList({"Deltagere.txt"}));
@@ -485,13 +490,13 @@ TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
 TEST_F(DeltagerformTest, PastedAndForeignNamesSurviveARestartInAMovedRoot)
 {
     Tdeltagerform *w = open();
-    kontrol<QLineEdit>(w, "navnEdit")->setText("  Eva\r\n"); // as pasted from a spreadsheet cell
+    edit("navnEdit")->setText("  Eva\r\n"); // as pasted from a spreadsheet cell
     idle();
-    click(kontrol<QToolButton>(w, "godkendKnap"));
-    kontrol<QLineEdit>(w, "navnEdit")->setText("Zoë 😀");
+    click(knap("godkendKnap"));
+    edit("navnEdit")->setText("Zoë 😀");
     valgtBillede = picture("zoe.png");
-    click(kontrol<QToolButton>(w, "billedKnap"));
-    click(kontrol<QToolButton>(w, "godkendKnap"));
+    click(knap("billedKnap"));
+    click(knap("godkendKnap"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
     destroyWindows();
 
@@ -501,9 +506,8 @@ TEST_F(DeltagerformTest, PastedAndForeignNamesSurviveARestartInAMovedRoot)
         QFile::copy(root.file("Deltagere/" + name), moved.file("Deltagere/" + name));
     start();
     show(deltagerform);
-    EXPECT_EQ(rows(kontrol<QListWidget>(deltagerform, "deltagerliste")),
-              QStringList({"Eva", "Zoë 😀"}));
-    clickRow(kontrol<QListWidget>(deltagerform, "deltagerliste"), 1);
+    EXPECT_EQ(rows(liste()), QStringList({"Eva", "Zoë 😀"}));
+    clickRow(liste(), 1);
     EXPECT_EQ(kontrol<QLineEdit>(deltagerform, "navnEditR")->text(), "Zoë 😀");
     EXPECT_FALSE(kontrol<BilledFelt>(deltagerform, "deltagerBilledeR")->isEmpty());
     EXPECT_TRUE(QFileInfo(storedpath::resolve(main->Del.at(1).Filnavn)).isFile());

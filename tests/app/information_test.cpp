@@ -31,6 +31,8 @@ namespace {
 class InformationTest : public WindowTest
 {
 protected:
+    static Browser *web() { return kontrol<Browser>(infoform, "Web"); }
+
     void SetUp() override
     {
         WindowTest::SetUp();
@@ -145,28 +147,23 @@ TEST_F(InformationTest, DeliveredHelpOpensOnItsKvidrelPage)
               QStringLiteral("Kvidrel"));
     EXPECT_EQ(historik(), QStringList({"Kvidrel.html"}));
     EXPECT_EQ(knapper(), QList<bool>({false, false, false, false}));
-    EXPECT_TRUE(kontrol<Browser>(infoform, "Web")
-                    ->toPlainText()
-                    .contains(QStringLiteral("Velkommen til Kvidrel")));
-    EXPECT_EQ(infoform->focusWidget(), kontrol<Browser>(infoform, "Web"));
+    EXPECT_TRUE(web()->toPlainText().contains(QStringLiteral("Velkommen til Kvidrel")));
+    EXPECT_EQ(infoform->focusWidget(), web());
 
     // Over the picture inside a link the status line shows the link.
-    QTest::mouseMove(
-        kontrol<Browser>(infoform, "Web")->viewport(),
-        ankerPunkt(kontrol<Browser>(infoform, "Web"), QStringLiteral("Spillet.html"), true));
+    QTest::mouseMove(web()->viewport(), ankerPunkt(web(), QStringLiteral("Spillet.html"), true));
     const QString spillet =
         QUrl::fromLocalFile(struktur(QStringLiteral("tekstfiler/Spillet.html"))).toString();
     EXPECT_EQ(kontrol<QStatusBar>(infoform, "infoBar")->currentMessage(), spillet);
     EXPECT_EQ(infoform->globalUrl, spillet);
-    QTest::mouseMove(kontrol<Browser>(infoform, "Web")->viewport(),
-                     QPoint(5, kontrol<Browser>(infoform, "Web")->viewport()->height() - 5));
+    QTest::mouseMove(web()->viewport(), QPoint(5, web()->viewport()->height() - 5));
     EXPECT_TRUE(kontrol<QStatusBar>(infoform, "infoBar")->currentMessage().isEmpty());
 
-    kontrol<Browser>(infoform, "Web")->verticalScrollBar()->setValue(0);
+    web()->verticalScrollBar()->setValue(0);
     QTest::qWait(50);
     gemBillede(infoform, QStringLiteral("information-kvidrel"));
     // The drawn picture (its yellow ring) is on the page.
-    EXPECT_TRUE(harFarve(kontrol<Browser>(infoform, "Web"), [](const QColor &c) {
+    EXPECT_TRUE(harFarve(web(), [](const QColor &c) {
         return c.red() > 220 && c.green() > 170 && c.green() < 220 && c.blue() < 90;
     }));
     EXPECT_TRUE(errors.isEmpty());
@@ -189,7 +186,7 @@ TEST_F(InformationTest, HistoryInsertsAfterTheCurrentPageAndNeverTwice)
     click(kontrol<QToolButton>(infoform, "ToolButton13"));
     click(kontrol<QToolButton>(infoform, "ToolButton13"));
     EXPECT_EQ(infoform->urlIndex, 0);
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("A.html"));
+    EXPECT_EQ(web()->LocationName(), QStringLiteral("A.html"));
     EXPECT_EQ(knapper(), QList<bool>({false, false, true, true}));
 
     klikEmne(QStringLiteral("Dee"));
@@ -197,9 +194,9 @@ TEST_F(InformationTest, HistoryInsertsAfterTheCurrentPageAndNeverTwice)
     EXPECT_EQ(infoform->urlIndex, 1);
     EXPECT_EQ(knapper(), QList<bool>({true, true, true, true}));
     click(kontrol<QToolButton>(infoform, "ToolButton15"));
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("C.html"));
+    EXPECT_EQ(web()->LocationName(), QStringLiteral("C.html"));
     click(kontrol<QToolButton>(infoform, "ToolButton12"));
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("A.html"));
+    EXPECT_EQ(web()->LocationName(), QStringLiteral("A.html"));
     EXPECT_EQ(historik().size(), 4);
 
     // A history row whose page has gone shows a notice and leaves no flag
@@ -207,8 +204,7 @@ TEST_F(InformationTest, HistoryInsertsAfterTheCurrentPageAndNeverTwice)
     QFile::remove(struktur(QStringLiteral("tekstfiler/B.html")));
     infoform->urlListeKnapClick();
     doubleClickRow(kontrol<QListWidget>(urlform, "urlListe"), 2);
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(),
-              QStringLiteral("Siden \"B.html\" findes ikke."));
+    EXPECT_EQ(web()->toPlainText(), QStringLiteral("Siden \"B.html\" findes ikke."));
     EXPECT_EQ(historik().size(), 4);
     klikEmne(QStringLiteral("Kvidrel"));
     EXPECT_EQ(historik(), QStringList({"A.html", "D.html", "B.html", "A.html", "C.html"}));
@@ -216,7 +212,7 @@ TEST_F(InformationTest, HistoryInsertsAfterTheCurrentPageAndNeverTwice)
 
     // The URL box: a double click opens its row without adding one.
     doubleClickRow(kontrol<QListWidget>(urlform, "urlListe"), 1);
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("D.html"));
+    EXPECT_EQ(web()->LocationName(), QStringLiteral("D.html"));
     EXPECT_EQ(historik().size(), 5);
 
     // Cleaning keeps the first of each name, letter case ignored.
@@ -252,10 +248,10 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
         0);
     start();
     main->HelpInfo(QStringLiteral("dEE")); // letters a to z in any case
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("D.html"));
+    EXPECT_EQ(web()->LocationName(), QStringLiteral("D.html"));
 
     skrivAdresse(QStringLiteral("B.html"));
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("B.html"));
+    EXPECT_EQ(web()->LocationName(), QStringLiteral("B.html"));
     EXPECT_EQ(historik(), QStringList({"D.html", "B.html"}));
     EXPECT_TRUE(opened.isEmpty());
 
@@ -274,7 +270,7 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
                   andet[i]);
     }
     EXPECT_EQ(historik(), QStringList({"D.html", "B.html"}));
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->LocationName(), QStringLiteral("B.html"));
+    EXPECT_EQ(web()->LocationName(), QStringLiteral("B.html"));
 
     // A page of 19 MB of zero bytes is refused at once with a notice, typed
     // and through a link, and enters no history.
@@ -285,13 +281,13 @@ TEST_F(InformationTest, TypedAddressesOpenOnlyPagesOfTheStructure)
     ur.start();
     skrivAdresse(QStringLiteral("stor.html"));
     EXPECT_LT(ur.elapsed(), 1000);
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(), stor);
+    EXPECT_EQ(web()->toPlainText(), stor);
     skrivAdresse(QStringLiteral("C.html"));
     ur.start();
-    QTest::mouseClick(kontrol<Browser>(infoform, "Web")->viewport(), Qt::LeftButton, {},
-                      ankerPunkt(kontrol<Browser>(infoform, "Web"), QStringLiteral("stor.html")));
+    QTest::mouseClick(web()->viewport(), Qt::LeftButton, {},
+                      ankerPunkt(web(), QStringLiteral("stor.html")));
     EXPECT_LT(ur.elapsed(), 1000);
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(), stor);
+    EXPECT_EQ(web()->toPlainText(), stor);
     EXPECT_EQ(opened.size(), andet.size()) << "no web search";
     EXPECT_EQ(historik(), QStringList({"D.html", "B.html", "C.html"}));
 
@@ -339,14 +335,13 @@ TEST_F(InformationTest, BrokenStructuresShowWhatTheyCan)
         for (QTreeWidgetItem *node : kontrol<TStruktur>(infoform, "Struktur")->noder()) {
             titler << node->text(0);
             klikEmne(node->text(0));
-            const QString side = kontrol<Browser>(infoform, "Web")->LocationName();
+            const QString side = web()->LocationName();
             EXPECT_TRUE(side.isEmpty() ||
                         QFileInfo(struktur(QStringLiteral("tekstfiler/") + side)).isFile());
         }
         EXPECT_EQ(titler, t.titler);
         if (titler.isEmpty()) {
-            EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(),
-                      QStringLiteral("Hjælpen \"kvidrel\" findes ikke."));
+            EXPECT_EQ(web()->toPlainText(), QStringLiteral("Hjælpen \"kvidrel\" findes ikke."));
         }
         if (t.besked) {
             EXPECT_TRUE(messages.value(0).contains(QStringLiteral("Linje 2")));
@@ -381,14 +376,13 @@ TEST_F(InformationTest, WindowsMadeStructureShowsAsMeant)
     start();
     main->infoButtonClick();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(infoform));
-    EXPECT_TRUE(kontrol<Browser>(infoform, "Web")->toPlainText().contains(QStringLiteral("æøå")));
-    EXPECT_TRUE(harFarve(kontrol<Browser>(infoform, "Web"),
-                         [](const QColor &c) { return c == QColor(255, 0, 0); }));
+    EXPECT_TRUE(web()->toPlainText().contains(QStringLiteral("æøå")));
+    EXPECT_TRUE(harFarve(web(), [](const QColor &c) { return c == QColor(255, 0, 0); }));
 
-    QTest::mouseClick(kontrol<Browser>(infoform, "Web")->viewport(), Qt::LeftButton, {},
-                      ankerPunkt(kontrol<Browser>(infoform, "Web"), QStringLiteral("SIDE2.html")));
+    QTest::mouseClick(web()->viewport(), Qt::LeftButton, {},
+                      ankerPunkt(web(), QStringLiteral("SIDE2.html")));
     idle();
-    EXPECT_EQ(kontrol<Browser>(infoform, "Web")->toPlainText(), QStringLiteral("Anden side"));
+    EXPECT_EQ(web()->toPlainText(), QStringLiteral("Anden side"));
     EXPECT_EQ(historik(), QStringList({"Side1.html", "Side2.html"}));
     EXPECT_EQ(treeListing(root.file(QStringLiteral("Struktur"))), foer);
     EXPECT_TRUE(errors.isEmpty());

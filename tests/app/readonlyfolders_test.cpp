@@ -49,9 +49,7 @@ TEST_F(ReadOnlyFoldersTest, FailedSavesKeepTheWorkUntilTheFolderCanBeWritten)
 {
     if (runAsUnprivileged())
         return;
-    for (const QString name : {"A", "B", "C"})
-        QDir().mkpath(root.file("Grupper/" + name + "/Kommentarer"));
-    writeLines(root.file("Grupper/Grupper.txt"), {"A", "B", "C"});
+    grupper({"A", "B", "C"});
     QDir().mkpath(root.file("Deltagere"));
     writeLines(root.file("Deltagere/Deltagere.txt"), {"Anna", "", "1"});
     start();

@@ -74,8 +74,8 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
                   "benhavn ligger p\xe5 Sj\xe6lland.\r\nLinje to");
     writeAllBytes(root.file("Grupper/Sport/Kommentarer/006.jpg"), "\xff\xd8\xff ikke et billede");
     spil();
-    EXPECT_EQ(kontrol<QPushButton>(main, "kvidrellenButton")->text(), "3. Start spillet");
-    EXPECT_EQ(kontrol<QPushButton>(main, "nextSpmButton")->text(), "Næste");
+    EXPECT_EQ(knap("kvidrellenButton")->text(), "3. Start spillet");
+    EXPECT_EQ(knap("nextSpmButton")->text(), "Næste");
 
     const QPoint tavlePlads = displayform->pos();
     deltagerVindue({indfoerDeltagere()});
@@ -91,14 +91,12 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     Tdisplayform::setTimerInterval(60000);
     kontrol<QLineEdit>(main, "HighEdit")->setText("20");
     kontrol<QLineEdit>(main, "LowEdit")->setText("20");
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    click(knap("kvidrellenButton"));
     ture << main->spil.tur();
-    EXPECT_FALSE(kontrol<QPushButton>(main, "kvidrellenButton")->isEnabled());
+    EXPECT_FALSE(knap("kvidrellenButton")->isEnabled());
     EXPECT_EQ(navn(), "Anne");
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
-              "Hvad er Danmarks hovedstad?");
-    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "svarDisplay")->TekstListe().value(3),
-              "Hvad er Danmarks hovedstad? D");
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0), "Hvad er Danmarks hovedstad?");
+    EXPECT_EQ(tavle("svarDisplay")->TekstListe().value(3), "Hvad er Danmarks hovedstad? D");
     EXPECT_EQ(info(2), "Spørgsmål tilbage: 4");
     for (int tik = 1; tik < 30; ++tik)
         displayform->TimerTimer();
@@ -118,8 +116,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(info(3), "RIGTIGT: 30 point");
     EXPECT_EQ(raekke(1), "Anne 30");
     EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 1);
-    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay2")->TekstListe().value(0),
-              "Hvad er Danmarks hovedstad?");
+    EXPECT_EQ(tavle("spmDisplay2")->TekstListe().value(0), "Hvad er Danmarks hovedstad?");
     EXPECT_EQ(memo(), QStringList({"København ligger på Sjælland.", "Linje to", "",
                                    "Anne svarede: Hvad er Danmarks hovedstad? A",
                                    "Rigtigt svar: Hvad er Danmarks hovedstad? A"}));
@@ -164,7 +161,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_TRUE(kontrol<BilledFelt>(displayform->tavle(), "komImage")->isEmpty());
     klik(2);
     EXPECT_EQ(raekke(1), "Anne 80");
-    EXPECT_TRUE(kontrol<QPushButton>(main, "nextSpmButton")->isEnabled());
+    EXPECT_TRUE(knap("nextSpmButton")->isEnabled());
 
     // An empty range field: the notice comes while the board still shows the
     // last turn, and the last valid range is drawn from.
@@ -175,27 +172,25 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     }});
     naeste();
     EXPECT_EQ(messages.value(0), "\"\" er ikke et gyldigt heltal.");
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Musikken");
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0), "Musikken");
     svar(3);
     EXPECT_EQ(raekke(2), "Bo 20");
     EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(root.file("Musik/Sang.wav"))})
         << "the script named as music is never opened";
     EXPECT_EQ(ture, QList<std::int32_t>({1, 2, 3, 1, 2}));
 
-    click(kontrol<QPushButton>(main, "nextSpmButton"));
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
+    click(knap("nextSpmButton"));
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
-    EXPECT_EQ(kontrol<TListe>(main, "svarDisplay")->TekstListe().value(0), "");
-    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay")->TekstListe().value(0),
-              "Spillet er slut.");
-    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay2")->TekstListe().value(0),
-              "Spillet er slut.");
+    EXPECT_EQ(hjem("svarDisplay")->TekstListe().value(0), "");
+    EXPECT_EQ(tavle("spmDisplay")->TekstListe().value(0), "Spillet er slut.");
+    EXPECT_EQ(tavle("spmDisplay2")->TekstListe().value(0), "Spillet er slut.");
     EXPECT_EQ(navn(), "");
     EXPECT_TRUE(kontrol<QPlainTextEdit>(displayform->tavle(), "Memo")->toPlainText().isEmpty());
     EXPECT_EQ(raekke(1), "Anne 80");
     idle();
-    EXPECT_TRUE(kontrol<QPushButton>(main, "kvidrellenButton")->isEnabled());
-    EXPECT_FALSE(kontrol<QPushButton>(main, "nextSpmButton")->isEnabled());
+    EXPECT_TRUE(knap("kvidrellenButton")->isEnabled());
+    EXPECT_FALSE(knap("nextSpmButton")->isEnabled());
     EXPECT_EQ(main->windowTitle().left(9), "Kvidrel: ");
 
     // The same players may go on with their points, also with a name
@@ -207,7 +202,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
         click(kontrol<QToolButton>(deltagerform, "goBut"));
     }});
     iRaekke({notits("Ja")});
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    click(knap("kvidrellenButton"));
     EXPECT_EQ(raekke(1), "Anne 80");
     EXPECT_EQ(raekke(2), "Bodil 20");
     EXPECT_EQ(main->spil.tur(), 1);
@@ -215,7 +210,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     deltagerVindue({indfoerDeltagere()});
     EXPECT_EQ(main->spil.spmNummer(), 0);
     iRaekke({notits("Nej")});
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    click(knap("kvidrellenButton"));
     EXPECT_EQ(raekke(1), "Anne 0");
     EXPECT_EQ(messages.mid(1), QStringList({kFortsaet, kFortsaet}));
 
@@ -225,9 +220,9 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(info(3), "RIGTIGT: 30 point");
     spmVindue({vaelgGruppe("Sport", true)});
     iRaekke({notits("Nej")});
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    click(knap("kvidrellenButton"));
     EXPECT_EQ(info(3), "");
-    EXPECT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay2")->TekstListe().value(0), "");
+    EXPECT_EQ(tavle("spmDisplay2")->TekstListe().value(0), "");
     EXPECT_TRUE(kontrol<QPlainTextEdit>(displayform->tavle(), "Memo")->toPlainText().isEmpty());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
@@ -260,16 +255,17 @@ QStringList ulaeseligeTekster(Tmainform *hjem)
     ulaeselige(fund, kontrol<TListe>(hjem, "spmDisplay"), "hjem spmDisplay");
     ulaeselige(fund, kontrol<TListe>(hjem, "svarDisplay"), "hjem svarDisplay");
     ulaeselige(fund, kontrol<TSkema>(hjem, "deltagerSkema"), "hjem deltagerSkema");
-    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "NavneDisplay"), "NavneDisplay");
-    ulaeselige(fund, kontrol<TSkema>(displayform->tavle(), "deltagerSkema"), "deltagerSkema");
-    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "Liste1"), "Liste1");
-    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "spmDisplay"), "spmDisplay");
-    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "svarDisplay"), "svarDisplay");
-    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "spmDisplay2"), "spmDisplay2");
-    ulaeselige(fund, kontrol<TListe>(displayform->tavle(), "infoListe"), "infoListe");
-    const double k = tekstKontrast(
-        kontrol<TTekstFelt>(displayform->tavle(), "pointFelt")->grab().toImage(),
-        kontrol<TTekstFelt>(displayform->tavle(), "pointFelt")->rect().adjusted(2, 2, -2, -2));
+    QWidget *tavle = displayform->tavle();
+    ulaeselige(fund, kontrol<TListe>(tavle, "NavneDisplay"), "NavneDisplay");
+    ulaeselige(fund, kontrol<TSkema>(tavle, "deltagerSkema"), "deltagerSkema");
+    ulaeselige(fund, kontrol<TListe>(tavle, "Liste1"), "Liste1");
+    ulaeselige(fund, kontrol<TListe>(tavle, "spmDisplay"), "spmDisplay");
+    ulaeselige(fund, kontrol<TListe>(tavle, "svarDisplay"), "svarDisplay");
+    ulaeselige(fund, kontrol<TListe>(tavle, "spmDisplay2"), "spmDisplay2");
+    ulaeselige(fund, kontrol<TListe>(tavle, "infoListe"), "infoListe");
+    auto *pointFelt = kontrol<TTekstFelt>(tavle, "pointFelt");
+    const double k =
+        tekstKontrast(pointFelt->grab().toImage(), pointFelt->rect().adjusted(2, 2, -2, -2));
     if (k < 4.5)
         fund << QStringLiteral("pointFelt: %1").arg(k, 0, 'f', 1);
     return fund;
@@ -312,9 +308,9 @@ TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
     spmVindue({vaelgGruppe("A", true)});
     // Group B picked but not taken into the game.
     spmVindue({vaelgGruppe("B", false)});
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    click(knap("kvidrellenButton"));
     ture << main->spil.tur();
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "A1");
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0), "A1");
     svar(0);
 
     // A fourth participant ticked and a name edited, the window closed by its
@@ -336,7 +332,7 @@ TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
     EXPECT_EQ(navn(), "Cai");
     svar(0);
     EXPECT_EQ(raekke(3), "Cai 10");
-    click(kontrol<QPushButton>(main, "nextSpmButton"));
+    click(knap("nextSpmButton"));
     EXPECT_EQ(ture, QList<std::int32_t>({1, 2, 3}));
     EXPECT_EQ(raekke(1), "Anne 10");
 
@@ -347,7 +343,7 @@ TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
         dialoghelper::closeBox(deltagerform);
     }});
     iRaekke({notits("OK"), lukKnap(), notits("OK")});
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    click(knap("kvidrellenButton"));
     EXPECT_EQ(messages, QStringList({kManglerDeltagere, kManglerDeltagere}));
     EXPECT_EQ(main->spil.spmNummer(), 0);
     EXPECT_EQ(raekke(0), "0 deltagere Point");
@@ -379,7 +375,7 @@ TEST_F(SpilTest, TwoQuestionsByKeysAlone)
     deltagerVindue({indfoerDeltagere()});
     spmVindue({vaelgGruppe("Taster", true)});
     Tdisplayform::setTimerInterval(60000);
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
+    click(knap("kvidrellenButton"));
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     const auto bjaelkenNaar = [] {
@@ -387,36 +383,35 @@ TEST_F(SpilTest, TwoQuestionsByKeysAlone)
             displayform->TimerTimer();
     };
 
-    QTest::keyClick(kontrol<QPushButton>(main, "nextSpmButton"), Qt::Key_3);
+    QTest::keyClick(knap("nextSpmButton"), Qt::Key_3);
     EXPECT_FALSE(main->spil.derErSvaret()) << "3 before the bar arrives does nothing";
     bjaelkenNaar();
     // Typed into a range field, a letter stays there.
     kontrol<QLineEdit>(main, "HighEdit")->setFocus();
     QTest::keyClick(kontrol<QLineEdit>(main, "HighEdit"), Qt::Key_C);
     EXPECT_FALSE(main->spil.derErSvaret());
-    QTest::keyClick(kontrol<QPushButton>(main, "nextSpmButton"), Qt::Key_3);
+    QTest::keyClick(knap("nextSpmButton"), Qt::Key_3);
     EXPECT_EQ(info(3), "RIGTIGT: 10 point");
     EXPECT_EQ(memo().value(1), "Anne svarede: Første C");
-    QTest::keyClick(kontrol<QPushButton>(main, "nextSpmButton"), Qt::Key_1);
+    QTest::keyClick(knap("nextSpmButton"), Qt::Key_1);
     EXPECT_EQ(memo().value(1), "Anne svarede: Første C") << "one answer per question";
     EXPECT_EQ(raekke(1), "Anne 10");
 
     // A presenter remote while the focus is in a range field.
     kontrol<QLineEdit>(main, "LowEdit")->setFocus();
     QTest::keyClick(kontrol<QLineEdit>(main, "LowEdit"), Qt::Key_PageDown);
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Anden");
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0), "Anden");
     EXPECT_EQ(navn(), "Bo");
     EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 0);
-    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_A);
-    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_N);
+    QTest::keyClick(hjem("svarDisplay"), Qt::Key_A);
+    QTest::keyClick(hjem("svarDisplay"), Qt::Key_N);
     EXPECT_FALSE(main->spil.derErSvaret());
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Anden")
-        << "Næste waits for the answer";
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0), "Anden") << "Næste waits for the answer";
     bjaelkenNaar();
-    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_A);
+    QTest::keyClick(hjem("svarDisplay"), Qt::Key_A);
     EXPECT_EQ(raekke(2), "Bo 20");
-    QTest::keyClick(kontrol<TListe>(main, "svarDisplay"), Qt::Key_N);
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
+    QTest::keyClick(hjem("svarDisplay"), Qt::Key_N);
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
     EXPECT_EQ(kontrol<QLineEdit>(main, "HighEdit")->text(), "100");
     EXPECT_EQ(kontrol<QLineEdit>(main, "LowEdit")->text(), "10");
@@ -445,18 +440,14 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         bool eventFilter(QObject *, QEvent *e) override
         {
             if (e->type() == QEvent::MouseButtonPress)
-                *tryk =
-                    kontrol<TListe>(displayform->tavle(), "svarDisplay")
-                        ->mapFrom(
-                            kontrol<TListe>(displayform->tavle(), "svarDisplay")->parentWidget(),
-                            static_cast<QMouseEvent *>(e)->pos());
+                *tryk = tavle("svarDisplay")
+                            ->mapFrom(tavle("svarDisplay")->parentWidget(),
+                                      static_cast<QMouseEvent *>(e)->pos());
             return false;
         }
     } trykFilter;
     trykFilter.tryk = &tryk;
-    kontrol<TListe>(displayform->tavle(), "svarDisplay")
-        ->parentWidget()
-        ->installEventFilter(&trykFilter);
+    tavle("svarDisplay")->parentWidget()->installEventFilter(&trykFilter);
 
     const auto ind = [&](int maade) {
         if (maade == 0) {
@@ -467,7 +458,7 @@ TEST_F(SpilTest, TheBoardInFullScreen)
             QTest::mouseDClick(kontrol<QWidget>(displayform->tavle(), "leftPanel"), Qt::LeftButton,
                                {}, QPoint(20, 200));
         } else {
-            click(kontrol<QPushButton>(main, "fuldskaermButton"));
+            click(knap("fuldskaermButton"));
         }
     };
     const auto ud = [&](int maade) {
@@ -476,7 +467,7 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         } else if (maade == 1) {
             QTest::mouseDClick(fuld->visning()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         } else {
-            click(kontrol<QPushButton>(main, "fuldskaermButton"));
+            click(knap("fuldskaermButton"));
         }
     };
 
@@ -495,26 +486,25 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         // The board centred, the bands on both sides even and of the
         // background colour.
         const QImage billede = displayform->grab().toImage();
-        const QRect tavle =
+        const QRect vist =
             fuld->visning()->mapFromScene(fuld->proxy()->sceneBoundingRect()).boundingRect();
-        EXPECT_NEAR(tavle.width(), 973 * skala, 1.5);
-        EXPECT_NEAR(tavle.height(), 654 * skala, 1.5);
-        EXPECT_LE(std::abs(tavle.left() - (S.width() - tavle.right() - 1)), 1) << maade;
-        EXPECT_LE(std::abs(tavle.top() - (S.height() - tavle.bottom() - 1)), 1) << maade;
+        EXPECT_NEAR(vist.width(), 973 * skala, 1.5);
+        EXPECT_NEAR(vist.height(), 654 * skala, 1.5);
+        EXPECT_LE(std::abs(vist.left() - (S.width() - vist.right() - 1)), 1) << maade;
+        EXPECT_LE(std::abs(vist.top() - (S.height() - vist.bottom() - 1)), 1) << maade;
         int fremmede = 0;
         for (int y = 0; y < S.height(); y += 3)
             for (int x = 0; x < S.width(); x += 3)
-                if (!tavle.adjusted(-1, -1, 1, 1).contains(x, y) &&
+                if (!vist.adjusted(-1, -1, 1, 1).contains(x, y) &&
                     billede.pixelColor(x, y) != baggrund)
                     ++fremmede;
         EXPECT_EQ(fremmede, 0) << maade;
-        EXPECT_GE(std::max(tavle.left(), tavle.top()), 20) << "the bands are there";
+        EXPECT_GE(std::max(vist.left(), vist.top()), 20) << "the bands are there";
 
         // A click aimed at the scaled third answer lands in it.
-        const TRect felt = kontrol<TListe>(displayform->tavle(), "svarDisplay")->Felt()[2].IR;
+        const TRect felt = tavle("svarDisplay")->Felt()[2].IR;
         const QPoint midt((felt.Left + felt.Right) / 2, (felt.Top + felt.Bottom) / 2);
-        const QPoint iTavlen =
-            kontrol<TListe>(displayform->tavle(), "svarDisplay")->mapTo(displayform->tavle(), midt);
+        const QPoint iTavlen = tavle("svarDisplay")->mapTo(displayform->tavle(), midt);
         const QPoint paaSkaermen =
             fuld->visning()->mapFromScene(fuld->proxy()->mapToScene(QPointF(iTavlen)));
         QTest::mouseClick(fuld->visning()->viewport(), Qt::LeftButton, {}, paaSkaermen);
@@ -634,52 +624,43 @@ TEST_F(SpilTest, LongTextsStandWholeOnBothBoards)
     EXPECT_EQ(info(1), "Spørgsmål i alt: 3");
 
     // A short question keeps the pixels it had before texts could shrink.
-    click(kontrol<QPushButton>(main, "kvidrellenButton"));
-    ASSERT_EQ(kontrol<TListe>(displayform->tavle(), "spmDisplay")->TekstListe().value(0),
-              "Hvor stor?");
+    click(knap("kvidrellenButton"));
+    ASSERT_EQ(tavle("spmDisplay")->TekstListe().value(0), "Hvor stor?");
     const auto tavler = [this] {
         for (TListe *l :
-             {kontrol<TListe>(displayform->tavle(), "spmDisplay"),
-              kontrol<TListe>(displayform->tavle(), "svarDisplay"),
-              kontrol<TListe>(main, "spmDisplay"), kontrol<TListe>(main, "svarDisplay")})
+             {tavle("spmDisplay"), tavle("svarDisplay"), hjem("spmDisplay"), hjem("svarDisplay")})
             l->Repaint();
         return QList<QImage>{displayform->grab().toImage(), main->grab().toImage()};
     };
     const QList<QImage> medGulv = tavler();
-    const std::int32_t gulvTavle =
-        kontrol<TListe>(displayform->tavle(), "spmDisplay")->CompoTekst()->MindsteHojde();
-    const std::int32_t gulvHjem = kontrol<TListe>(main, "spmDisplay")->CompoTekst()->MindsteHojde();
-    kontrol<TListe>(displayform->tavle(), "spmDisplay")->CompoTekst()->SetMindsteHojde(0);
-    kontrol<TListe>(main, "spmDisplay")->CompoTekst()->SetMindsteHojde(0);
+    const std::int32_t gulvTavle = tavle("spmDisplay")->CompoTekst()->MindsteHojde();
+    const std::int32_t gulvHjem = hjem("spmDisplay")->CompoTekst()->MindsteHojde();
+    tavle("spmDisplay")->CompoTekst()->SetMindsteHojde(0);
+    hjem("spmDisplay")->CompoTekst()->SetMindsteHojde(0);
     EXPECT_TRUE(tavler() == medGulv);
-    kontrol<TListe>(displayform->tavle(), "spmDisplay")->CompoTekst()->SetMindsteHojde(gulvTavle);
-    kontrol<TListe>(main, "spmDisplay")->CompoTekst()->SetMindsteHojde(gulvHjem);
+    tavle("spmDisplay")->CompoTekst()->SetMindsteHojde(gulvTavle);
+    hjem("spmDisplay")->CompoTekst()->SetMindsteHojde(gulvHjem);
     svar(0);
 
     naeste();
-    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), kSpm300);
+    ASSERT_EQ(hjem("spmDisplay")->TekstListe().value(0), kSpm300);
     ASSERT_TRUE(QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000));
     gemSkaermbilleder("lang");
-    EXPECT_TRUE(sidsteOrdVises(kontrol<TListe>(main, "spmDisplay"), 0, main));
-    EXPECT_TRUE(sidsteOrdVises(kontrol<TListe>(main, "svarDisplay"), 2, main));
-    EXPECT_TRUE(
-        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "spmDisplay"), 0, displayform));
-    EXPECT_TRUE(
-        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "svarDisplay"), 2, displayform));
+    EXPECT_TRUE(sidsteOrdVises(hjem("spmDisplay"), 0, main));
+    EXPECT_TRUE(sidsteOrdVises(hjem("svarDisplay"), 2, main));
+    EXPECT_TRUE(sidsteOrdVises(tavle("spmDisplay"), 0, displayform));
+    EXPECT_TRUE(sidsteOrdVises(tavle("svarDisplay"), 2, displayform));
 
     Fuldskaerm *fuld = displayform->fuldskaerm();
     displayform->skiftFuldskaerm();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return fuld->aktiv() && displayform->size() == displayform->screen()->size(); },
         5000));
-    EXPECT_TRUE(
-        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "spmDisplay"), 0, displayform));
-    EXPECT_TRUE(
-        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "svarDisplay"), 2, displayform));
+    EXPECT_TRUE(sidsteOrdVises(tavle("spmDisplay"), 0, displayform));
+    EXPECT_TRUE(sidsteOrdVises(tavle("svarDisplay"), 2, displayform));
     klik(0);
     ASSERT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 1);
-    EXPECT_TRUE(
-        sidsteOrdVises(kontrol<TListe>(displayform->tavle(), "spmDisplay2"), 0, displayform));
+    EXPECT_TRUE(sidsteOrdVises(tavle("spmDisplay2"), 0, displayform));
     displayform->skiftFuldskaerm();
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }

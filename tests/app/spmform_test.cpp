@@ -3,6 +3,7 @@
 #include "hintline.h"
 #include "kontrol.h"
 #include "makeSpm.h"
+#include "proevespm.h"
 #include "questionbank.h"
 #include "radiogroup.h"
 #include "shell.h"
@@ -36,6 +37,12 @@ namespace {
 class SpmformTest : public WindowTest
 {
 protected:
+    // The controls the tests use most.
+    static QListWidget *spmliste() { return kontrol<QListWidget>(spmform, "spmliste"); }
+    static QListWidget *gruppeliste() { return kontrol<QListWidget>(spmform, "gruppeliste"); }
+    static QTabWidget *spmBog() { return kontrol<QTabWidget>(spmform, "spmBog"); }
+    static QLineEdit *edit(const char *navn) { return kontrol<QLineEdit>(spmform, navn); }
+
     void TearDown() override
     {
         Tspmform::setFilVaelger({});
@@ -51,7 +58,7 @@ protected:
     // The host's click on a page tab, which raises the page events.
     static void clickTab(Tspmform *w, int index)
     {
-        QTabBar *bar = kontrol<QTabWidget>(w, "spmBog")->tabBar();
+        QTabBar *bar = spmBog()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         idle();
     }
@@ -121,27 +128,14 @@ protected:
     QStringList pickerFilters;
     QList<QUrl> opened;
 
-    // Groups in the list file, each with a folder, before the windows start.
-    void groups(const QStringList &names)
-    {
-        QDir().mkpath(root.file("Grupper"));
-        writeLines(root.file("Grupper/Grupper.txt"), names);
-        for (const QString &name : names)
-            QDir().mkpath(root.file("Grupper/" + name + "/Kommentarer"));
-    }
-
+    // A question "Hvad?" with the answers "x", the first one right.
     void question(const QString &group, const QString &navn, bool aktiv)
     {
-        SpmRec spm;
-        spm.Filnavn = QDir::toNativeSeparators(root.file("Grupper/" + group + "/" + navn + ".txt"));
-        spm.Gruppe = group;
+        SpmRec spm = proeve::spm("Hvad?", 1, 0, aktiv);
         spm.Navn = navn;
-        spm.Tekst = "Hvad?";
         spm.Svar1 = spm.Svar2 = spm.Svar3 = spm.Svar4 = "x";
-        spm.RigtigSvar = 1;
         spm.PointType = 1;
-        spm.Aktiv = aktiv;
-        writeLines(spm.Filnavn, spmLinjer(spm));
+        skrivSpm(group, spm);
     }
 
     Tspmform *open()
@@ -168,18 +162,18 @@ const QString kIkkeMappe = "Oplysning:\rNavnet kan ikke bruges som navn på en m
 
 TEST_F(SpmformTest, WindowStartsOnTheGroupPageWithTheListFromFile)
 {
-    groups({"Sport", "Natur"});
+    grupper({"Sport", "Natur"});
     Tspmform *w = open();
     EXPECT_EQ(w->windowTitle(), "Spørgsmål");
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->tabText(1), "Spørgsmål");
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->tabText(2), "Kommentarer");
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport", "Natur"}));
-    EXPECT_EQ(kontrol<QLineEdit>(w, "gruppenavnEdit")->text(), "Gruppenavn");
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
+    EXPECT_EQ(spmBog()->tabText(1), "Spørgsmål");
+    EXPECT_EQ(spmBog()->tabText(2), "Kommentarer");
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport", "Natur"}));
+    EXPECT_EQ(edit("gruppenavnEdit")->text(), "Gruppenavn");
     EXPECT_EQ(kontrol<QPushButton>(w, "Button2")->text(), "Indfør i spillet");
     EXPECT_FALSE(kontrol<QWidget>(w, "barNew")->isHidden());
     EXPECT_TRUE(kontrol<QWidget>(w, "barRediger")->isHidden());
-    EXPECT_FALSE(kontrol<QLineEdit>(w, "pointEdit")->isEnabled());
+    EXPECT_FALSE(edit("pointEdit")->isEnabled());
 
     // Nothing selected: only the new-group field could act, and it is empty.
     const QList<QAbstractButton *> buttons = {
@@ -198,22 +192,21 @@ TEST_F(SpmformTest, WindowStartsOnTheGroupPageWithTheListFromFile)
 
 TEST_F(SpmformTest, AddGroupsStoresThemAndMakesTheirFolders)
 {
-    groups({"Sport"});
+    grupper({"Sport"});
     Tspmform *w = open();
 
     addGroup("Natur");
     // Enter in the field adds too; Enter in the empty field does nothing.
-    QTest::keyClicks(kontrol<QLineEdit>(w, "gruppeEdit"), "Æbler og ål");
-    QTest::keyClick(kontrol<QLineEdit>(w, "gruppeEdit"), Qt::Key_Return);
-    QTest::keyClick(kontrol<QLineEdit>(w, "gruppeEdit"), Qt::Key_Return);
+    QTest::keyClicks(edit("gruppeEdit"), "Æbler og ål");
+    QTest::keyClick(edit("gruppeEdit"), Qt::Key_Return);
+    QTest::keyClick(edit("gruppeEdit"), Qt::Key_Return);
     EXPECT_TRUE(w->isVisible());
 
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")),
-              QStringList({"Sport", "Natur", "Æbler og ål"}));
-    EXPECT_EQ(groupFile(), rows(kontrol<QListWidget>(w, "gruppeliste")));
-    EXPECT_EQ(kontrol<QListWidget>(w, "gruppeliste")->currentRow(),
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport", "Natur", "Æbler og ål"}));
+    EXPECT_EQ(groupFile(), rows(gruppeliste()));
+    EXPECT_EQ(gruppeliste()->currentRow(),
               -1); // the new row is not selected
-    EXPECT_TRUE(kontrol<QLineEdit>(w, "gruppeEdit")->text().isEmpty());
+    EXPECT_TRUE(edit("gruppeEdit")->text().isEmpty());
     for (const QString name : {"Natur", "Æbler og ål"}) {
         EXPECT_TRUE(QFileInfo(root.file("Grupper/" + name + "/Kommentarer")).isDir());
         EXPECT_TRUE(QDir(root.file("Grupper/" + name + "/Kommentarer")).isEmpty());
@@ -224,17 +217,17 @@ TEST_F(SpmformTest, AddGroupsStoresThemAndMakesTheirFolders)
     for (const QString name : {"NATUR", "æbler og Ål"}) {
         answer("OK");
         addGroup(name);
-        EXPECT_TRUE(kontrol<QLineEdit>(w, "gruppeEdit")->text().isEmpty());
+        EXPECT_TRUE(edit("gruppeEdit")->text().isEmpty());
     }
     EXPECT_EQ(messages, QStringList({kFindes, kFindes}));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")).size(), 3);
+    EXPECT_EQ(rows(gruppeliste()).size(), 3);
     EXPECT_EQ(treeListing(root.tempPath()), before);
     EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(SpmformTest, NamesThatCannotBeFoldersAreRefusedAndTouchNothing)
 {
-    groups({"Sport"});
+    grupper({"Sport"});
     writeAllBytes(root.tempPath() + "/udenfor.txt", "x");
     Tspmform *w = open();
     const QStringList before = treeListing(root.tempPath());
@@ -243,31 +236,31 @@ TEST_F(SpmformTest, NamesThatCannotBeFoldersAreRefusedAndTouchNothing)
     for (const QString &name : bad) {
         answer("OK");
         addGroup(name);
-        EXPECT_EQ(kontrol<QLineEdit>(w, "gruppeEdit")->text(), name); // kept for mending
+        EXPECT_EQ(edit("gruppeEdit")->text(), name); // kept for mending
     }
     EXPECT_EQ(messages, QStringList(bad.size(), kIkkeMappe));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport"}));
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport"}));
     EXPECT_EQ(treeListing(root.tempPath()), before);
 }
 
 TEST_F(SpmformTest, HandWrittenBadNameIsNeverUsedAsAPath)
 {
     // A list file edited by hand: ".." would be the data root itself.
-    groups({"Sport"});
+    grupper({"Sport"});
     writeLines(root.file("Grupper/Grupper.txt"), {"Sport", ".."});
     writeAllBytes(root.file("Grupper/Sport/001 a.txt"), "x");
     Tspmform *w = open();
     const QStringList before = treeListing(root.tempPath());
 
     answer("OK");
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
+    clickRow(gruppeliste(), 1);
     EXPECT_EQ(messages, QStringList({kIkkeMappe}));
     EXPECT_TRUE(main->gruppeNavn.isEmpty());
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
+    EXPECT_EQ(spmliste()->count(), 0);
 
     answer("Ja");
     click(kontrol<QToolButton>(w, "Button3"));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport"}));
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport"}));
     EXPECT_EQ(groupFile(), QStringList({"Sport"}));
     // Only the list file changed (and so its folder's time).
     const auto withoutListFile = [](QStringList listing) {
@@ -283,29 +276,29 @@ TEST_F(SpmformTest, HandWrittenBadNameIsNeverUsedAsAPath)
 
 TEST_F(SpmformTest, MovingGroupsChangesOnlyTheListFile)
 {
-    groups({"A", "B", "C"});
+    grupper({"A", "B", "C"});
     question("B", "001 b", true);
     Tspmform *w = open();
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
     EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled()); // the first cannot move up
     EXPECT_TRUE(kontrol<QToolButton>(w, "Button4")->isEnabled());
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 2);
+    clickRow(gruppeliste(), 2);
     EXPECT_FALSE(kontrol<QToolButton>(w, "Button4")->isEnabled()); // the last cannot move down
     EXPECT_TRUE(kontrol<QToolButton>(w, "Button1")->isEnabled());
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 1);
+    clickRow(gruppeliste(), 1);
+    EXPECT_EQ(spmliste()->count(), 1);
     EXPECT_TRUE(kontrol<QPushButton>(w, "Button2")->isEnabled());
     click(kontrol<QToolButton>(w, "Button1")); // B up
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"B", "A", "C"}));
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"B", "A", "C"}));
     EXPECT_EQ(groupFile(), QStringList({"B", "A", "C"}));
-    EXPECT_EQ(kontrol<QListWidget>(w, "gruppeliste")->currentRow(), 0);
+    EXPECT_EQ(gruppeliste()->currentRow(), 0);
     // The question list stays empty until the group is clicked again.
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
+    EXPECT_EQ(spmliste()->count(), 0);
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button2")->isEnabled());
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 b"}));
+    clickRow(gruppeliste(), 0);
+    EXPECT_EQ(rows(spmliste()), QStringList({"001 b"}));
 
     click(kontrol<QToolButton>(w, "Button4")); // B down again, twice
     click(kontrol<QToolButton>(w, "Button4"));
@@ -317,9 +310,9 @@ TEST_F(SpmformTest, MovingGroupsChangesOnlyTheListFile)
 
 TEST_F(SpmformTest, OneGroupCannotMove)
 {
-    groups({"Alene"});
+    grupper({"Alene"});
     Tspmform *w = open();
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
     EXPECT_TRUE(kontrol<QToolButton>(w, "Button3")->isEnabled());
     EXPECT_FALSE(kontrol<QToolButton>(w, "Button1")->isEnabled());
     EXPECT_FALSE(kontrol<QToolButton>(w, "Button4")->isEnabled());
@@ -327,7 +320,7 @@ TEST_F(SpmformTest, OneGroupCannotMove)
 
 TEST_F(SpmformTest, DeletingAGroupRemovesItsFolderTreeAndLine)
 {
-    groups({"A", "B", "C"});
+    grupper({"A", "B", "C"});
     question("B", "001 b", true);
     writeAllBytes(root.file("Grupper/B/Kommentarer/001 b.txt"), "kommentar");
     writeAllBytes(root.file("Grupper/B/Kommentarer/billede.png"), "png");
@@ -340,30 +333,30 @@ TEST_F(SpmformTest, DeletingAGroupRemovesItsFolderTreeAndLine)
     Tspmform *w = open();
     const QStringList outside = outsideDataRoot();
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
+    clickRow(gruppeliste(), 1);
     answer("Nej");
     click(kontrol<QToolButton>(w, "Button3"));
     EXPECT_EQ(messages, QStringList({"Skal gruppen B\rslettes permanent?\rAlle spørgsmål i "
                                      "gruppen vil også blive slettet."}));
     EXPECT_TRUE(QFileInfo(root.file("Grupper/B")).isDir());
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 1);
+    EXPECT_EQ(spmliste()->count(), 1);
 
     answer("Ja");
     click(kontrol<QToolButton>(w, "Button3"));
     EXPECT_FALSE(QFileInfo::exists(root.file("Grupper/B")));
     EXPECT_TRUE(QFile::exists(root.file("Grupper/B.txt")));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"A", "C"}));
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"A", "C"}));
     EXPECT_EQ(groupFile(), QStringList({"A", "C"}));
     EXPECT_TRUE(QFileInfo(root.file("Grupper/A/Kommentarer")).isDir());
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
-    EXPECT_EQ(kontrol<QListWidget>(w, "gruppeliste")->currentRow(), -1);
+    EXPECT_EQ(spmliste()->count(), 0);
+    EXPECT_EQ(gruppeliste()->currentRow(), -1);
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button2")->isEnabled());
     EXPECT_TRUE(main->gruppeNavn.isEmpty()); // nothing may be written into the folder that is gone
     EXPECT_EQ(outsideDataRoot(), outside);
 
     // A group whose folder is already gone still leaves the list.
     QDir(root.file("Grupper/C")).removeRecursively();
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
+    clickRow(gruppeliste(), 1);
     answer("Ja");
     click(kontrol<QToolButton>(w, "Button3"));
     EXPECT_EQ(groupFile(), QStringList({"A"}));
@@ -374,7 +367,7 @@ TEST_F(SpmformTest, DeletingAGroupRemovesItsFolderTreeAndLine)
 // host once and left out; every readable question is listed.
 TEST_F(SpmformTest, PickingAGroupListsItsQuestions)
 {
-    groups({"Sport", "Tom"});
+    grupper({"Sport", "Tom"});
     question("Sport", "003 tre", true);
     question("Sport", "002 to", false);
     question("Sport", "001 en", true);
@@ -384,52 +377,51 @@ TEST_F(SpmformTest, PickingAGroupListsItsQuestions)
     Tspmform *w = open();
 
     answer("OK");
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
     EXPECT_EQ(messages.value(0), "Oplysning:\rDisse filer i gruppen kan ikke læses som "
                                  "spørgsmål og er ikke med på listen:\r002 kort.txt: har kun 2 "
                                  "linjer, et spørgsmål har 12 til 15");
     EXPECT_EQ(readAllBytes(file("Sport", "002 kort")), "002 kort\r\nkun to linjer\r\n");
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")),
-              QStringList({"001 en", "002 to", "003 tre"}));
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "spmliste")), QList<bool>({true, false, true}));
+    EXPECT_EQ(rows(spmliste()), QStringList({"001 en", "002 to", "003 tre"}));
+    EXPECT_EQ(checks(spmliste()), QList<bool>({true, false, true}));
     EXPECT_EQ(kontrol<QLabel>(w, "antalLabel")->text(), "3 spørgsmål");
     main->LoadSpmListen(); // as after an insert: told once
     EXPECT_EQ(messages.size(), 1);
     EXPECT_EQ(main->gruppeNavn, "Sport");
     EXPECT_EQ(main->disGruppenavn, "Sport");
-    EXPECT_EQ(kontrol<QLineEdit>(w, "gruppenavnEdit")->text(), "Sport");
+    EXPECT_EQ(edit("gruppenavnEdit")->text(), "Sport");
     EXPECT_EQ(main->antalSpm, 2);
     EXPECT_TRUE(kontrol<QPushButton>(w, "Button2")->isEnabled());
 
     // Keyboard moves pick too. Of many bad files ten are named.
     answer("OK");
-    QTest::keyClick(kontrol<QListWidget>(w, "gruppeliste"), Qt::Key_Down);
+    QTest::keyClick(gruppeliste(), Qt::Key_Down);
     idle();
     EXPECT_TRUE(messages.value(1).endsWith("010 x.txt: har kun 1 linje, et spørgsmål har 12 "
                                            "til 15\rog 2 flere"))
         << messages.value(1).toStdString();
     EXPECT_EQ(main->gruppeNavn, "Tom");
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->count(), 0);
+    EXPECT_EQ(spmliste()->count(), 0);
     EXPECT_EQ(kontrol<QLabel>(w, "antalLabel")->text(), "0 spørgsmål");
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button2")->isEnabled());
 }
 
 TEST_F(SpmformTest, StartNeedsACheckedQuestion)
 {
-    groups({"Slukket", "Klar"});
+    grupper({"Slukket", "Klar"});
     question("Slukket", "001 a", false);
     question("Slukket", "002 b", false);
     question("Klar", "001 a", true);
     Tspmform *w = open();
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
     answer("OK");
     click(kontrol<QPushButton>(w, "Button2"));
     EXPECT_EQ(messages, QStringList({"Der mangler spørgsmål.\rVælg eller indfør spørgsmål."}));
     EXPECT_TRUE(w->isVisible());
 
     // A double click on a group with a checked question closes with OK.
-    doubleClickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
+    doubleClickRow(gruppeliste(), 1);
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(w->result(), 1);
     EXPECT_EQ(main->antalSpm, 1);
@@ -438,19 +430,19 @@ TEST_F(SpmformTest, StartNeedsACheckedQuestion)
 
 TEST_F(SpmformTest, ShownModallyItReturnsOneThroughTheStartButton)
 {
-    groups({"Klar"});
+    grupper({"Klar"});
     question("Klar", "001 a", true);
     start();
     QTimer::singleShot(0, [this] {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(spmform));
-        clickRow(kontrol<QListWidget>(spmform, "gruppeliste"), 0);
+        clickRow(gruppeliste(), 0);
         click(kontrol<QPushButton>(spmform, "Button2"));
     });
     EXPECT_EQ(spmform->exec(), 1);
 
     // Shown again, it is as it was left; the close box is no OK.
     QTimer::singleShot(0, [] {
-        EXPECT_EQ(rows(kontrol<QListWidget>(spmform, "spmliste")), QStringList({"001 a"}));
+        EXPECT_EQ(rows(spmliste()), QStringList({"001 a"}));
         spmform->close();
     });
     EXPECT_NE(spmform->exec(), 1);
@@ -461,11 +453,11 @@ TEST_F(SpmformTest, ShownModallyItReturnsOneThroughTheStartButton)
 // adds nothing.
 TEST_F(SpmformTest, PastedLongAndForeignGroupNames)
 {
-    groups({"Sport"});
+    grupper({"Sport"});
     Tspmform *w = open();
-    kontrol<QLineEdit>(w, "gruppeEdit")->setText("  Fest 🎉\r\n"); // as pasted
+    edit("gruppeEdit")->setText("  Fest 🎉\r\n"); // as pasted
     click(kontrol<QToolButton>(w, "SpeedButton5"));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "gruppeliste")), QStringList({"Sport", "Fest 🎉"}));
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport", "Fest 🎉"}));
     EXPECT_TRUE(QFileInfo(root.file("Grupper/Fest 🎉/Kommentarer")).isDir());
 
     const QStringList before = treeListing(root.tempPath());
@@ -477,10 +469,10 @@ TEST_F(SpmformTest, PastedLongAndForeignGroupNames)
     destroyWindows();
     start();
     show(spmform);
-    EXPECT_EQ(rows(kontrol<QListWidget>(spmform, "gruppeliste")), QStringList({"Sport", "Fest 🎉"}));
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport", "Fest 🎉"}));
     question("Fest 🎉", "001 Skål", true);
-    clickRow(kontrol<QListWidget>(spmform, "gruppeliste"), 1);
-    EXPECT_EQ(kontrol<QListWidget>(spmform, "spmliste")->count(), 1);
+    clickRow(gruppeliste(), 1);
+    EXPECT_EQ(spmliste()->count(), 1);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
@@ -505,7 +497,7 @@ QString stored(const QString &relative)
 
 TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
 {
-    groups({"G"});
+    grupper({"G"});
     question("G", "001 en", true);
     // A file that is no question is left out of the list, but its name is taken.
     writeAllBytes(file("G", "002 skjult"), "kun\r\ntre\r\nlinjer\r\n");
@@ -514,18 +506,18 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
     answer("OK");
     clickTab(w, 1); // no group chosen yet
     EXPECT_EQ(messages.takeLast(), "Der skal vælges en gruppe, før der kan indføres spørgsmål.");
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
     answer("OK");
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
     EXPECT_TRUE(messages.takeLast().contains("002 skjult.txt"));
     clickTab(w, 1);
-    ASSERT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
+    ASSERT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side2"));
     EXPECT_EQ(kontrol<QLabel>(w, "gruppenavnLabel")->text(), "G");
-    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "navnEdit"));
-    QTest::keyClick(kontrol<QLineEdit>(w, "navnEdit"), Qt::Key_Return);
-    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "spmEdit"));
-    QTest::keyClick(kontrol<QLineEdit>(w, "spmEdit"), Qt::Key_Return);
-    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "EditA"));
+    EXPECT_EQ(w->focusWidget(), edit("navnEdit"));
+    QTest::keyClick(edit("navnEdit"), Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), edit("spmEdit"));
+    QTest::keyClick(edit("spmEdit"), Qt::Key_Return);
+    EXPECT_EQ(w->focusWidget(), edit("EditA"));
 
     const auto insert = [&](const QString &expected, QWidget *focus) {
         answer("OK");
@@ -535,23 +527,22 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
             EXPECT_EQ(w->focusWidget(), focus) << expected.toStdString();
         }
     };
-    insert("Oplysning:\rDer mangler et navn.", kontrol<QLineEdit>(w, "navnEdit"));
+    insert("Oplysning:\rDer mangler et navn.", edit("navnEdit"));
     const std::pair<QString, QString> names[] = {{"0a1 x", kFormat},
                                                  {"001 ", kFormat},
                                                  {"001ab", kMellemrum},
                                                  {"001 a/b", kIkkeFilnavn},
                                                  {"001 ..\\x", kIkkeFilnavn}};
     for (const auto &[navn, expected] : names) {
-        kontrol<QLineEdit>(w, "navnEdit")->setText(navn);
-        insert(expected, kontrol<QLineEdit>(w, "navnEdit"));
+        edit("navnEdit")->setText(navn);
+        insert(expected, edit("navnEdit"));
     }
-    kontrol<QLineEdit>(w, "navnEdit")->setText("001 a");
-    const std::pair<QLineEdit *, QString> fields[] = {
-        {kontrol<QLineEdit>(w, "spmEdit"), "et spørgsmål"},
-        {kontrol<QLineEdit>(w, "EditA"), "et svar A"},
-        {kontrol<QLineEdit>(w, "EditB"), "et svar B"},
-        {kontrol<QLineEdit>(w, "EditC"), "et svar C"},
-        {kontrol<QLineEdit>(w, "EditD"), "et svar D"}};
+    edit("navnEdit")->setText("001 a");
+    const std::pair<QLineEdit *, QString> fields[] = {{edit("spmEdit"), "et spørgsmål"},
+                                                      {edit("EditA"), "et svar A"},
+                                                      {edit("EditB"), "et svar B"},
+                                                      {edit("EditC"), "et svar C"},
+                                                      {edit("EditD"), "et svar D"}};
     for (const auto &[field, what] : fields) {
         field->setText(" \r\n "); // blanks and a pasted line break are no text
         insert("Oplysning:\rDer mangler " + what + ".", field);
@@ -560,27 +551,26 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
 
     kontrol<RadioGroup>(w, "svarGruppe")->button(2)->click();
     kontrol<RadioGroup>(w, "pointGruppe")->button(1)->click(); // "Defineret"
-    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "pointEdit"));
+    EXPECT_EQ(w->focusWidget(), edit("pointEdit"));
     QApplication::clipboard()->setText("1x2");
-    kontrol<QLineEdit>(w, "pointEdit")->paste();
-    EXPECT_TRUE(
-        kontrol<QLineEdit>(w, "pointEdit")->text().isEmpty()); // digits only, pasted or typed
-    insert("Oplysning:\rDer mangler angivelse af point.", kontrol<QLineEdit>(w, "pointEdit"));
+    edit("pointEdit")->paste();
+    EXPECT_TRUE(edit("pointEdit")->text().isEmpty()); // digits only, pasted or typed
+    insert("Oplysning:\rDer mangler angivelse af point.", edit("pointEdit"));
     for (const QString point : {"0", "101"}) {
-        kontrol<QLineEdit>(w, "pointEdit")->setText(point);
-        insert(kPointOmraade, kontrol<QLineEdit>(w, "pointEdit"));
+        edit("pointEdit")->setText(point);
+        insert(kPointOmraade, edit("pointEdit"));
     }
     const QByteArray hidden = readAllBytes(file("G", "002 skjult"));
     for (const QString taken : {"001 EN", "002 skjult"}) {
-        kontrol<QLineEdit>(w, "navnEdit")->setText(taken);
-        kontrol<QLineEdit>(w, "pointEdit")->setText("25");
+        edit("navnEdit")->setText(taken);
+        edit("pointEdit")->setText("25");
         insert(findes(taken), nullptr);
-        EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEdit")->text().isEmpty());
+        EXPECT_TRUE(edit("navnEdit")->text().isEmpty());
     }
     EXPECT_EQ(readAllBytes(file("G", "002 skjult")), hidden);
 
-    kontrol<QLineEdit>(w, "navnEdit")->setText("001 a");
-    kontrol<QLineEdit>(w, "pointEdit")->setText("25");
+    edit("navnEdit")->setText("001 a");
+    edit("pointEdit")->setText("25");
     const int shown = messages.size();
     click(kontrol<QPushButton>(w, "spmInsertButton"));
     EXPECT_EQ(messages.size(), shown);
@@ -588,50 +578,50 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
               ansi::encode(stored("Grupper/G/001 a.txt") +
                            "\r\nG\r\n001 a\r\nHvad?\r\nA\r\nB\r\nC\r\nD\r\n3\r\n2\r\n25\r\n1\r\n"
                            "\r\n\r\n\r\n"));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 a", "001 en"}));
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "spmliste")), QList<bool>({true, true}));
+    EXPECT_EQ(rows(spmliste()), QStringList({"001 a", "001 en"}));
+    EXPECT_EQ(checks(spmliste()), QList<bool>({true, true}));
     EXPECT_EQ(kontrol<QLabel>(w, "antalLabel")->text(), "2 spørgsmål");
     EXPECT_EQ(main->antalSpm, 2);
     // The page stays in new mode with its fields for the next question.
     EXPECT_EQ(kontrol<QLabel>(w, "infoLabel")->text(), "Indfør spørgsmål");
-    EXPECT_EQ(kontrol<QLineEdit>(w, "EditD")->text(), "D");
+    EXPECT_EQ(edit("EditD")->text(), "D");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
 TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
 {
-    groups({"G"});
+    grupper({"G"});
     question("G", "001 a", true);
     question("G", "002 b", true);
     writeAllBytes(root.tempPath() + "/sang.mp3", "musik");
     Tspmform *w = open();
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
 
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
+    clickRow(spmliste(), 0);
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side2"));
     EXPECT_EQ(kontrol<QLabel>(w, "infoLabel")->text(), "Rediger spørgsmål");
     EXPECT_TRUE(kontrol<QWidget>(w, "barNew")->isHidden());
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button9")->isEnabled());
     // Filling the page leaves the focus in the list: the arrow keys browse on.
-    EXPECT_EQ(w->focusWidget(), kontrol<QListWidget>(w, "spmliste"));
-    QTest::keyClick(kontrol<QListWidget>(w, "spmliste"), Qt::Key_Down);
-    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEdit")->text(), "002 b");
-    QTest::keyClick(kontrol<QListWidget>(w, "spmliste"), Qt::Key_Up);
-    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEdit")->text(), "001 a");
+    EXPECT_EQ(w->focusWidget(), spmliste());
+    QTest::keyClick(spmliste(), Qt::Key_Down);
+    EXPECT_EQ(edit("navnEdit")->text(), "002 b");
+    QTest::keyClick(spmliste(), Qt::Key_Up);
+    EXPECT_EQ(edit("navnEdit")->text(), "001 a");
 
     const QByteArray a = readAllBytes(file("G", "001 a"));
     const QByteArray b = readAllBytes(file("G", "002 b"));
     const auto save = [&](const QString &navn, const QString &expected) {
-        kontrol<QLineEdit>(w, "navnEdit")->setText(navn);
+        edit("navnEdit")->setText(navn);
         answer("OK");
         click(kontrol<QPushButton>(w, "Button9"));
         EXPECT_EQ(messages.value(messages.size() - 1), expected);
     };
     save("0a1x5", kMellemrum); // a rename tests the space before the second digit
     save("002 B", findes("002 B"));
-    EXPECT_TRUE(kontrol<QLineEdit>(w, "navnEdit")->text().isEmpty());
+    EXPECT_TRUE(edit("navnEdit")->text().isEmpty());
     kontrol<RadioGroup>(w, "pointGruppe")->button(1)->click();
-    kontrol<QLineEdit>(w, "pointEdit")->setText("500");
+    edit("pointEdit")->setText("500");
     save("001 a", kPointOmraade);
     EXPECT_EQ(readAllBytes(file("G", "001 a")), a);
     EXPECT_EQ(readAllBytes(file("G", "002 b")), b);
@@ -644,14 +634,13 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
         dialoghelper::typeFileName(dialog, root.tempPath() + "/sang.mp3");
     });
     click(kontrol<QToolButton>(w, "SpeedButton7"));
-    EXPECT_EQ(kontrol<QLineEdit>(w, "musikEdit")->text(),
-              QDir::toNativeSeparators(root.tempPath() + "/sang.mp3"));
+    EXPECT_EQ(edit("musikEdit")->text(), QDir::toNativeSeparators(root.tempPath() + "/sang.mp3"));
     catchShell();
     click(kontrol<QPushButton>(w, "musikTestButton"));
     EXPECT_EQ(opened, QList<QUrl>({QUrl::fromLocalFile(root.tempPath() + "/sang.mp3")}));
 
-    kontrol<QLineEdit>(w, "pointEdit")->setText("40");
-    kontrol<QLineEdit>(w, "navnEdit")->setText("005 a");
+    edit("pointEdit")->setText("40");
+    edit("navnEdit")->setText("005 a");
     const int shown = messages.size();
     click(kontrol<QPushButton>(w, "Button9"));
     EXPECT_EQ(messages.size(), shown);
@@ -661,29 +650,28 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
     EXPECT_EQ(lines[0], stored("Grupper/G/005 a.txt"));
     EXPECT_EQ(lines.mid(2, 1) + lines.mid(9, 3), QStringList({"005 a", "2", "40", "1"}));
     EXPECT_EQ(lines[14], root.tempPath() + "/sang.mp3");
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")),
-              QStringList({"005 a", "002 b"})); // its place until relisted
+    EXPECT_EQ(rows(spmliste()), QStringList({"005 a", "002 b"})); // its place until relisted
     EXPECT_EQ(main->antalSpm, 2);
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button9")->isEnabled());
 
     // Unsaved edits are not dropped without asking; Enter answers "Nej".
-    kontrol<QLineEdit>(w, "spmEdit")->setText("Ændret");
+    edit("spmEdit")->setText("Ændret");
     answerEnter();
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 1);
+    clickRow(spmliste(), 1);
     EXPECT_EQ(messages.takeLast(), "Spørgsmålet er ikke gemt.\rSkal der skiftes spørgsmål "
                                    "alligevel?\rData vil gå tabt, hvis de ikke gemmes.");
-    EXPECT_EQ(kontrol<QLineEdit>(w, "spmEdit")->text(), "Ændret");
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->currentRow(), 0);
+    EXPECT_EQ(edit("spmEdit")->text(), "Ændret");
+    EXPECT_EQ(spmliste()->currentRow(), 0);
     answerEnter();
     click(kontrol<QPushButton>(w, "newClearButton"));
-    EXPECT_EQ(kontrol<QLineEdit>(w, "spmEdit")->text(), "Ændret");
+    EXPECT_EQ(edit("spmEdit")->text(), "Ændret");
     answer("Nej");
     w->close();
     EXPECT_TRUE(messages.takeLast().contains("Skal vinduet lukkes alligevel?"));
     EXPECT_TRUE(w->isVisible());
     answer("Ja");
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 1);
-    EXPECT_EQ(kontrol<QLineEdit>(w, "navnEdit")->text(), "002 b");
+    clickRow(spmliste(), 1);
+    EXPECT_EQ(edit("navnEdit")->text(), "002 b");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
@@ -692,7 +680,7 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
 // answer until the host has mended them.
 TEST_F(SpmformTest, EditingRefusesWhatInsertingRefuses)
 {
-    groups({"G"});
+    grupper({"G"});
     question("G", "001 a", true);
     question("G", "002 b", true);
     QStringList lines = readLineList(file("G", "001 a"));
@@ -701,9 +689,9 @@ TEST_F(SpmformTest, EditingRefusesWhatInsertingRefuses)
     writeLines(file("G", "001 a"), lines);
     const QByteArray foer = readAllBytes(file("G", "001 a"));
     Tspmform *w = open();
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 1); // shows "Svar A" and "Tilfældig" chosen
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    clickRow(gruppeliste(), 0);
+    clickRow(spmliste(), 1); // shows "Svar A" and "Tilfældig" chosen
+    clickRow(spmliste(), 0);
     EXPECT_EQ(kontrol<RadioGroup>(w, "svarGruppe")->ItemIndex(), -1);
     EXPECT_EQ(kontrol<RadioGroup>(w, "pointGruppe")->ItemIndex(), -1);
 
@@ -713,15 +701,15 @@ TEST_F(SpmformTest, EditingRefusesWhatInsertingRefuses)
         EXPECT_EQ(messages.takeLast(), besked);
         EXPECT_EQ(readAllBytes(file("G", "001 a")), foer);
     };
-    kontrol<QLineEdit>(w, "spmEdit")->setText("Ny tekst");
+    edit("spmEdit")->setText("Ny tekst");
     gem("Oplysning:\rVælg det rigtige svar.");
     kontrol<RadioGroup>(w, "svarGruppe")->button(2)->click();
     gem("Oplysning:\rVælg en pointtype.");
     kontrol<RadioGroup>(w, "pointGruppe")->button(0)->click();
-    kontrol<QLineEdit>(w, "EditB")->clear();
+    edit("EditB")->clear();
     gem("Oplysning:\rDer mangler et svar B.");
-    EXPECT_EQ(w->focusWidget(), kontrol<QLineEdit>(w, "EditB"));
-    kontrol<QLineEdit>(w, "EditB")->setText("b");
+    EXPECT_EQ(w->focusWidget(), edit("EditB"));
+    edit("EditB")->setText("b");
     click(kontrol<QPushButton>(w, "Button9"));
     lines = readLineList(file("G", "001 a"));
     EXPECT_EQ(lines.mid(3, 1) + lines.mid(5, 1) + lines.mid(8, 2),
@@ -731,7 +719,7 @@ TEST_F(SpmformTest, EditingRefusesWhatInsertingRefuses)
 
 TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
 {
-    groups({"G"});
+    grupper({"G"});
     question("G", "001 a", true);
     question("G", "002 b", true);
     question("G", "003 c", true);
@@ -747,21 +735,20 @@ TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
         return now;
     };
     Tspmform *w = open();
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
 
     // A folder that takes no new file: a rename keeps the old one.
     if (!lock(folder))
         GTEST_SKIP() << "no way to make a folder read-only here";
     auto unlockFolder = qScopeGuard([&] { unlock(folder); });
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
-    kontrol<QLineEdit>(w, "navnEdit")->setText("004 a");
+    clickRow(spmliste(), 0);
+    edit("navnEdit")->setText("004 a");
     click(kontrol<QPushButton>(w, "Button9"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.takeLast().contains("004 a.txt"));
     EXPECT_EQ(onDisk(), files);
     EXPECT_FALSE(QFile::exists(file("G", "004 a")));
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")),
-              QStringList({"001 a", "002 b", "003 c"})); // read again
+    EXPECT_EQ(rows(spmliste()), QStringList({"001 a", "002 b", "003 c"})); // read again
     EXPECT_EQ(main->Spm[0].Navn, "001 a");
     unlockFolder.dismiss();
     unlock(folder);
@@ -771,20 +758,20 @@ TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
     if (!lock(locked))
         GTEST_SKIP() << "no way to make a file read-only here";
     const auto unlockFile = qScopeGuard([&] { unlock(locked); });
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    clickRow(spmliste(), 0);
     click(kontrol<QToolButton>(w, "Button7"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("003 c.txt")) << errors[0].toStdString();
     EXPECT_EQ(QDir(folder).entryList(QDir::Files),
               QStringList({"001 a.txt", "002 b.txt", "003 c.txt"}));
     EXPECT_EQ(onDisk(), files);
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 a", "002 b", "003 c"}));
+    EXPECT_EQ(rows(spmliste()), QStringList({"001 a", "002 b", "003 c"}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
 {
-    groups({"G"});
+    grupper({"G"});
     question("G", "001 Foo", true);
     question("G", "003 Foo", true);
     // After a move the comment of 001 Foo still has the name it was saved under.
@@ -804,20 +791,20 @@ TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
     writeAllBytes(root.tempPath() + "/ødelagt.png", "no picture");
     Tspmform *w = open();
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
     answer("OK");
     clickTab(w, 2);
     EXPECT_EQ(messages.takeLast(),
               "Der skal vælges et spørgsmål, før der kan indføres kommentarer.");
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 1);
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
+    clickRow(spmliste(), 1);
     clickTab(w, 2);
-    ASSERT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side3"));
+    ASSERT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side3"));
     EXPECT_EQ(kontrol<QLabel>(w, "spmLabel")->text(), "003 Foo");
-    EXPECT_EQ(kontrol<QLineEdit>(w, "rigtigtEdit")->text(), "x");
+    EXPECT_EQ(edit("rigtigtEdit")->text(), "x");
     EXPECT_TRUE(kontrol<QPlainTextEdit>(w, "Memo")->toPlainText().isEmpty());
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button10")->isEnabled());
-    QTest::keyClick(kontrol<QLineEdit>(w, "rigtigtEdit"), Qt::Key_Return);
+    QTest::keyClick(edit("rigtigtEdit"), Qt::Key_Return);
     EXPECT_EQ(w->focusWidget(), kontrol<QPlainTextEdit>(w, "Memo"));
 
     // A picture that cannot be shown is refused; the filter names what can be.
@@ -858,21 +845,21 @@ TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
     clickTab(w, 0);
     EXPECT_EQ(messages.takeLast(), "Kommentarer er ikke gemt.\rSkal der skiftes side "
                                    "alligevel?\rData vil gå tabt, hvis de ikke gemmes.");
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side3"));
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side3"));
     answer("Ja");
     clickTab(w, 0);
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
     EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/003 Foo (2).txt")),
               "linje 1\r\nlinje 2");
 
     // Each search hands the shell one address whose q carries the field whole.
     catchShell();
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
-    kontrol<QLineEdit>(w, "EditA")->clear();
+    clickRow(spmliste(), 0);
+    edit("EditA")->clear();
     idle();
     EXPECT_FALSE(kontrol<QToolButton>(w, "SpeedButton1")->isEnabled());
     for (const QString text : {"to ord", "Rød & grøn?"}) {
-        kontrol<QLineEdit>(w, "EditA")->setText(text);
+        edit("EditA")->setText(text);
         click(kontrol<QToolButton>(w, "SpeedButton1"));
         ASSERT_FALSE(opened.isEmpty());
         const QUrl url = opened.takeLast();
@@ -885,33 +872,33 @@ TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
 
 TEST_F(SpmformTest, ListOperationsRewriteTheFilesAndCountAfresh)
 {
-    groups({"G"});
+    grupper({"G"});
     question("G", "001 a", true);
     question("G", "002 b", true);
     question("G", "003 c", false);
     writeAllBytes(root.file("Grupper/G/Kommentarer/002 b.txt"), "kommentar");
     Tspmform *w = open();
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
+    clickRow(gruppeliste(), 0);
     EXPECT_EQ(main->antalSpm, 2);
 
-    clickCheck(kontrol<QListWidget>(w, "spmliste"), 2);
+    clickCheck(spmliste(), 2);
     EXPECT_EQ(readLineList(file("G", "003 c"))[11], "1");
     EXPECT_EQ(main->antalSpm, 3);
-    clickCheck(kontrol<QListWidget>(w, "spmliste"), 0);
+    clickCheck(spmliste(), 0);
     EXPECT_EQ(readLineList(file("G", "001 a"))[11], "0");
     EXPECT_EQ(main->antalSpm, 2);
 
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    clickRow(spmliste(), 0);
     click(kontrol<QToolButton>(w, "Button7")); // 001 a down
     EXPECT_EQ(QDir(root.file("Grupper/G")).entryList(QDir::Files),
               QStringList({"001 b.txt", "002 a.txt", "003 c.txt"}));
     EXPECT_EQ(readLineList(file("G", "001 b"))[0], stored("Grupper/G/001 b.txt"));
     EXPECT_EQ(readLineList(file("G", "002 a"))[11], "0");
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 b", "002 a", "003 c"}));
-    EXPECT_EQ(checks(kontrol<QListWidget>(w, "spmliste")), QList<bool>({true, false, true}));
-    EXPECT_EQ(kontrol<QListWidget>(w, "spmliste")->currentRow(), 1);
-    EXPECT_TRUE(kontrol<QListWidget>(w, "spmliste")->currentItem()->isSelected());
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side1"));
+    EXPECT_EQ(rows(spmliste()), QStringList({"001 b", "002 a", "003 c"}));
+    EXPECT_EQ(checks(spmliste()), QList<bool>({true, false, true}));
+    EXPECT_EQ(spmliste()->currentRow(), 1);
+    EXPECT_TRUE(spmliste()->currentItem()->isSelected());
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
     EXPECT_EQ(main->antalSpm, 2);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
@@ -922,20 +909,20 @@ TEST_F(SpmformTest, ListOperationsRewriteTheFilesAndCountAfresh)
     answerEnter(); // Enter deletes nothing
     click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_TRUE(QFile::exists(file("G", "002 a")));
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    clickRow(spmliste(), 0);
     answer("Ja");
     click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_FALSE(QFile::exists(file("G", "001 b")));
     EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/002 b.txt")), "kommentar");
-    EXPECT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"002 a", "003 c"}));
-    EXPECT_EQ(kontrol<QTabWidget>(w, "spmBog")->currentWidget(), kontrol<QWidget>(w, "side2"));
+    EXPECT_EQ(rows(spmliste()), QStringList({"002 a", "003 c"}));
+    EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side2"));
     EXPECT_EQ(kontrol<QLabel>(w, "infoLabel")->text(), "Indfør spørgsmål");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }
 
 TEST_F(SpmformTest, EveryWriteStaysWithTheListedFilesInsideTheGroup)
 {
-    groups({"Kopi", "Flyt", "Navn", "H"});
+    grupper({"Kopi", "Flyt", "Navn", "H"});
     const QByteArray gruppeListe = readAllBytes(root.file("Grupper/Grupper.txt"));
     // A hand copy still naming its original, and a copy from group H.
     question("Kopi", "001 A", true);
@@ -955,33 +942,33 @@ TEST_F(SpmformTest, EveryWriteStaysWithTheListedFilesInsideTheGroup)
     writeLines(file("Navn", "001 n"), bad);
     Tspmform *w = open();
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 0);
-    ASSERT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 A", "001 A", "002 x"}));
-    clickCheck(kontrol<QListWidget>(w, "spmliste"), 2);
+    clickRow(gruppeliste(), 0);
+    ASSERT_EQ(rows(spmliste()), QStringList({"001 A", "001 A", "002 x"}));
+    clickCheck(spmliste(), 2);
     EXPECT_EQ(readAllBytes(file("H", "002 x")), inH);
     answer("Ja");
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0); // the copy "001 A - Kopi.txt"
+    clickRow(spmliste(), 0); // the copy "001 A - Kopi.txt"
     click(kontrol<QToolButton>(w, "Button6"));
     EXPECT_FALSE(QFile::exists(file("Kopi", "001 A - Kopi")));
     EXPECT_EQ(readAllBytes(file("Kopi", "001 A")), original);
-    ASSERT_EQ(rows(kontrol<QListWidget>(w, "spmliste")), QStringList({"001 A", "002 x"}));
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    ASSERT_EQ(rows(spmliste()), QStringList({"001 A", "002 x"}));
+    clickRow(spmliste(), 0);
     click(kontrol<QToolButton>(w, "Button7")); // down past the copy from H
     EXPECT_EQ(QDir(root.file("Grupper/Kopi")).entryList(QDir::Files),
               QStringList({"001 x.txt", "002 A.txt"}));
     EXPECT_EQ(readAllBytes(file("H", "002 x")), inH);
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 1);
+    clickRow(gruppeliste(), 1);
     const QStringList flyt = treeListing(root.file("Grupper/Flyt"));
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    clickRow(spmliste(), 0);
     answer("OK");
     click(kontrol<QToolButton>(w, "Button7"));
     EXPECT_EQ(messages.takeLast(), findes("002 Foo"));
     EXPECT_EQ(treeListing(root.file("Grupper/Flyt")), flyt);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    clickRow(kontrol<QListWidget>(w, "gruppeliste"), 2);
-    clickRow(kontrol<QListWidget>(w, "spmliste"), 0);
+    clickRow(gruppeliste(), 2);
+    clickRow(spmliste(), 0);
     clickTab(w, 2);
     QTest::keyClicks(kontrol<QPlainTextEdit>(w, "Memo"), "over gruppelisten");
     answer("OK");

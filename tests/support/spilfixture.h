@@ -31,6 +31,11 @@ using namespace kvidrel;
 class SpilFixture : public WindowTest
 {
 protected:
+    // The boards: the main window's and, when given, the players'.
+    TListe *hjem(const char *navn) const { return kontrol<TListe>(main, navn); }
+    static TListe *tavle(const char *navn) { return kontrol<TListe>(displayform->tavle(), navn); }
+    QPushButton *knap(const char *navn) const { return kontrol<QPushButton>(main, navn); }
+
     void SetUp() override
     {
         WindowTest::SetUp();
@@ -57,19 +62,13 @@ protected:
         writeLines(root.file("Deltagere/Deltagere.txt"), lines, TextEncoding::Utf8);
     }
 
-    // A group folder with its questions, named 001, 002, ... in order.
+    // A group with its questions, named 001, 002, ... in order.
     void gruppe(const QString &navn, QList<SpmRec> spm)
     {
-        QDir().mkpath(root.file("Grupper/" + navn + "/Kommentarer"));
-        const QString liste = root.file("Grupper/Grupper.txt");
-        QStringList navne = QFile::exists(liste) ? readLineList(liste) : QStringList();
-        writeLines(liste, navne << navn);
+        grupper({navn});
         for (int i = 0; i < spm.size(); ++i) {
-            SpmRec &q = spm[i];
-            q.Gruppe = navn;
-            q.Navn = QString::asprintf("%03d", i + 1);
-            q.Filnavn = "C:\\Kvidrel\\Grupper\\" + navn + "\\" + q.Navn + ".txt";
-            writeLines(root.file("Grupper/" + navn + "/" + q.Navn + ".txt"), spmLinjer(q));
+            spm[i].Navn = QString::asprintf("%03d", i + 1);
+            skrivSpm(navn, spm[i]);
         }
     }
 
@@ -97,7 +96,7 @@ protected:
         spil();
         deltagerVindue({indfoerDeltagere()});
         spmVindue({vaelgGruppe(gruppeNavn, true)});
-        click(kontrol<QPushButton>(main, "kvidrellenButton"));
+        click(knap("kvidrellenButton"));
     }
 
     static dialoghelper::Answer indfoerDeltagere()
@@ -125,13 +124,13 @@ protected:
     void deltagerVindue(QList<dialoghelper::Answer> svar)
     {
         iRaekke(svar);
-        click(kontrol<QPushButton>(main, "deltagerButton"));
+        click(knap("deltagerButton"));
     }
 
     void spmVindue(QList<dialoghelper::Answer> svar)
     {
         iRaekke(svar);
-        click(kontrol<QPushButton>(main, "spmKnap"));
+        click(knap("spmKnap"));
     }
 
     // Waits for the bar to arrive and clicks an answer on the main window.
@@ -143,26 +142,20 @@ protected:
 
     void klik(int felt)
     {
-        const TRect r = kontrol<TListe>(main, "svarDisplay")->Felt()[std::size_t(felt)].IR;
-        QTest::mouseClick(kontrol<TListe>(main, "svarDisplay"), Qt::LeftButton, {},
+        const TRect r = hjem("svarDisplay")->Felt()[std::size_t(felt)].IR;
+        QTest::mouseClick(hjem("svarDisplay"), Qt::LeftButton, {},
                           QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
         idle();
     }
 
     void naeste()
     {
-        click(kontrol<QPushButton>(main, "nextSpmButton"));
+        click(knap("nextSpmButton"));
         ture << main->spil.tur();
     }
 
-    static QString info(int felt)
-    {
-        return kontrol<TListe>(displayform->tavle(), "infoListe")->TekstListe().value(felt);
-    }
-    static QString navn()
-    {
-        return kontrol<TListe>(displayform->tavle(), "NavneDisplay")->TekstListe().value(0);
-    }
+    static QString info(int felt) { return tavle("infoListe")->TekstListe().value(felt); }
+    static QString navn() { return tavle("NavneDisplay")->TekstListe().value(0); }
     static QStringList memo()
     {
         return kontrol<QPlainTextEdit>(displayform->tavle(), "Memo")->toPlainText().split(u'\n');

@@ -10,8 +10,11 @@
 #include "main.h"
 #include "messagedialog.h"
 #include "testroot.h"
+#include "textfile.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -144,6 +147,29 @@ protected:
         for (int i = 0; i < list->count(); ++i)
             result << (list->item(i)->checkState() == Qt::Checked);
         return result;
+    }
+
+    // Groups added to the group list, each with its folder and Kommentarer, as
+    // the question window makes them.
+    void grupper(const QStringList &navne)
+    {
+        const QString liste = root.file("Grupper/Grupper.txt");
+        QStringList alle = QFile::exists(liste) ? kvidrel::readLineList(liste) : QStringList();
+        for (const QString &navn : navne) {
+            QDir().mkpath(root.file("Grupper/" + navn + "/Kommentarer"));
+            if (!alle.contains(navn))
+                alle << navn;
+        }
+        kvidrel::writeLines(liste, alle);
+    }
+
+    // A question file of group gruppe, written as the editor writes it.
+    void skrivSpm(const QString &gruppe, kvidrel::SpmRec spm)
+    {
+        spm.Gruppe = gruppe;
+        spm.Filnavn = "C:\\Kvidrel\\Grupper\\" + gruppe + "\\" + spm.Navn + ".txt";
+        kvidrel::writeLines(root.file("Grupper/" + gruppe + "/" + spm.Navn + ".txt"),
+                            kvidrel::spmLinjer(spm));
     }
 
     // Everything under the temporary folder except the data root: what no

@@ -30,7 +30,7 @@ protected:
     // The centre of answer field felt on the main window.
     QPoint svarFelt(int felt) const
     {
-        const TRect r = kontrol<TListe>(main, "svarDisplay")->Felt()[std::size_t(felt)].IR;
+        const TRect r = hjem("svarDisplay")->Felt()[std::size_t(felt)].IR;
         return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
     }
 
@@ -90,26 +90,26 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     // The bar is driven by hand; the host clicks into the range field while
     // the first question counts, and answers it with the mouse.
     Tdisplayform::setTimerInterval(60000);
-    skrivebord::klik(kontrol<QPushButton>(main, "kvidrellenButton"));
-    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Første");
+    skrivebord::klik(knap("kvidrellenButton"));
+    ASSERT_EQ(hjem("spmDisplay")->TekstListe().value(0), "Første");
     skrivebord::klik(kontrol<QLineEdit>(main, "LowEdit"));
     while (!main->spil.svarTilladt())
         displayform->TimerTimer();
     Tdisplayform::setTimerInterval(1);
-    skrivebord::klik(kontrol<TListe>(main, "svarDisplay"), svarFelt(2));
+    skrivebord::klik(hjem("svarDisplay"), svarFelt(2));
     EXPECT_EQ(info(3), "RIGTIGT: 10 point");
     skrivebord::tast("1");
     EXPECT_EQ(kontrol<QLineEdit>(main, "LowEdit")->text(), "10")
         << "the keys are back with the answers";
     skrivebord::tast("n");
-    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Anden");
+    ASSERT_EQ(hjem("spmDisplay")->TekstListe().value(0), "Anden");
 
     // Answered and gone on by key.
     ASSERT_TRUE(aaben());
     skrivebord::tast("a");
     EXPECT_EQ(info(3), "RIGTIGT: 20 point");
     skrivebord::tast("Next");
-    ASSERT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0), "Tredje");
+    ASSERT_EQ(hjem("spmDisplay")->TekstListe().value(0), "Tredje");
 
     // The board closed through the window manager stays; minimised, the main
     // window's full-screen button brings it back as it stood.
@@ -119,7 +119,7 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     skrivebord::koer(QStringLiteral("xdotool"),
                      {QStringLiteral("windowminimize"), QString::number(displayform->winId())});
     ASSERT_TRUE(QTest::qWaitFor([] { return displayform->isMinimized(); }, 5000));
-    skrivebord::klik(kontrol<QPushButton>(main, "fuldskaermButton"));
+    skrivebord::klik(knap("fuldskaermButton"));
     EXPECT_TRUE(QTest::qWaitFor([] { return !displayform->isMinimized(); }, 5000));
     EXPECT_FALSE(displayform->isFullScreen());
     EXPECT_EQ(displayform->frameGeometry(), tavle);
@@ -131,7 +131,7 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     deltagerVindue({[](QWidget *) { skrivebord::luk(QStringLiteral("Deltagere")); }});
     EXPECT_TRUE(aktivt(main));
     skrivebord::tast("n");
-    EXPECT_EQ(kontrol<TListe>(main, "spmDisplay")->TekstListe().value(0),
+    EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
     EXPECT_EQ(raekke(1), "Anne 40");
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
@@ -169,7 +169,7 @@ TEST_F(Skrivebord, TheInformationWindowKeepsItsPlace)
     const QString titel = QStringLiteral("kvidrel");
     const auto aaben = [this] {
         spil();
-        skrivebord::klik(kontrol<QPushButton>(main, "infoButton"));
+        skrivebord::klik(knap("infoButton"));
         return aktivt(infoform);
     };
     ASSERT_TRUE(aaben());
@@ -181,8 +181,7 @@ TEST_F(Skrivebord, TheInformationWindowKeepsItsPlace)
     skrivebord::over(kontrol<QToolButton>(infoform, "urlListeKnap"), QPoint(5, 5));
     EXPECT_EQ(kontrol<QStatusBar>(infoform, "infoBar")->currentMessage(),
               QStringLiteral("Åbn URL-listen"));
-    skrivebord::over(kontrol<TListe>(main, "svarDisplay"),
-                     kontrol<TListe>(main, "svarDisplay")->rect().center());
+    skrivebord::over(hjem("svarDisplay"), hjem("svarDisplay")->rect().center());
     EXPECT_FALSE(kontrol<QStatusBar>(infoform, "infoBar")
                      ->currentMessage()
                      .startsWith(QStringLiteral("Klik på")));
@@ -197,7 +196,7 @@ TEST_F(Skrivebord, TheInformationWindowKeepsItsPlace)
 
     skrivebord::minimer(infoform);
     ASSERT_TRUE(QTest::qWaitFor([] { return infoform->isMinimized(); }, 5000));
-    skrivebord::klik(kontrol<QPushButton>(main, "infoButton"));
+    skrivebord::klik(knap("infoButton"));
     EXPECT_TRUE(aktivt(infoform));
     EXPECT_FALSE(infoform->isMinimized());
     skrivebord::luk(titel);
