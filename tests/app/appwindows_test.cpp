@@ -94,8 +94,7 @@ protected:
 // each later window opened where the host opens it.
 TEST_F(LaterWindowsTest, OnlyTheMainAndTheDisplayWindowAreMadeUntilTheHostOpensAnother)
 {
-    QDir().mkpath(root.file(QStringLiteral("Deltagere")));
-    writeLines(root.file(QStringLiteral("Deltagere/Deltagere.txt")), {"Anna", "", "0"});
+    deltagere({{"Anna", "", false}});
     start();
     main->show();
     main->raise();

@@ -62,13 +62,6 @@ protected:
     static QString stored(const QString &name) { return "C:\\Kvidrel\\Deltagere\\" + name; }
 
     // The register before start: name, picture, ticked for each participant.
-    void registerFile(const QList<std::tuple<QString, QString, bool>> &entries)
-    {
-        QStringList lines;
-        for (const auto &[navn, fil, aktiv] : entries)
-            lines << navn << fil << (aktiv ? "1" : "0");
-        writeLines(root.file("Deltagere/Deltagere.txt"), lines);
-    }
     QStringList registerLines() const { return readLineList(root.file("Deltagere/Deltagere.txt")); }
 
     Tdeltagerform *open()
@@ -81,7 +74,6 @@ protected:
     // The new-participant page: a name, maybe a picture, "Godkend".
     void add(const QString &navn, const QString &billede = {})
     {
-        Tdeltagerform *w = deltagerform;
         type(edit("navnEdit"), navn);
         if (!billede.isEmpty()) {
             valgtBillede = billede;
@@ -98,7 +90,7 @@ protected:
 
 TEST_F(DeltagerformTest, WindowShowsTheRegisterAndThePictureFolder)
 {
-    registerFile({{"Anna", "", true}, {"Bo", "", false}});
+    deltagere({{"Anna", "", true}, {"Bo", "", false}});
     Tdeltagerform *w = open();
     EXPECT_EQ(w->windowTitle(), "Deltagere");
     EXPECT_EQ(w->size(), QSize(678, 440));
@@ -119,7 +111,7 @@ TEST_F(DeltagerformTest, WindowShowsTheRegisterAndThePictureFolder)
 
 TEST_F(DeltagerformTest, AddingParticipantsCopiesThePictureAndSavesAtOnce)
 {
-    registerFile({{"Anna", "", false}});
+    deltagere({{"Anna", "", false}});
     Tdeltagerform *w = open();
     const QString y = picture("y.png");
 
@@ -170,7 +162,7 @@ TEST_F(DeltagerformTest, PictureDialogStartsInTheDrawingsFolderForDrawings)
 
 TEST_F(DeltagerformTest, NamesAreUniqueIgnoringCaseOfAToZOnly)
 {
-    registerFile({{"Åse", "", true}, {"Ole", "", true}});
+    deltagere({{"Åse", "", true}, {"Ole", "", true}});
     Tdeltagerform *w = open();
 
     answer("OK");
@@ -205,10 +197,10 @@ TEST_F(DeltagerformTest, DeletingTheMiddleOfThreeKeepsTheOrderAndDropsThePicture
     QDir().mkpath(root.file("Deltagere"));
     for (const QString name : {"A.png", "B.png", "C.png"})
         QFile::copy(picture("p.png"), root.file("Deltagere/" + name));
-    registerFile({{"A", inFolder("A.png"), true},
-                  {"B", inFolder("B.png"), false},
-                  {"C", inFolder("C.png"), true}});
-    Tdeltagerform *w = open();
+    deltagere({{"A", inFolder("A.png"), true},
+               {"B", inFolder("B.png"), false},
+               {"C", inFolder("C.png"), true}});
+    open();
 
     clickRow(liste(), 1);
     answer("Nej");
@@ -244,10 +236,10 @@ TEST_F(DeltagerformTest, APictureTwoEntriesShareOrOutsideTheFolderIsKept)
 {
     const QString ude = picture("ude.png");
     QFile::copy(picture("p.png"), root.file("Deltagere/Fælles.png"));
-    registerFile({{"A", inFolder("Fælles.png"), true},
-                  {"B", inFolder("Fælles.png"), true},
-                  {"C", QDir::toNativeSeparators(ude), true}});
-    Tdeltagerform *w = open();
+    deltagere({{"A", inFolder("Fælles.png"), true},
+               {"B", inFolder("Fælles.png"), true},
+               {"C", QDir::toNativeSeparators(ude), true}});
+    open();
 
     for (int i = 0; i < 2; ++i) {
         clickRow(liste(), 0);
@@ -263,7 +255,7 @@ TEST_F(DeltagerformTest, APictureTwoEntriesShareOrOutsideTheFolderIsKept)
 
 TEST_F(DeltagerformTest, MovesStayInMemoryUntilSaved)
 {
-    registerFile({{"A", "", true}, {"B", "", true}, {"C", "", false}});
+    deltagere({{"A", "", true}, {"B", "", true}, {"C", "", false}});
     Tdeltagerform *w = open();
     const QStringList onDisk = registerLines();
 
@@ -294,8 +286,8 @@ TEST_F(DeltagerformTest, MovesStayInMemoryUntilSaved)
 
 TEST_F(DeltagerformTest, TheEditPageFollowsItsParticipantWhenMoved)
 {
-    registerFile({{"A", "", true}, {"B", "", true}});
-    Tdeltagerform *w = open();
+    deltagere({{"A", "", true}, {"B", "", true}});
+    open();
     clickRow(liste(), 1);   // B on the edit page
     click(knap("Button4")); // moved up
     type(edit("navnEditR"), "Bent");
@@ -305,7 +297,7 @@ TEST_F(DeltagerformTest, TheEditPageFollowsItsParticipantWhenMoved)
 
 TEST_F(DeltagerformTest, CheckAllAndTicksUpdateTheLabel)
 {
-    registerFile({{"A", "", false}, {"B", "", true}, {"C", "", false}});
+    deltagere({{"A", "", false}, {"B", "", true}, {"C", "", false}});
     Tdeltagerform *w = open();
 
     click(knap("Button2")); // "Check alle"
@@ -329,7 +321,7 @@ TEST_F(DeltagerformTest, CheckAllAndTicksUpdateTheLabel)
 
 TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
 {
-    Tdeltagerform *w = open();
+    open();
     const QString red = picture("red.png", Qt::red);
     const QString blue = picture("blue.png", Qt::blue);
     add("Ole", red);
@@ -359,7 +351,7 @@ TEST_F(DeltagerformTest, ANewPictureNeverReplacesAnotherParticipantsPicture)
 
 TEST_F(DeltagerformTest, AFailedCopyOnTheEditPageKeepsTheOldPicture)
 {
-    Tdeltagerform *w = open();
+    open();
     add("Ole", picture("red.png"));
     const QByteArray old = readAllBytes(inFolder("Ole.png"));
 
@@ -379,8 +371,8 @@ TEST_F(DeltagerformTest, AFailedCopyOnTheEditPageKeepsTheOldPicture)
 
 TEST_F(DeltagerformTest, APicturePickedForANewParticipantStaysWithIt)
 {
-    registerFile({{"A", "", true}});
-    Tdeltagerform *w = open();
+    deltagere({{"A", "", true}});
+    open();
     valgtBillede = picture("y.png");
     click(knap("billedKnap")); // picked on the new page ...
     clickRow(liste(), 0);
@@ -394,7 +386,7 @@ TEST_F(DeltagerformTest, BadNamesGiveSanitisedPictureNamesInsideTheFolder)
 {
     writeAllBytes(root.tempPath() + "/b", "outside");
     writeAllBytes(root.file("a"), "in the data root");
-    Tdeltagerform *w = open();
+    open();
     const QString y = picture("y.png");
     const QStringList outside = outsideDataRoot();
     const QString lang(300, u'n');
@@ -489,7 +481,7 @@ TEST_F(DeltagerformTest, TheRealErrorBoxNeverEndsTheProgram)
 // pictures survive a restart on a data root moved to another folder.
 TEST_F(DeltagerformTest, PastedAndForeignNamesSurviveARestartInAMovedRoot)
 {
-    Tdeltagerform *w = open();
+    open();
     edit("navnEdit")->setText("  Eva\r\n"); // as pasted from a spreadsheet cell
     idle();
     click(knap("godkendKnap"));

@@ -4,10 +4,8 @@
 #include "infUnit.h"
 #include "spmUnit.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 

@@ -50,8 +50,7 @@ TEST_F(ReadOnlyFoldersTest, FailedSavesKeepTheWorkUntilTheFolderCanBeWritten)
     if (runAsUnprivileged())
         return;
     grupper({"A", "B", "C"});
-    QDir().mkpath(root.file("Deltagere"));
-    writeLines(root.file("Deltagere/Deltagere.txt"), {"Anna", "", "1"});
+    deltagere({{"Anna", "", true}});
     start();
     main->show();
 

@@ -22,10 +22,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
-#include <QHash>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,7 +31,6 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -51,7 +48,7 @@ using SpilTest = SpilFixture;
 // Three players through a group of seven questions, two of them unchecked.
 TEST_F(SpilTest, AWholeGameOnBothBoards)
 {
-    deltagere({{"Anne", true}, {"Bo", true}, {"Łukasz", true}});
+    deltagere({{"Anne", "", true}, {"Bo", "", true}, {"Łukasz", "", true}});
     QDir().mkpath(root.file("Musik"));
     QByteArray wav("RIFF\x24\x00\x00\x00WAVEfmt ", 16);
     writeAllBytes(root.file("Musik/Sang.wav"), wav + QByteArray(28, '\0'));
@@ -87,7 +84,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(info(0), "Sport");
     EXPECT_EQ(info(1), "Spørgsmål i alt: 5");
 
-    // The first bar is driven tick by tick: clicks before it arrives do nothing.
+    STEG("the first bar, driven tick by tick: clicks before it arrives do nothing");
     Tdisplayform::setTimerInterval(60000);
     kontrol<QLineEdit>(main, "HighEdit")->setText("20");
     kontrol<QLineEdit>(main, "LowEdit")->setText("20");
@@ -122,14 +119,14 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
                                    "Rigtigt svar: Hvad er Danmarks hovedstad? A"}));
     gemSkaermbilleder("svar");
 
-    // The points stand out from their cell on the board.
+    STEG("the points stand out from their cell on the board");
     const TRect celle = kontrol<TSkema>(displayform->tavle(), "deltagerSkema")->Felt()[3].IR;
     EXPECT_GE(
         tekstKontrast(kontrol<TSkema>(displayform->tavle(), "deltagerSkema")->grab().toImage(),
                       QRect(QPoint(celle.Left, celle.Top), QPoint(celle.Right, celle.Bottom))),
         4.5);
 
-    // A wrong answer; the answer page is left by "Næste".
+    STEG("a wrong answer; the answer page is left by Næste");
     naeste();
     EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 0);
     EXPECT_EQ(info(3), "");
@@ -140,8 +137,8 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(raekke(2), "Bo 0");
     EXPECT_EQ(memo().last(), "Rigtigt svar: Hvor mange ben? B");
 
-    // A hand-edited file: right answer 7, points -5 and an empty answer B.
     // The value opens at 1, the empty field cannot be chosen, no answer is right.
+    STEG("a hand-edited file: right answer 7, points -5 and an empty answer B");
     naeste();
     EXPECT_TRUE(QTest::qWaitFor([this] { return main->spil.svarTilladt(); }, 5000));
     EXPECT_EQ(displayform->ranPoint, 1);
@@ -153,7 +150,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(info(3), "FORKERT: 0 point");
     EXPECT_EQ(memo().last(), "Rigtigt svar: ");
 
-    // A comment picture that cannot be read: the points are added once.
+    STEG("a comment picture that cannot be read: the points are added once");
     naeste();
     EXPECT_EQ(navn(), "Anne");
     svar(2);
@@ -163,8 +160,9 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(raekke(1), "Anne 80");
     EXPECT_TRUE(knap("nextSpmButton")->isEnabled());
 
-    // An empty range field: the notice comes while the board still shows the
-    // last turn, and the last valid range is drawn from.
+    // The notice comes while the board still shows the last turn, and the last
+    // valid range is drawn from.
+    STEG("an empty range field");
     kontrol<QLineEdit>(main, "LowEdit")->clear();
     iRaekke({[this](QWidget *dialog) {
         EXPECT_EQ(navn(), "Anne");
@@ -193,8 +191,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_FALSE(knap("nextSpmButton")->isEnabled());
     EXPECT_EQ(main->windowTitle().left(9), "Kvidrel: ");
 
-    // The same players may go on with their points, also with a name
-    // corrected in the register ...
+    STEG("the same players go on with their points, a name corrected in the register");
     deltagerVindue({[](QWidget *) {
         clickRow(kontrol<QListWidget>(deltagerform, "deltagerliste"), 1);
         type(kontrol<QLineEdit>(deltagerform, "navnEditR"), "Bodil");
@@ -206,7 +203,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(raekke(1), "Anne 80");
     EXPECT_EQ(raekke(2), "Bodil 20");
     EXPECT_EQ(main->spil.tur(), 1);
-    // ... OK in the participants window ends that game, and "Nej" starts at 0.
+    STEG("OK in the participants window ends that game, and Nej starts at 0");
     deltagerVindue({indfoerDeltagere()});
     EXPECT_EQ(main->spil.spmNummer(), 0);
     iRaekke({notits("Nej")});
@@ -214,8 +211,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(raekke(1), "Anne 0");
     EXPECT_EQ(messages.mid(1), QStringList({kFortsaet, kFortsaet}));
 
-    // A game ended by OK in the question window: the next start shows no
-    // result and no answer page of the old game.
+    STEG("a game ended by OK in the question window starts clean");
     svar(0);
     EXPECT_EQ(info(3), "RIGTIGT: 30 point");
     spmVindue({vaelgGruppe("Sport", true)});
@@ -300,7 +296,7 @@ TEST_F(SpilTest, EveryStyleKeepsTheBoardsReadable)
 // What the host may do between and in the middle of games.
 TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
 {
-    deltagere({{"Anne", true}, {"Bo", true}, {"Cai", true}, {"Dan", false}});
+    deltagere({{"Anne", "", true}, {"Bo", "", true}, {"Cai", "", true}, {"Dan", "", false}});
     gruppe("A", {spm("A1", 1, 10), spm("A2", 1, 10), spm("A3", 1, 10)});
     gruppe("B", {spm("B1", 1, 10)});
     spil();
@@ -352,9 +348,9 @@ TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
 
 TEST_F(SpilTest, TwelveTickedTenPlay)
 {
-    QList<std::pair<QString, bool>> tolv;
+    QList<std::tuple<QString, QString, bool>> tolv;
     for (int i = 1; i <= 12; ++i)
-        tolv.append({QString("Deltager %1").arg(i), true});
+        tolv.append({QString("Deltager %1").arg(i), "", true});
     deltagere(tolv);
     spil();
     deltagerVindue({indfoerDeltagere(), notits("OK")});
@@ -369,7 +365,7 @@ TEST_F(SpilTest, TwelveTickedTenPlay)
 // places of the main window.
 TEST_F(SpilTest, TwoQuestionsByKeysAlone)
 {
-    deltagere({{"Anne", true}, {"Bo", true}});
+    deltagere({{"Anne", "", true}, {"Bo", "", true}});
     gruppe("Taster", {spm("Første", 3, 10), spm("Anden", 1, 20)});
     spil();
     deltagerVindue({indfoerDeltagere()});
@@ -472,6 +468,7 @@ TEST_F(SpilTest, TheBoardInFullScreen)
     };
 
     for (int maade : {0, 1, 2}) {
+        STEG(maade == 0 ? "F11 and Escape" : maade == 1 ? "double clicks" : "the button");
         const QImage foer = displayform->grab().toImage();
         ind(maade);
         ASSERT_TRUE(QTest::qWaitFor(
@@ -483,8 +480,7 @@ TEST_F(SpilTest, TheBoardInFullScreen)
         const double skala = std::min(S.width() / 973.0, S.height() / 654.0);
         EXPECT_DOUBLE_EQ(fuld->skala(), skala);
 
-        // The board centred, the bands on both sides even and of the
-        // background colour.
+        // The board centred, the bands on both sides even and of the window's colour.
         const QImage billede = displayform->grab().toImage();
         const QRect vist =
             fuld->visning()->mapFromScene(fuld->proxy()->sceneBoundingRect()).boundingRect();
@@ -580,7 +576,7 @@ bool sidsteOrdVises(TListe *liste, int felt, QWidget *vindue)
 // even then is saved after a notice; short texts keep their pixels.
 TEST_F(SpilTest, LongTextsStandWholeOnBothBoards)
 {
-    deltagere({{"Anne", true}});
+    deltagere({{"Anne", "", true}});
     gruppe("Lang", {spm("Hvor stor?", 3, 10)});
     spil();
     deltagerVindue({indfoerDeltagere()});

@@ -21,7 +21,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -56,7 +55,7 @@ protected:
     }
 
     // The host's click on a page tab, which raises the page events.
-    static void clickTab(Tspmform *w, int index)
+    static void clickTab(int index)
     {
         QTabBar *bar = spmBog()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
@@ -229,7 +228,7 @@ TEST_F(SpmformTest, NamesThatCannotBeFoldersAreRefusedAndTouchNothing)
 {
     grupper({"Sport"});
     writeAllBytes(root.tempPath() + "/udenfor.txt", "x");
-    Tspmform *w = open();
+    open();
     const QStringList before = treeListing(root.tempPath());
 
     const QStringList bad = {"..", "a/b", "a\\b", "con:x", QString(300, u'n'), "../Grupper2"};
@@ -503,14 +502,15 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
     writeAllBytes(file("G", "002 skjult"), "kun\r\ntre\r\nlinjer\r\n");
     Tspmform *w = open();
 
+    STEG("the question page needs a group");
     answer("OK");
-    clickTab(w, 1); // no group chosen yet
+    clickTab(1);
     EXPECT_EQ(messages.takeLast(), "Der skal vælges en gruppe, før der kan indføres spørgsmål.");
     EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
     answer("OK");
     clickRow(gruppeliste(), 0);
     EXPECT_TRUE(messages.takeLast().contains("002 skjult.txt"));
-    clickTab(w, 1);
+    clickTab(1);
     ASSERT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side2"));
     EXPECT_EQ(kontrol<QLabel>(w, "gruppenavnLabel")->text(), "G");
     EXPECT_EQ(w->focusWidget(), edit("navnEdit"));
@@ -527,6 +527,7 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
             EXPECT_EQ(w->focusWidget(), focus) << expected.toStdString();
         }
     };
+    STEG("the name");
     insert("Oplysning:\rDer mangler et navn.", edit("navnEdit"));
     const std::pair<QString, QString> names[] = {{"0a1 x", kFormat},
                                                  {"001 ", kFormat},
@@ -537,6 +538,7 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
         edit("navnEdit")->setText(navn);
         insert(expected, edit("navnEdit"));
     }
+    STEG("the question and the answers");
     edit("navnEdit")->setText("001 a");
     const std::pair<QLineEdit *, QString> fields[] = {{edit("spmEdit"), "et spørgsmål"},
                                                       {edit("EditA"), "et svar A"},
@@ -549,6 +551,7 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
         field->setText(what == "et spørgsmål" ? QString("Hvad?") : what.right(1));
     }
 
+    STEG("the points");
     kontrol<RadioGroup>(w, "svarGruppe")->button(2)->click();
     kontrol<RadioGroup>(w, "pointGruppe")->button(1)->click(); // "Defineret"
     EXPECT_EQ(w->focusWidget(), edit("pointEdit"));
@@ -560,6 +563,7 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
         edit("pointEdit")->setText(point);
         insert(kPointOmraade, edit("pointEdit"));
     }
+    STEG("names taken, listed or not");
     const QByteArray hidden = readAllBytes(file("G", "002 skjult"));
     for (const QString taken : {"001 EN", "002 skjult"}) {
         edit("navnEdit")->setText(taken);
@@ -569,6 +573,7 @@ TEST_F(SpmformTest, InsertChecksEveryFieldInOrderAndWritesTheQuestion)
     }
     EXPECT_EQ(readAllBytes(file("G", "002 skjult")), hidden);
 
+    STEG("written and listed");
     edit("navnEdit")->setText("001 a");
     edit("pointEdit")->setText("25");
     const int shown = messages.size();
@@ -602,7 +607,7 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
     EXPECT_EQ(kontrol<QLabel>(w, "infoLabel")->text(), "Rediger spørgsmål");
     EXPECT_TRUE(kontrol<QWidget>(w, "barNew")->isHidden());
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button9")->isEnabled());
-    // Filling the page leaves the focus in the list: the arrow keys browse on.
+    STEG("filling the page leaves the focus in the list: the arrow keys browse on");
     EXPECT_EQ(w->focusWidget(), spmliste());
     QTest::keyClick(spmliste(), Qt::Key_Down);
     EXPECT_EQ(edit("navnEdit")->text(), "002 b");
@@ -626,7 +631,7 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
     EXPECT_EQ(readAllBytes(file("G", "001 a")), a);
     EXPECT_EQ(readAllBytes(file("G", "002 b")), b);
 
-    // The real music picker, then the shell plays what it picked.
+    STEG("the real music picker, then the shell plays what it picked");
     dialoghelper::answerModal([this](QWidget *dialog) {
         auto *picker = qobject_cast<QFileDialog *>(dialog);
         ASSERT_TRUE(picker);
@@ -654,7 +659,7 @@ TEST_F(SpmformTest, EditingRenamesThroughTheListedFileAndAsksBeforeDroppingWork)
     EXPECT_EQ(main->antalSpm, 2);
     EXPECT_FALSE(kontrol<QPushButton>(w, "Button9")->isEnabled());
 
-    // Unsaved edits are not dropped without asking; Enter answers "Nej".
+    STEG("unsaved edits are not dropped without asking; Enter answers Nej");
     edit("spmEdit")->setText("Ændret");
     answerEnter();
     clickRow(spmliste(), 1);
@@ -793,12 +798,12 @@ TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
 
     clickRow(gruppeliste(), 0);
     answer("OK");
-    clickTab(w, 2);
+    clickTab(2);
     EXPECT_EQ(messages.takeLast(),
               "Der skal vælges et spørgsmål, før der kan indføres kommentarer.");
     EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
     clickRow(spmliste(), 1);
-    clickTab(w, 2);
+    clickTab(2);
     ASSERT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side3"));
     EXPECT_EQ(kontrol<QLabel>(w, "spmLabel")->text(), "003 Foo");
     EXPECT_EQ(edit("rigtigtEdit")->text(), "x");
@@ -842,12 +847,12 @@ TEST_F(SpmformTest, CommentsAreSavedBesideTheGroupAndSearchesCarryTheWholeText)
     // Unsaved comments are not dropped by leaving the page without asking.
     QTest::keyClicks(kontrol<QPlainTextEdit>(w, "Memo"), "!");
     answer("Nej");
-    clickTab(w, 0);
+    clickTab(0);
     EXPECT_EQ(messages.takeLast(), "Kommentarer er ikke gemt.\rSkal der skiftes side "
                                    "alligevel?\rData vil gå tabt, hvis de ikke gemmes.");
     EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side3"));
     answer("Ja");
-    clickTab(w, 0);
+    clickTab(0);
     EXPECT_EQ(spmBog()->currentWidget(), kontrol<QWidget>(w, "side1"));
     EXPECT_EQ(readAllBytes(root.file("Grupper/G/Kommentarer/003 Foo (2).txt")),
               "linje 1\r\nlinje 2");
@@ -969,7 +974,7 @@ TEST_F(SpmformTest, EveryWriteStaysWithTheListedFilesInsideTheGroup)
 
     clickRow(gruppeliste(), 2);
     clickRow(spmliste(), 0);
-    clickTab(w, 2);
+    clickTab(2);
     QTest::keyClicks(kontrol<QPlainTextEdit>(w, "Memo"), "over gruppelisten");
     answer("OK");
     click(kontrol<QPushButton>(w, "Button10"));

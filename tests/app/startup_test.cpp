@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QScreen>
 #include <QStatusBar>
 #include <QtTest/QTest>
 #include <sys/stat.h>

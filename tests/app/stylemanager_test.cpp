@@ -4,7 +4,6 @@
 #include "stylemanager.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPalette>
 #include <QSet>
 #include <QStyle>

@@ -9,7 +9,6 @@
 #include "skala.h"
 #include "vinduesfelter.h"
 
-#include <QDir>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>

@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 
@@ -44,22 +43,12 @@ protected:
             opened << url;
             return true;
         });
-        QDir().mkpath(root.file("Deltagere"));
     }
     void TearDown() override
     {
         shell::setSink({});
         Tdisplayform::setTimerInterval(60);
         WindowTest::TearDown();
-    }
-
-    void deltagere(const QList<std::pair<QString, bool>> &entries)
-    {
-        QStringList lines;
-        for (const auto &[navn, aktiv] : entries)
-            lines << navn << QString() << (aktiv ? "1" : "0");
-        // Names from any script: the register is read with its byte-order mark.
-        writeLines(root.file("Deltagere/Deltagere.txt"), lines, TextEncoding::Utf8);
     }
 
     // A group with its questions, named 001, 002, ... in order.
@@ -91,7 +80,7 @@ protected:
     // Anne alone on the one question of a group, the game started.
     void enkeltSpil(const QString &gruppeNavn, const SpmRec &q)
     {
-        deltagere({{"Anne", true}});
+        deltagere({{"Anne", "", true}});
         gruppe(gruppeNavn, {q});
         spil();
         deltagerVindue({indfoerDeltagere()});

@@ -15,25 +15,39 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
+#include <optional>
+#include <tuple>
 
-class WindowTest : public ::testing::Test
+// A named step of a long flow, for the failures that follow it.
+#define STEG(navn) trin.emplace(__FILE__, __LINE__, navn)
+
+// A fresh data root; the default error messages are collected, not shown.
+class RodTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         kvidrel::setErrorSink([this](const QString &message) { errors << message; });
     }
+    void TearDown() override { kvidrel::setErrorSink({}); }
+
+    TestRoot root;
+    QStringList errors;
+};
+
+class WindowTest : public RodTest
+{
+protected:
     void TearDown() override
     {
         kvidrel::destroyWindows();
-        kvidrel::setErrorSink({});
+        RodTest::TearDown();
     }
 
     // Creates the windows; files the test wants loaded at start come first.
@@ -149,6 +163,18 @@ protected:
         return result;
     }
 
+    // The participant register on disk: name, picture file, taken or not. Names
+    // come from any script: it is written in UTF-8 with its mark.
+    void deltagere(const QList<std::tuple<QString, QString, bool>> &entries)
+    {
+        QStringList lines;
+        for (const auto &[navn, fil, aktiv] : entries)
+            lines << navn << fil << (aktiv ? "1" : "0");
+        QDir().mkpath(root.file("Deltagere"));
+        kvidrel::writeLines(root.file("Deltagere/Deltagere.txt"), lines,
+                            kvidrel::TextEncoding::Utf8);
+    }
+
     // Groups added to the group list, each with its folder and Kommentarer, as
     // the question window makes them.
     void grupper(const QStringList &navne)
@@ -181,8 +207,9 @@ protected:
         return all;
     }
 
-    TestRoot root;
+    // The step a long flow has reached: a failure after STEG names it.
+    std::optional<::testing::ScopedTrace> trin;
+
     kvidrel::Tmainform *main = nullptr;
-    QStringList errors;
     QStringList messages;
 };

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -79,7 +78,7 @@ TEST(Program, EndsWhenTheMainWindowCloses)
 // the board survives the window manager's close and minimise.
 TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
 {
-    deltagere({{"Anne", true}, {"Bo", true}});
+    deltagere({{"Anne", "", true}, {"Bo", "", true}});
     gruppe("Taster", {spm("Første", 3, 10), spm("Anden", 1, 20), spm("Tredje", 2, 30)});
     spil();
     deltagerVindue({indfoerDeltagere()});

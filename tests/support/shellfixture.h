@@ -1,27 +1,18 @@
 #pragma once
 
-#include "errors.h"
-#include "main.h"
-#include "testroot.h"
+#include "windowfixture.h"
 
-#include <QStringList>
-#include <gtest/gtest.h>
 #include <memory>
 
-// A fresh data root and a main window started on it; default error messages
-// are collected instead of shown.
-class ShellTest : public ::testing::Test
+// A main window alone, started on a fresh data root.
+class ShellTest : public RodTest
 {
 protected:
-    void SetUp() override
-    {
-        kvidrel::setErrorSink([this](const QString &message) { errors << message; });
-    }
     void TearDown() override
     {
         window.reset();
         kvidrel::mainform = nullptr;
-        kvidrel::setErrorSink({});
+        RodTest::TearDown();
     }
 
     kvidrel::Tmainform *start()
@@ -33,7 +24,5 @@ protected:
 
     QString optionsFile() const { return root.file(QStringLiteral("Egenskaber/Egenskaber.txt")); }
 
-    TestRoot root;
-    QStringList errors;
     std::unique_ptr<kvidrel::Tmainform> window;
 };
