@@ -12,13 +12,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString fil = fuzz::scratchPath(QStringLiteral("Options.txt"));
     fuzz::writeBytes(fil, fuzz::bytesOf(data, size));
 
-    const std::optional<Options> opt = readOptions(fil);
+    const std::optional<Options> opt = hentOptions(fil);
     if (!opt || fuzz::hasLoneSurrogate(opt->designName))
         return 0;
     FUZZ_CHECK(!opt->designName.contains(u'\r') && !opt->designName.contains(u'\n'));
 
-    writeOptions(fil, *opt);
-    const std::optional<Options> igen = readOptions(fil);
+    gemOptions(fil, *opt);
+    const std::optional<Options> igen = hentOptions(fil);
     FUZZ_CHECK(igen.has_value());
     FUZZ_CHECK(igen->designName == opt->designName && igen->minPoint == opt->minPoint &&
                igen->maxPoint == opt->maxPoint);

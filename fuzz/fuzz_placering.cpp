@@ -5,7 +5,7 @@
 #include "fuzzgui.h"
 #include "fuzzsupport.h"
 #include "placement.h"
-#include "placering.h"
+#include "placeringsfil.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<Placering> p = hentPlacering(fil);
     if (!p)
         return 0;
-    restoreFrame(vindue, p->left, p->top, p->bredde, p->hoejde);
+    restoreFrame(vindue, p->venstre, p->oppe, p->bredde, p->hoejde);
     const QSize s = vindue->size();
     FUZZ_CHECK(s.width() >= 734 && s.height() >= 451);
     // The screen holds the least size, so the whole window fits on it.
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     gemPlacering(fil, *p);
     const std::optional<Placering> igen = hentPlacering(fil);
-    FUZZ_CHECK(igen && igen->top == p->top && igen->left == p->left && igen->bredde == p->bredde &&
+    FUZZ_CHECK(igen && igen->oppe == p->oppe && igen->venstre == p->venstre && igen->bredde == p->bredde &&
                igen->hoejde == p->hoejde);
     return 0;
 }

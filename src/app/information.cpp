@@ -13,7 +13,7 @@
 #include "main.h"
 #include "participantfiles.h"
 #include "placement.h"
-#include "placering.h"
+#include "placeringsfil.h"
 #include "storedpath.h"
 #include "struktur.h"
 #include "textfile.h"
@@ -196,7 +196,7 @@ void Tinfoform::hentOpt()
         centrer();
         return;
     }
-    restoreFrame(this, p->left, p->top, p->bredde, p->hoejde);
+    restoreFrame(this, p->venstre, p->oppe, p->bredde, p->hoejde);
 }
 
 void Tinfoform::gemOpt()

@@ -356,7 +356,7 @@ void Tmainform::HentOpt()
 {
     std::optional<Options> opt;
     try {
-        opt = readOptions(optFil);
+        opt = hentOptions(optFil);
     } catch (const std::exception &) {
         opt.reset(); // an unreadable file counts as a missing one
     }
@@ -379,7 +379,7 @@ void Tmainform::HentOpt()
 
 void Tmainform::GemOpt()
 {
-    writeOptions(optFil, Options{designName, minPoint, maxPoint});
+    gemOptions(optFil, Options{designName, minPoint, maxPoint});
 }
 
 void Tmainform::loadDesign()

@@ -6,7 +6,7 @@
 #include "dataroot.h"
 #include "digitvalidator.h"
 #include "errors.h"
-#include "groupfolders.h"
+#include "gruppemapper.h"
 #include "hintline.h"
 #include "infUnit.h"
 #include "listrows.h"

@@ -420,7 +420,7 @@ void Tspmform::spmRedigerExecute()
         // The row keeps its place until the group is listed again.
         listrows::saetRaekke(spmliste, i, spm.Navn, spm.Aktiv);
         if (omdoeb && QFileInfo::exists(gammel) && !sammeFil(gammel, spm.kildeFil))
-            sletFil(gammel);
+            sletSpmFil(gammel);
     });
     redigeret = false;
     advarLangeTekster(spm);

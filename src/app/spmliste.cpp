@@ -79,7 +79,7 @@ void Tspmform::sletSpmExecute()
                             : spmSti(mainform->gruppeDir, mainform->gruppeNavn, navn);
     medGenlaesning([&] {
         if (QFileInfo(sti).isFile() && liesInside(sti, gruppeMappe))
-            sletFil(sti);
+            sletSpmFil(sti);
         else
             visInfo(QStringLiteral("Filen ") + QDir::toNativeSeparators(sti) + u'\r' +
                     QStringLiteral("blev ikke fundet."));
@@ -161,7 +161,7 @@ void Tspmform::flytSpm(int i, int j)
         taelAntalSpm();
         for (const QString &gammel : {gammelA, gammelB}) {
             if (QFileInfo::exists(gammel) && !sammeFil(gammel, stiA) && !sammeFil(gammel, stiB))
-                sletFil(gammel);
+                sletSpmFil(gammel);
         }
     });
 }

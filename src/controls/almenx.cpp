@@ -1,7 +1,7 @@
 #include "almenx.h"
 
 #include "canvas.h"
-#include "removal.h"
+#include "sletning.h"
 #include "storedpath.h"
 #include "systemclock.h"
 
@@ -738,7 +738,7 @@ bool TAlmenX::DeleteFiles(const QString &Bib, const QString &Ext, bool MedBib) c
         // Folders are not files; a link is removed as a link.
         if (!moenster.match(indgang.fileName()).hasMatch() || (indgang.isDir() && !erLink(indgang)))
             continue;
-        if (!fjernIndgang(indgang))
+        if (!sletIndgang(indgang))
             alle = false;
     }
     if (MedBib)
@@ -768,7 +768,7 @@ bool TAlmenX::DeleteDir(const QString &Dir) const
     const OptagetMarkoer markoer;
     bool alle = true;
     for (const QFileInfo &indgang : indgange(mappe)) {
-        if (indgang.isDir() && !fjernIndgang(indgang))
+        if (indgang.isDir() && !sletIndgang(indgang))
             alle = false;
     }
     return alle;

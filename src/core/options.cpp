@@ -21,7 +21,7 @@ std::optional<std::int32_t> parseDecimal(const QString &text)
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<Options> readOptions(const QString &optFil)
+std::optional<Options> hentOptions(const QString &optFil)
 {
     if (!QFileInfo::exists(optFil))
         return std::nullopt;
@@ -41,7 +41,7 @@ std::optional<Options> readOptions(const QString &optFil)
     return Options{lines[0], *low, *high};
 }
 
-void writeOptions(const QString &optFil, const Options &opt)
+void gemOptions(const QString &optFil, const Options &opt)
 {
     writeLines(optFil,
                {opt.designName, QString::number(opt.minPoint), QString::number(opt.maxPoint)});

@@ -21,9 +21,9 @@ struct Options
 };
 
 // Missing, short or malformed file: nullopt (the caller falls back to defaults).
-std::optional<Options> readOptions(const QString &optFil);
+std::optional<Options> hentOptions(const QString &optFil);
 // Exactly three lines; throws FileError.
-void writeOptions(const QString &optFil, const Options &opt);
+void gemOptions(const QString &optFil, const Options &opt);
 
 // Strict decimal integer as the text files hold them ("-5", "12"); nullopt otherwise.
 std::optional<std::int32_t> parseDecimal(const QString &text);

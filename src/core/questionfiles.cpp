@@ -137,7 +137,7 @@ QString billedMaal(const QString &kommentarMappe, const QString &valgt)
     });
 }
 
-void sletFil(const QString &path)
+void sletSpmFil(const QString &path)
 {
     QFile file(path);
     if (!file.remove())

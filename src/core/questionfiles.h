@@ -49,8 +49,9 @@ QString ledigtNavn(const QString &folder, const QString &stem, const QString &ex
 // when that is free or holds the same bytes, otherwise a free name beside it.
 QString billedMaal(const QString &kommentarMappe, const QString &valgt);
 
-// Deletes a file; throws FileError naming it when it stays.
-void sletFil(const QString &path);
+// Deletes a question's file or its comment; throws FileError naming it when it
+// stays.
+void sletSpmFil(const QString &path);
 
 // The files a change of several questions writes, as they were before, so that
 // a failed write can put every one of them back.

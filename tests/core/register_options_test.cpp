@@ -96,20 +96,20 @@ TEST(Options, MalformedFilesGiveNoOptions)
 {
     TestRoot root;
     const QString fil = root.tempPath() + "/Egenskaber.txt";
-    EXPECT_FALSE(readOptions(fil));
+    EXPECT_FALSE(hentOptions(fil));
     for (const QByteArray &bad : {QByteArray("Sky\r\n10\r\n"), QByteArray("Sky\r\nti\r\n100\r\n"),
                                   QByteArray("Sky\r\n10\r\n\r\n")}) {
         writeAllBytes(fil, bad);
-        EXPECT_FALSE(readOptions(fil)) << bad.constData();
+        EXPECT_FALSE(hentOptions(fil)) << bad.constData();
     }
     writeAllBytes(fil, "Aqua Light Slate\r\n500\r\n3\r\nmere\r\n");
-    const auto opt = readOptions(fil);
+    const auto opt = hentOptions(fil);
     ASSERT_TRUE(opt);
     EXPECT_EQ(opt->designName, "Aqua Light Slate");
     EXPECT_EQ(opt->minPoint, 500); // not corrected on loading
     EXPECT_EQ(opt->maxPoint, 3);
 
-    writeOptions(fil, Options{});
+    gemOptions(fil, Options{});
     EXPECT_EQ(readAllBytes(fil), QByteArray("Sky\r\n10\r\n100\r\n"));
 }
 

@@ -10,8 +10,8 @@ namespace kvidrel {
 // width and height in pixels, one decimal integer a line.
 struct Placering
 {
-    std::int32_t top = 0;
-    std::int32_t left = 0;
+    std::int32_t oppe = 0;
+    std::int32_t venstre = 0;
     std::int32_t bredde = 0;
     std::int32_t hoejde = 0;
 };

@@ -1,4 +1,4 @@
-#include "placering.h"
+#include "placeringsfil.h"
 
 #include "textfile.h"
 
@@ -28,7 +28,7 @@ std::optional<Placering> hentPlacering(const QString &fil)
 
 void gemPlacering(const QString &fil, const Placering &placering)
 {
-    writeLines(fil, {QString::number(placering.top), QString::number(placering.left),
+    writeLines(fil, {QString::number(placering.oppe), QString::number(placering.venstre),
                      QString::number(placering.bredde), QString::number(placering.hoejde)});
 }
 

@@ -1,4 +1,4 @@
-#include "removal.h"
+#include "sletning.h"
 
 #include "dataroot.h"
 
@@ -12,12 +12,12 @@ bool erLink(const QFileInfo &info)
     return info.isSymLink() || info.isJunction();
 }
 
-bool fjernLink(const QString &path)
+bool sletLink(const QString &path)
 {
     return QFile::remove(path) || QDir().rmdir(path);
 }
 
-bool fjernFil(const QString &path)
+bool sletFil(const QString &path)
 {
     if (QFile::remove(path))
         return true;
@@ -32,20 +32,20 @@ QString fjern(const QFileInfo &entry)
 {
     const QString path = entry.absoluteFilePath();
     if (erLink(entry))
-        return fjernLink(path) ? QString() : path;
+        return sletLink(path) ? QString() : path;
     if (entry.isDir())
-        return fjernMappe(path);
-    return fjernFil(path) ? QString() : path;
+        return sletMappe(path);
+    return sletFil(path) ? QString() : path;
 }
 
 } // namespace
 
-bool fjernIndgang(const QFileInfo &entry)
+bool sletIndgang(const QFileInfo &entry)
 {
     return fjern(entry).isEmpty();
 }
 
-QString fjernMappe(const QString &folder)
+QString sletMappe(const QString &folder)
 {
     QString fejl;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |

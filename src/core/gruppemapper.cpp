@@ -1,7 +1,7 @@
-#include "groupfolders.h"
+#include "gruppemapper.h"
 
 #include "dataroot.h"
-#include "removal.h"
+#include "sletning.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -46,9 +46,9 @@ bool sletGruppeMappe(const QString &gruppeDir, const QString &navn)
     const QFileInfo info(mappe);
     QString fejl;
     if (erLink(info))
-        fejl = fjernLink(mappe) ? QString() : mappe;
+        fejl = sletLink(mappe) ? QString() : mappe;
     else if (info.isDir())
-        fejl = fjernMappe(mappe);
+        fejl = sletMappe(mappe);
     else if (info.exists())
         return false; // a file of that name is not a group folder
     if (!fejl.isEmpty())

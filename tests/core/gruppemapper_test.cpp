@@ -1,5 +1,5 @@
 #include "dataroot.h"
-#include "groupfolders.h"
+#include "gruppemapper.h"
 #include "testroot.h"
 #include "textfile.h"
 #include "unprivileged.h"

@@ -10,14 +10,14 @@ namespace kvidrel {
 
 bool erLink(const QFileInfo &info);
 // Removes a link itself; a directory link on Windows needs rmdir.
-bool fjernLink(const QString &path);
+bool sletLink(const QString &path);
 // Removes a file, making a read-only one writable first.
-bool fjernFil(const QString &path);
+bool sletFil(const QString &path);
 // Removes one entry of a folder: a link, a file, or a folder with its content.
-bool fjernIndgang(const QFileInfo &entry);
+bool sletIndgang(const QFileInfo &entry);
 // Empties and removes folder; returns the first path that would not go, or
 // an empty text when all went.
-QString fjernMappe(const QString &folder);
+QString sletMappe(const QString &folder);
 
 // Whether the program may delete in folder: it must lie strictly inside the
 // data root, before and after resolving links, and be no link itself; a data
