@@ -72,16 +72,25 @@ int rigtigtSvar(const QString &felt)
 
 QString navnTil(int nummer, const QString &tekst)
 {
+    // Only whole characters: half a surrogate pair has no file name.
     QString renset;
-    for (const QChar c : tekst)
-        renset += isRefusedFileNameChar(c) ? QChar(u' ') : c;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar c = tekst.at(i);
+        if (c.isHighSurrogate() && i + 1 < tekst.size() && tekst.at(i + 1).isLowSurrogate()) {
+            renset += c;
+            renset += tekst.at(++i);
+        } else if (!c.isSurrogate()) {
+            renset += isRefusedFileNameChar(c) ? QChar(u' ') : c;
+        }
+    }
     QString egen;
     for (const QString &ord : renset.split(u' ', Qt::SkipEmptyParts)) {
         if (!egen.isEmpty() && egen.size() + 1 + ord.size() > kNavnLaengde)
             break;
         egen += (egen.isEmpty() ? QString() : QStringLiteral(" ")) + ord;
     }
-    egen.truncate(kNavnLaengde);
+    if (egen.size() > kNavnLaengde)
+        egen.truncate(egen.at(kNavnLaengde).isLowSurrogate() ? kNavnLaengde - 1 : kNavnLaengde);
     while (egen.endsWith(u'.') || egen.endsWith(u' '))
         egen.chop(1);
     const QString nr = QStringLiteral("%1 ").arg(nummer, 3, 10, QChar(u'0'));
