@@ -14,7 +14,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
-#include <optional>
+#include <array>
 
 namespace kvidrel {
 
