@@ -221,45 +221,10 @@ void Tspmform::visNavnFindes(const QString &navn)
 
 namespace {
 
-SpmUdfyldning udfyldning(const Tspmform &side)
+void visMangel(SpmMangel mangel, QWidget *felt)
 {
-    return {side.spmEdit->text(),
-            {side.EditA->text(), side.EditB->text(), side.EditC->text(), side.EditD->text()},
-            side.svarGruppe->ItemIndex() + 1,
-            side.pointGruppe->ItemIndex() + 1,
-            side.pointEdit->text()};
-}
-
-QWidget *feltMed(const Tspmform &side, SpmMangel mangel)
-{
-    switch (mangel) {
-    case SpmMangel::Spoergsmaal:
-        return side.spmEdit;
-    case SpmMangel::SvarA:
-        return side.EditA;
-    case SpmMangel::SvarB:
-        return side.EditB;
-    case SpmMangel::SvarC:
-        return side.EditC;
-    case SpmMangel::SvarD:
-        return side.EditD;
-    case SpmMangel::RigtigtSvar:
-        return side.svarGruppe;
-    case SpmMangel::PointType:
-        return side.pointGruppe;
-    default:
-        return side.pointEdit;
-    }
-}
-
-// Shows what is missing and puts the focus there; false when nothing is.
-bool afvisMangel(const Tspmform &side, SpmMangel mangel)
-{
-    if (mangel == SpmMangel::Ingen)
-        return false;
     visInfo(QStringLiteral("Oplysning:\r") + mangelTekst(mangel));
-    feltMed(side, mangel)->setFocus();
-    return true;
+    felt->setFocus();
 }
 
 } // namespace
@@ -269,12 +234,30 @@ bool afvisMangel(const Tspmform &side, SpmMangel mangel)
 // and cannot be saved until the host chooses.
 bool Tspmform::sidenUdfyldt()
 {
-    return !afvisMangel(*this, tjekUdfyldt(udfyldning(*this)));
+    const SpmUdfyldning side{spmEdit->text(),
+                             {EditA->text(), EditB->text(), EditC->text(), EditD->text()},
+                             svarGruppe->ItemIndex() + 1,
+                             pointGruppe->ItemIndex() + 1,
+                             pointEdit->text()};
+    const SpmMangel mangel = tjekUdfyldt(side);
+    if (mangel == SpmMangel::Ingen)
+        return true;
+    // The fields in the order of SpmMangel, from Spoergsmaal to PointType.
+    QWidget *const felter[] = {spmEdit, EditA, EditB, EditC, EditD, svarGruppe, pointGruppe};
+    visMangel(mangel, felter[static_cast<int>(mangel) - 1]);
+    return false;
 }
 
 bool Tspmform::pointGyldig(std::int32_t &point)
 {
-    return !afvisMangel(*this, tjekPoint(udfyldning(*this), point));
+    SpmUdfyldning side;
+    side.pointType = pointGruppe->ItemIndex() + 1;
+    side.point = pointEdit->text();
+    const SpmMangel mangel = tjekPoint(side, point);
+    if (mangel == SpmMangel::Ingen)
+        return true;
+    visMangel(mangel, pointEdit);
+    return false;
 }
 
 void Tspmform::gemSpm(int i)
