@@ -20,7 +20,7 @@ elif [ -n "${1:-}" ] && [ "${1#fuzz_}" = "$1" ]; then
     label="in $1 s"
     shift
 fi
-all=(fuzz_textfile fuzz_spmfil fuzz_deltagere fuzz_options fuzz_struktur fuzz_placering)
+all=(fuzz_textfile fuzz_spmfil fuzz_deltagere fuzz_options fuzz_struktur fuzz_placering fuzz_csv)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all[@]}")
 

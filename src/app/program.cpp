@@ -3,6 +3,7 @@
 #include "deliveredcontent.h"
 #include "display.h"
 #include "hintline.h"
+#include "kommandolinje.h"
 #include "main.h"
 #include "options.h"
 #include "startmaaling.h"
@@ -40,6 +41,15 @@ QIcon programIkon()
 int main(int argc, char **argv)
 {
     using namespace kvidrel;
+
+    // An import or export runs without a display: no window system is touched.
+    if (kommandolinje::erKommando(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("kvidrel"));
+        QCoreApplication::setApplicationVersion(programVersion());
+        installDanishTranslation();
+        return kommandolinje::koer(QCoreApplication::arguments());
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvidrel"));

@@ -38,14 +38,8 @@ const QString kNavnFormat =
 const QString kMellemrum =
     QStringLiteral("Der skal være et mellemrum efter de 3 tal, som efterfølges af selve navnet.");
 const QString kIkkeFilnavn = QStringLiteral("Oplysning:\rNavnet kan ikke bruges som filnavn.");
-const QString kManglerPoint = QStringLiteral("Oplysning:\rDer mangler angivelse af point.");
-const QString kPointOmraade = QStringLiteral("Oplysning:\rPoint skal være fra 1 til 100.");
 const QString kVaelgGruppe =
     QStringLiteral("Der skal vælges en gruppe, før der kan indføres spørgsmål.");
-
-// The fixed points a question can award.
-constexpr int kMindstePoint = 1;
-constexpr int kHoejestePoint = 100;
 
 // The name and the file the question is saved under in the chosen group.
 void navngiv(SpmRec &spm, const QString &navn)
@@ -228,49 +222,44 @@ void Tspmform::visNavnFindes(const QString &navn)
     navnEdit->clear();
 }
 
+namespace {
+
+void visMangel(SpmMangel mangel, QWidget *felt)
+{
+    visInfo(QStringLiteral("Oplysning:\r") + mangelTekst(mangel));
+    felt->setFocus();
+}
+
+} // namespace
+
 // Every text filled in and both choices made, or the host is told what is
 // missing. A question file with a value outside the choices shows none chosen
 // and cannot be saved until the host chooses.
 bool Tspmform::sidenUdfyldt()
 {
-    const std::pair<QLineEdit *, QString> felter[] = {
-        {spmEdit, QStringLiteral("Oplysning:\rDer mangler et spørgsmål.")},
-        {EditA, QStringLiteral("Oplysning:\rDer mangler et svar A.")},
-        {EditB, QStringLiteral("Oplysning:\rDer mangler et svar B.")},
-        {EditC, QStringLiteral("Oplysning:\rDer mangler et svar C.")},
-        {EditD, QStringLiteral("Oplysning:\rDer mangler et svar D.")}};
-    for (const auto &[felt, besked] : felter) {
-        if (cleanEnteredLine(felt->text()).isEmpty()) {
-            visInfo(besked);
-            felt->setFocus();
-            return false;
-        }
-    }
-    const std::pair<RadioGroup *, QString> valg[] = {
-        {svarGruppe, QStringLiteral("Oplysning:\rVælg det rigtige svar.")},
-        {pointGruppe, QStringLiteral("Oplysning:\rVælg en pointtype.")}};
-    for (const auto &[gruppe, besked] : valg) {
-        if (gruppe->ItemIndex() < 0) {
-            visInfo(besked);
-            gruppe->setFocus();
-            return false;
-        }
-    }
-    return true;
+    const SpmUdfyldning side{spmEdit->text(),
+                             {EditA->text(), EditB->text(), EditC->text(), EditD->text()},
+                             svarGruppe->ItemIndex() + 1,
+                             pointGruppe->ItemIndex() + 1,
+                             pointEdit->text()};
+    const SpmMangel mangel = tjekUdfyldt(side);
+    if (mangel == SpmMangel::Ingen)
+        return true;
+    // The fields in the order of SpmMangel, from Spoergsmaal to PointType.
+    QWidget *const felter[] = {spmEdit, EditA, EditB, EditC, EditD, svarGruppe, pointGruppe};
+    visMangel(mangel, felter[static_cast<int>(mangel) - 1]);
+    return false;
 }
 
 bool Tspmform::pointGyldig(std::int32_t &point)
 {
-    bool tal = false;
-    const int vaerdi = pointEdit->text().toInt(&tal);
-    point = tal ? vaerdi : 0;
-    if (pointGruppe->ItemIndex() != 1)
+    SpmUdfyldning side;
+    side.pointType = pointGruppe->ItemIndex() + 1;
+    side.point = pointEdit->text();
+    const SpmMangel mangel = tjekPoint(side, point);
+    if (mangel == SpmMangel::Ingen)
         return true;
-    // Outside this range the game would play random points or cap the award.
-    if (tal && vaerdi >= kMindstePoint && vaerdi <= kHoejestePoint)
-        return true;
-    visInfo(pointEdit->text().isEmpty() ? kManglerPoint : kPointOmraade);
-    pointEdit->setFocus();
+    visMangel(mangel, pointEdit);
     return false;
 }
 

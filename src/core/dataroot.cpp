@@ -81,13 +81,12 @@ bool liesInside(const QString &path, const QString &folder)
 #endif
 }
 
-namespace {
-
-bool isRefusedChar(QChar c)
+bool isRefusedFileNameChar(QChar c)
 {
-    // Refused by at least one of the file systems the data root may live on.
     return c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c);
 }
+
+namespace {
 
 bool isReservedDeviceName(const QString &name)
 {
@@ -127,7 +126,7 @@ bool isSafeFileName(const QString &name)
     if (name.endsWith(u'.') || name.endsWith(u' '))
         return false;
     for (QChar c : name) {
-        if (isRefusedChar(c))
+        if (isRefusedFileNameChar(c))
             return false;
     }
     return !isReservedDeviceName(name);
@@ -148,7 +147,7 @@ QString safeFileName(const QString &name)
 {
     QString result = leftBytes(name, kMaxNameBytes);
     for (QChar &c : result) {
-        if (isRefusedChar(c))
+        if (isRefusedFileNameChar(c))
             c = u'_';
     }
     while (result.endsWith(u'.') || result.endsWith(u' '))

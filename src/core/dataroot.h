@@ -42,6 +42,8 @@ bool liesInside(const QString &path, const QString &folder);
 // A name that can stand as a single file or folder name on every platform we
 // write to: not empty, not "." or "..", no separator and no reserved character.
 bool isSafeFileName(const QString &name);
+// Whether some file system the data root may live on refuses c in a name.
+bool isRefusedFileNameChar(QChar c);
 // The name with each character the file system refuses replaced by '_'.
 QString safeFileName(const QString &name);
 

@@ -14,6 +14,10 @@ namespace {
 
 constexpr qsizetype kMindsteLaengde = 5;
 constexpr int kFlesteForsoeg = 1000;
+// The fixed points a question can award; outside them the game would play
+// random points or cap the award.
+constexpr int kMindstePoint = 1;
+constexpr int kHoejestePoint = 100;
 
 bool erCiffer(QChar c)
 {
@@ -69,6 +73,64 @@ NavnFejl tjekNytNavn(const QString &navn)
 NavnFejl tjekOmdoebtNavn(const QString &navn)
 {
     return tjekNavn(navn, true);
+}
+
+SpmMangel tjekUdfyldt(const SpmUdfyldning &spm)
+{
+    if (cleanEnteredLine(spm.tekst).isEmpty())
+        return SpmMangel::Spoergsmaal;
+    const SpmMangel svar[] = {SpmMangel::SvarA, SpmMangel::SvarB, SpmMangel::SvarC,
+                              SpmMangel::SvarD};
+    for (int i = 0; i < 4; ++i) {
+        if (cleanEnteredLine(spm.svar[i]).isEmpty())
+            return svar[i];
+    }
+    if (spm.rigtigSvar < 1 || spm.rigtigSvar > 4)
+        return SpmMangel::RigtigtSvar;
+    if (spm.pointType != 1 && spm.pointType != 2)
+        return SpmMangel::PointType;
+    return SpmMangel::Ingen;
+}
+
+SpmMangel tjekPoint(const SpmUdfyldning &spm, std::int32_t &point)
+{
+    bool tal = false;
+    const int vaerdi = spm.point.toInt(&tal);
+    point = tal ? vaerdi : 0;
+    if (spm.pointType != 2)
+        return SpmMangel::Ingen;
+    if (tal && vaerdi >= kMindstePoint && vaerdi <= kHoejestePoint)
+        return SpmMangel::Ingen;
+    return spm.point.isEmpty() ? SpmMangel::Point : SpmMangel::PointOmraade;
+}
+
+QString mangelTekst(SpmMangel mangel)
+{
+    switch (mangel) {
+    case SpmMangel::Ingen:
+        break;
+    case SpmMangel::Spoergsmaal:
+        return QStringLiteral("Der mangler et spørgsmål.");
+    case SpmMangel::SvarA:
+        return QStringLiteral("Der mangler et svar A.");
+    case SpmMangel::SvarB:
+        return QStringLiteral("Der mangler et svar B.");
+    case SpmMangel::SvarC:
+        return QStringLiteral("Der mangler et svar C.");
+    case SpmMangel::SvarD:
+        return QStringLiteral("Der mangler et svar D.");
+    case SpmMangel::RigtigtSvar:
+        return QStringLiteral("Vælg det rigtige svar.");
+    case SpmMangel::PointType:
+        return QStringLiteral("Vælg en pointtype.");
+    case SpmMangel::Point:
+        return QStringLiteral("Der mangler angivelse af point.");
+    case SpmMangel::PointOmraade:
+        return QStringLiteral("Point skal være fra %1 til %2.")
+            .arg(kMindstePoint)
+            .arg(kHoejestePoint);
+    }
+    return QString();
 }
 
 bool sammeUdenAZCase(const QString &a, const QString &b)

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -24,6 +26,40 @@ enum class NavnFejl
 // space right after the first digit. Both keep the order the host is used to.
 NavnFejl tjekNytNavn(const QString &navn);
 NavnFejl tjekOmdoebtNavn(const QString &navn);
+
+// A question's texts and choices as the host gave them, before they are checked.
+struct SpmUdfyldning
+{
+    QString tekst;
+    std::array<QString, 4> svar;
+    int rigtigSvar = 0; // 1 to 4; anything else is no choice
+    int pointType = 0;  // 1 random, 2 fixed; anything else is no choice
+    QString point;      // the fixed points as typed
+};
+
+// What keeps a question from being saved, in the order the checks run.
+enum class SpmMangel
+{
+    Ingen,
+    Spoergsmaal,
+    SvarA,
+    SvarB,
+    SvarC,
+    SvarD,
+    RigtigtSvar,
+    PointType,
+    Point,       // fixed points left empty
+    PointOmraade // fixed points outside the range a question can award
+};
+
+// The texts filled in (blanks and control characters do not count) and both
+// choices made.
+SpmMangel tjekUdfyldt(const SpmUdfyldning &spm);
+// The fixed points; point gets the typed number, 0 when it is none, whatever
+// the point type.
+SpmMangel tjekPoint(const SpmUdfyldning &spm, std::int32_t &point);
+// The host's words for it, e.g. "Der mangler et svar A."
+QString mangelTekst(SpmMangel mangel);
 
 // Equal when only the letters a to z differ in case; other letters must match.
 bool sammeUdenAZCase(const QString &a, const QString &b);

@@ -76,6 +76,7 @@ TEST_F(HjaelpTest, PagesAreReachedAndNameWhatTheWindowsShow)
         {"Grupper.html", {spoergsmaal}},
         {"SpoergsmaalOgSvar.html", {spoergsmaal}},
         {"Kommentarer.html", {spoergsmaal}},
+        {"Regneark.html", {spoergsmaal}},
         {"Spillet.html", {hoved}},
         {"StartSpil.html", {hoved}},
         {"UnderSpillet.html", {hoved, tavle}},
