@@ -2,10 +2,10 @@
 
 #include "csv.h"
 #include "dataroot.h"
-#include "groupfolders.h"
+#include "gruppemapper.h"
 #include "opremsning.h"
 #include "questionfiles.h"
-#include "removal.h"
+#include "sletning.h"
 #include "storedpath.h"
 #include "textfile.h"
 
@@ -230,7 +230,7 @@ public:
     ~Mellemlager()
     {
         if (!m_sti.isEmpty() && QFileInfo(m_sti).isDir())
-            fjernMappe(m_sti);
+            sletMappe(m_sti);
     }
     Mellemlager(const Mellemlager &) = delete;
     Mellemlager &operator=(const Mellemlager &) = delete;
@@ -264,7 +264,7 @@ public:
                 tilbage << it->second;
         }
         for (const QString &mappe : std::as_const(m_mapper)) {
-            const QString fejl = fjernMappe(mappe);
+            const QString fejl = sletMappe(mappe);
             if (!fejl.isEmpty())
                 tilbage << fejl;
         }
