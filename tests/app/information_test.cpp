@@ -33,20 +33,6 @@ class InformationTest : public WindowTest
 protected:
     static Browser *web() { return kontrol<Browser>(infoform, "Web"); }
 
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        shell::setSink([this](const QUrl &url) {
-            opened << url;
-            return true;
-        });
-    }
-    void TearDown() override
-    {
-        WindowTest::TearDown();
-        shell::setSink({});
-    }
-
     QString struktur(const QString &relative = {}) const
     {
         return root.file(QStringLiteral("Struktur/kvidrel/") + relative);
@@ -126,8 +112,6 @@ protected:
                     return true;
         return false;
     }
-
-    QList<QUrl> opened;
 };
 
 TEST_F(InformationTest, DeliveredHelpOpensOnItsKvidrelPage)

@@ -14,9 +14,9 @@
 #include "makeSpm.h"
 #include "shell.h"
 #include "skema.h"
+#include "spilfixture.h"
 #include "storedpath.h"
 #include "url.h"
-#include "windowfixture.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -31,22 +31,9 @@ using namespace kvidrel;
 
 namespace {
 
-class NybegynderTest : public WindowTest
+class NybegynderTest : public SpilFixture
 {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        Tdisplayform::setTimerInterval(1);
-        shell::setSink([](const QUrl &) { return true; });
-    }
-    void TearDown() override
-    {
-        shell::setSink({});
-        Tdisplayform::setTimerInterval(60);
-        WindowTest::TearDown();
-    }
-
     // Picks a drawing in the real picture dialog that "Vælg tegning" opens.
     void vaelgTegning(const QString &tegning)
     {

@@ -101,10 +101,6 @@ protected:
     {
         WindowTest::SetUp();
         qputenv("KVIDREL_UPDATE_TIMEOUT_MS", QByteArray::number(kTimeoutMs));
-        shell::setSink([this](const QUrl &url) {
-            opened << url.toString();
-            return true;
-        });
         // Every notice is read and answered with OK, also one that should not come.
         QObject::connect(&m_notices, &QTimer::timeout, [this] {
             auto *notice = qobject_cast<MessageDialog *>(QApplication::activeModalWidget());
@@ -117,7 +113,6 @@ protected:
     void TearDown() override
     {
         m_notices.stop();
-        shell::setSink({});
         qunsetenv("KVIDREL_UPDATE_TIMEOUT_MS");
         WindowTest::TearDown();
     }
@@ -140,8 +135,6 @@ protected:
     QString versionFile() const { return root.file(QStringLiteral("Kvidrel.txt")); }
     // The page that shows when the host looks: 0 "Hjem", 1 "Egenskaber".
     int page() const { return kontrol<QTabWidget>(main, "sider")->currentIndex(); }
-
-    QStringList opened;
 
 private:
     QTimer m_notices;
@@ -166,7 +159,7 @@ TEST_F(OpdateringTest, FirstActivationAsksTheServerOnceAndShowsItsAnswer)
         EXPECT_EQ(eventually([&] { return label(); }, kNyere), kNyere);
         EXPECT_EQ(page(), 1);
         EXPECT_FALSE(kontrol<QWidget>(main, "infoPanel")->isHidden());
-        EXPECT_EQ(opened, QStringList{server.address() + QStringLiteral("/gruppe2_6.asp")});
+        EXPECT_EQ(opened, QList<QUrl>{QUrl(server.address() + QStringLiteral("/gruppe2_6.asp"))});
         EXPECT_EQ(readAllBytes(versionFile()), QByteArray("2.1\r\n"));
         EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
 

@@ -39,14 +39,9 @@ protected:
     {
         WindowTest::SetUp();
         Tdisplayform::setTimerInterval(1);
-        shell::setSink([this](const QUrl &url) {
-            opened << url;
-            return true;
-        });
     }
     void TearDown() override
     {
-        shell::setSink({});
         Tdisplayform::setTimerInterval(60);
         WindowTest::TearDown();
     }
@@ -167,6 +162,5 @@ protected:
         gemBillede(displayform, "tavle-" + navn);
     }
 
-    QList<QUrl> opened;
     QList<std::int32_t> ture;
 };

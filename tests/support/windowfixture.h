@@ -9,6 +9,7 @@
 #include "errors.h"
 #include "main.h"
 #include "messagedialog.h"
+#include "shell.h"
 #include "testroot.h"
 #include "textfile.h"
 
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QUrl>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -44,9 +46,20 @@ protected:
 class WindowTest : public RodTest
 {
 protected:
+    // What the windows hand to the shell (a browser, a player) is kept in
+    // opened; a test never starts another program.
+    void SetUp() override
+    {
+        RodTest::SetUp();
+        kvidrel::shell::setSink([this](const QUrl &url) {
+            opened << url;
+            return true;
+        });
+    }
     void TearDown() override
     {
         kvidrel::destroyWindows();
+        kvidrel::shell::setSink({});
         RodTest::TearDown();
     }
 
@@ -212,4 +225,5 @@ protected:
 
     kvidrel::Tmainform *main = nullptr;
     QStringList messages;
+    QList<QUrl> opened;
 };
