@@ -21,15 +21,7 @@
 
 using namespace kvidrel;
 
-class WindowsTest : public ShellTest
-{
-protected:
-    void TearDown() override
-    {
-        destroyWindows();
-        ShellTest::TearDown();
-    }
-};
+using WindowsTest = WindowTest;
 
 TEST_F(WindowsTest, TenWindowsAreCreatedInOrderWithTheirReferences)
 {

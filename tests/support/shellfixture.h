@@ -22,7 +22,5 @@ protected:
         return window.get();
     }
 
-    QString optionsFile() const { return root.file(QStringLiteral("Egenskaber/Egenskaber.txt")); }
-
     std::unique_ptr<kvidrel::Tmainform> window;
 };

@@ -39,6 +39,8 @@ protected:
     }
     void TearDown() override { kvidrel::setErrorSink({}); }
 
+    QString optionsFile() const { return root.file(QStringLiteral("Egenskaber/Egenskaber.txt")); }
+
     TestRoot root;
     QStringList errors;
 };
