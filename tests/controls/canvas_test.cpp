@@ -1,4 +1,5 @@
 #include "canvas.h"
+#include "feltproeve.h"
 
 #include <QFontMetrics>
 #include <QPalette>
@@ -7,12 +8,9 @@
 #include <memory>
 
 using namespace kvidrel;
+using namespace feltproeve;
 
 namespace {
-
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb Red = 0xFFFF0000;
-constexpr QRgb Blue = 0xFF0000FF;
 
 class CanvasTest : public ::testing::Test
 {

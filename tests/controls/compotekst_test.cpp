@@ -11,18 +11,11 @@ using namespace kvidrel;
 
 namespace {
 
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr TColor Sort = 0x000000;
-constexpr TColor Roed = 0x0000FF;
-constexpr TColor Groen = 0x00FF00;
-constexpr TColor Blaa = 0xFF0000;
-constexpr TColor Graa = 0x808080;
-
 // Every character of this font is 10 pixels wide and a line is 19 pixels high.
 constexpr int B = 10;
 constexpr int H = 19;
 
-using feltproeve::TestFont;
+using namespace feltproeve;
 
 struct Linje
 {

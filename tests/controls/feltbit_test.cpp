@@ -1,5 +1,6 @@
 #include "canvas.h"
 #include "feltbit.h"
+#include "feltproeve.h"
 #include "imagelist.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,9 @@
 #include <memory>
 
 using namespace kvidrel;
+using namespace feltproeve;
 
 namespace {
-
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb Red = 0xFFFF0000;
-constexpr QRgb Green = 0xFF00FF00;
-constexpr QRgb Blue = 0xFF0000FF;
 
 QRgb colourOf(int i)
 {

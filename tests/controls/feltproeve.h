@@ -12,6 +12,18 @@ namespace feltproeve {
 
 using namespace kvidrel;
 
+// The plain colours the tests draw and look for, as pixels and as TColor.
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Red = 0xFFFF0000;
+constexpr QRgb Green = 0xFF00FF00;
+constexpr QRgb Blue = 0xFF0000FF;
+constexpr TColor Hvid = 0xFFFFFF;
+constexpr TColor Sort = 0x000000;
+constexpr TColor Roed = 0x0000FF;
+constexpr TColor Groen = 0x00FF00;
+constexpr TColor Blaa = 0xFF0000;
+constexpr TColor Graa = 0x808080;
+
 inline QRgb rgb(TColor c)
 {
     return toQColor(c).rgb();

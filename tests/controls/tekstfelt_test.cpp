@@ -6,10 +6,6 @@ using namespace feltproeve;
 
 namespace {
 
-constexpr TColor Hvid = 0xFFFFFF;
-constexpr TColor Sort = 0x000000;
-constexpr TColor Roed = 0x0000FF;
-
 class EnTekst : public ::testing::Test
 {
 protected:

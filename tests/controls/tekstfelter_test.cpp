@@ -8,9 +8,6 @@ using namespace feltproeve;
 
 namespace {
 
-constexpr TColor Hvid = 0xFFFFFF;
-constexpr TColor Sort = 0x000000;
-
 // Two fields of 100 by 30 in a row, white, with a text component.
 class TekstListe : public ::testing::Test
 {
