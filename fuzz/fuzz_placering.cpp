@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     gemPlacering(fil, *p);
     const std::optional<Placering> igen = hentPlacering(fil);
-    FUZZ_CHECK(igen && igen->oppe == p->oppe && igen->venstre == p->venstre && igen->bredde == p->bredde &&
-               igen->hoejde == p->hoejde);
+    FUZZ_CHECK(igen && igen->oppe == p->oppe && igen->venstre == p->venstre &&
+               igen->bredde == p->bredde && igen->hoejde == p->hoejde);
     return 0;
 }
