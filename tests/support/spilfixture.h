@@ -15,6 +15,7 @@
 #include "proevespm.h"
 #include "shell.h"
 #include "skema.h"
+#include "stilling.h"
 #include "textfile.h"
 #include "windowfixture.h"
 
@@ -22,6 +23,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 
@@ -77,10 +80,14 @@ protected:
         ASSERT_TRUE(displayform->isVisible());
     }
 
-    // Anne alone on the one question of a group, the game started.
-    void enkeltSpil(const QString &gruppeNavn, const SpmRec &q)
+    // Anne (or the players named) on the one question of a group, the game
+    // started.
+    void enkeltSpil(const QString &gruppeNavn, const SpmRec &q, const QStringList &navne = {"Anne"})
     {
-        deltagere({{"Anne", "", true}});
+        QList<std::tuple<QString, QString, bool>> personer;
+        for (const QString &n : navne)
+            personer.append({n, "", true});
+        deltagere(personer);
         gruppe(gruppeNavn, {q});
         spil();
         deltagerVindue({indfoerDeltagere()});
@@ -143,6 +150,24 @@ protected:
         ture << main->spil.tur();
     }
 
+    // The board's page: 0 the question, 1 the answer, 2 the standings.
+    static int side()
+    {
+        return kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex();
+    }
+    static TStilling *stillingListe()
+    {
+        return kontrol<TStilling>(displayform->tavle(), "stillingListe");
+    }
+    // The standings on the board under their title, a row as "place. name points".
+    static QStringList tavlensStilling()
+    {
+        QStringList raekker{tavle("stillingTitel")->TekstListe().value(0)};
+        for (const StillingsRaekke &r : stillingListe()->Raekker())
+            raekker << QStringLiteral("%1. %2 %3").arg(r.plads).arg(r.navn).arg(r.point);
+        return raekker;
+    }
+
     static QString info(int felt) { return tavle("infoListe")->TekstListe().value(felt); }
     static QString navn() { return tavle("NavneDisplay")->TekstListe().value(0); }
     static QStringList memo()
@@ -165,6 +190,25 @@ protected:
     {
         gemBillede(main, "hjem-" + navn);
         gemBillede(displayform, "tavle-" + navn);
+    }
+
+    // The board at 1x and in full screen, when pictures are asked for.
+    void gemTavlen(const QString &navn)
+    {
+        gemSkaermbilleder(navn);
+        if (qEnvironmentVariableIsEmpty("KVIDREL_SKAERMBILLEDER"))
+            return;
+        for (const bool ind : {true, false}) {
+            displayform->skiftFuldskaerm();
+            ASSERT_TRUE(QTest::qWaitFor(
+                [ind] {
+                    return displayform->size() ==
+                           (ind ? displayform->screen()->size() : QSize(973, 654));
+                },
+                5000));
+            if (ind)
+                gemBillede(displayform, "tavle-" + navn + "-fuldskaerm");
+        }
     }
 
     QList<QUrl> opened;
