@@ -987,75 +987,49 @@ TEST_F(SpmformTest, EveryWriteStaysWithTheListedFilesInsideTheGroup)
 
 // A spreadsheet's questions through the group page: into a new group named
 // after the file, picked in the real dialog, and into the chosen group after
-// its own questions; the chosen group out as CSV, and a write that fails said
-// to have failed.
+// its own; the chosen group out as CSV, and a write that fails said to fail.
 TEST_F(SpmformTest, ImportAndExportOnTheGroupPage)
 {
     grupper({"Sport"});
     question("Sport", "001 a", true);
     const QString csv = root.tempPath() + "/Quiz aften.csv";
     writeAllBytes(csv, "Sp\xf8rgsm\xe5l;Svar A;Svar B;Svar C;Svar D;Rigtigt svar;Point\r\n"
-                       "Hvad er 2+2?;3;4;5;6;B;20\r\n"
-                       "Uden svar B;1;;3;4;A;\r\n");
+                       "Hvad er 2+2?;3;4;5;6;B;20\r\nUden svar B;1;;3;4;A;\r\n");
+    const QString afvist = "\r1 række er ikke taget med:\rRække 3: Der mangler et svar B.";
     Tspmform *w = open();
     auto *importer = kontrol<QPushButton>(w, "importerKnap");
     auto *eksporter = kontrol<QPushButton>(w, "eksporterKnap");
-    EXPECT_EQ(importer->text(), "Importér");
-    EXPECT_EQ(eksporter->text(), "Eksportér");
-    EXPECT_FALSE(hintline::hintOf(importer).isEmpty());
-    EXPECT_FALSE(hintline::hintOf(eksporter).isEmpty());
     EXPECT_FALSE(eksporter->isEnabled()) << "no group chosen";
 
-    STEG("no group chosen: a new group after the file, picked in the real dialog");
-    iRaekke({[&](QWidget *dialog) {
-                 auto *picker = qobject_cast<QFileDialog *>(dialog);
-                 ASSERT_TRUE(picker);
-                 EXPECT_TRUE(picker->nameFilters().contains("CSV-filer (*.csv *.txt)"));
-                 dialoghelper::typeFileName(dialog, csv);
-             },
-             notits("OK")});
+    iRaekke({[&](QWidget *dialog) { dialoghelper::typeFileName(dialog, csv); }, notits("OK")});
     click(importer);
-    const QString afvist = "\r1 række er ikke taget med:\rRække 3: Der mangler et svar B.";
     EXPECT_EQ(messages.value(0),
               "Der er indført 1 spørgsmål i gruppen \"Quiz aften\". Gruppen er ny." + afvist);
     EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport", "Quiz aften"}));
-    EXPECT_EQ(groupFile(), QStringList({"Sport", "Quiz aften"}));
-    EXPECT_TRUE(QFile::exists(file("Quiz aften", "001 Hvad er 2+2")));
 
-    STEG("into the chosen group, after its own question; the page lets go of it");
+    STEG("into the chosen group, whose question being edited may have moved");
     clickRow(gruppeliste(), 0);
     clickRow(spmliste(), 0);
-    EXPECT_FALSE(kontrol<QWidget>(w, "barRediger")->isHidden());
     pickNext(csv);
     answer("OK");
     click(importer);
     EXPECT_EQ(messages.value(1), "Der er indført 1 spørgsmål i gruppen \"Sport\"." + afvist);
     EXPECT_EQ(rows(spmliste()), QStringList({"001 a", "002 Hvad er 2+2"}));
-    EXPECT_EQ(main->antalSpm, 2);
-    EXPECT_TRUE(kontrol<QWidget>(w, "barRediger")->isHidden())
-        << "the page no longer writes to a listed row that may have moved";
+    EXPECT_TRUE(kontrol<QWidget>(w, "barRediger")->isHidden());
 
     STEG("the chosen group out, named in the real save dialog without its suffix");
-    iRaekke({[&](QWidget *dialog) {
-                 EXPECT_TRUE(qobject_cast<QFileDialog *>(dialog)->selectedFiles().value(0).endsWith(
-                     "/Sport.csv"));
-                 dialoghelper::typeFileName(dialog, root.tempPath() + "/sport");
-             },
+    iRaekke({[&](QWidget *dialog) { dialoghelper::typeFileName(dialog, root.tempPath() + "/ud"); },
              notits("OK")});
     click(eksporter);
     EXPECT_EQ(messages.value(2), "2 spørgsmål fra gruppen \"Sport\" er eksporteret.");
-    const QByteArray ud = readAllBytes(root.tempPath() + "/sport.csv");
+    const QByteArray ud = readAllBytes(root.tempPath() + "/ud.csv");
     EXPECT_TRUE(ud.startsWith("\xef\xbb\xbf"));
     EXPECT_TRUE(ud.contains("\r\nHvad er 2+2?;3;4;5;6;B;20;;;\r\n"));
-
-    STEG("a folder that is not there: the notice says nothing was written");
     Tspmform::setGemVaelger([&](QWidget *, const QString &, const QString &, const QString &) {
-        return root.tempPath() + "/ingen/sport.csv";
+        return root.tempPath() + "/ingen/ud.csv";
     });
     answer("OK");
     click(eksporter);
-    EXPECT_TRUE(messages.value(3).startsWith("Gruppen \"Sport\" er ikke eksporteret.\r"))
-        << messages.value(3).toStdString();
-    EXPECT_FALSE(QFileInfo::exists(root.tempPath() + "/ingen"));
+    EXPECT_TRUE(messages.value(3).startsWith("Gruppen \"Sport\" er ikke eksporteret.\r"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }

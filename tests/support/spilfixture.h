@@ -23,7 +23,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
@@ -80,14 +79,12 @@ protected:
         ASSERT_TRUE(displayform->isVisible());
     }
 
-    // Anne (or the players named) on the one question of a group, the game
-    // started.
-    void enkeltSpil(const QString &gruppeNavn, const SpmRec &q, const QStringList &navne = {"Anne"})
+    // Anne (or the players given) on the one question of a group, the game started.
+    void enkeltSpil(const QString &gruppeNavn, const SpmRec &q,
+                    const QList<std::tuple<QString, QString, bool>> &spillere = {
+                        {"Anne", "", true}})
     {
-        QList<std::tuple<QString, QString, bool>> personer;
-        for (const QString &n : navne)
-            personer.append({n, "", true});
-        deltagere(personer);
+        deltagere(spillere);
         gruppe(gruppeNavn, {q});
         spil();
         deltagerVindue({indfoerDeltagere()});
@@ -190,25 +187,6 @@ protected:
     {
         gemBillede(main, "hjem-" + navn);
         gemBillede(displayform, "tavle-" + navn);
-    }
-
-    // The board at 1x and in full screen, when pictures are asked for.
-    void gemTavlen(const QString &navn)
-    {
-        gemSkaermbilleder(navn);
-        if (qEnvironmentVariableIsEmpty("KVIDREL_SKAERMBILLEDER"))
-            return;
-        for (const bool ind : {true, false}) {
-            displayform->skiftFuldskaerm();
-            ASSERT_TRUE(QTest::qWaitFor(
-                [ind] {
-                    return displayform->size() ==
-                           (ind ? displayform->screen()->size() : QSize(973, 654));
-                },
-                5000));
-            if (ind)
-                gemBillede(displayform, "tavle-" + navn + "-fuldskaerm");
-        }
     }
 
     QList<QUrl> opened;
