@@ -8,7 +8,8 @@
 // Without QT_QPA_PLATFORM it runs on the offscreen platform with one 1920 by
 // 1080 screen. With KVIDREL_SKAERMBILLEDER set to a folder it takes instead
 // screenshots of the whole screen with the board at 1x and in full screen,
-// during a question and on the answer page (tools/skaermbilleder.sh runs it so).
+// during a question, on the answer page, with the standings at the end and
+// before the next round (tools/skaermbilleder.sh runs it so).
 
 #include "appwindows.h"
 #include "display.h"
@@ -17,6 +18,7 @@
 #include "liste.h"
 #include "maal.h"
 #include "main.h"
+#include "makeSpm.h"
 #include "pointbar.h"
 #include "questionbank.h"
 #include "skema.h"
@@ -33,6 +35,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -311,6 +314,28 @@ int skaermbilleder(const QString &mappe)
     gemSkaerm(mappe, forstavelse + "-svar");
     fuldskaerm(false);
     gemSkaerm(mappe, forstavelse + "-efter");
+
+    // The last question answered and Næste: the standings, then a new group
+    // for the same players: the next round's.
+    mainform->aNextSpmExecute();
+    vent([] { return mainform->spil.svarTilladt(); });
+    mainform->svarDisplayMus(1);
+    mainform->aNextSpmExecute();
+    for (const QString navn : {"-stilling", "-runde"}) {
+        if (navn == "-runde") {
+            QTimer::singleShot(300, [] { spmform->startSpmExecute(); });
+            mainform->spmKnapClick();
+            // The host's window comes back in front; with no window manager
+            // to do it, the board is brought back over it for the picture.
+            displayform->raise();
+        }
+        fuldskaerm(false);
+        gemSkaerm(mappe, "tavle" + navn + (x == "1" ? "" : "-x" + x));
+        if (!fuldskaerm(true))
+            return 1;
+        gemSkaerm(mappe, forstavelse + navn);
+    }
+    fuldskaerm(false);
     return 0;
 }
 

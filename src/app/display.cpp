@@ -10,6 +10,7 @@
 #include "pointbar.h"
 #include "skema.h"
 #include "spil.h"
+#include "stilling.h"
 #include "tavle.h"
 #include "tekstfelt.h"
 
@@ -43,6 +44,9 @@ constexpr int kScaleWidth = 40;
 constexpr int kPageWidth = kClientWidth - kLeftPanelWidth - kPointPanelWidth;
 constexpr int kSpmSide = 0;
 constexpr int kSvarSide = 1;
+constexpr int kStillingSide = 2;
+// The pages below their tabs.
+constexpr int kSideHoejde = kBoardHeight - 30;
 
 int &timerInterval()
 {
@@ -260,8 +264,16 @@ QWidget *Tdisplayform::buildPages()
     Memo->setFont(tahoma(19));
     Memo->setFrameShape(QFrame::NoFrame);
     kunTilAtLaese(Memo);
-    Memo->setGeometry(0, 269, kPageWidth - 6, kBoardHeight - 269 - 30);
+    Memo->setGeometry(0, 269, kPageWidth - 6, kSideHoejde - 269);
     displayBog->addTab(side1, QStringLiteral("Svar"));
+
+    auto *side2 = new QWidget;
+    stillingTitel = listrows::named(new TListe(side2), "stillingTitel");
+    saetSpmDisplay(*stillingTitel, SpmTekst, ssTavle);
+    stillingTitel->setGeometry(0, 0, kPageWidth - 6, 80);
+    stillingListe = listrows::named(new TStilling(side2), "stillingListe");
+    stillingListe->setGeometry(0, 88, kPageWidth - 6, kSideHoejde - 88);
+    displayBog->addTab(side2, QStringLiteral("Stilling"));
     return displayBog;
 }
 
@@ -326,6 +338,19 @@ void Tdisplayform::visSlut(const QString &tekst)
     visSpm(tekst, {});
     spmDisplay2->TekstFelt(0, tekst);
     visTur(QString(), QString());
+}
+
+void Tdisplayform::visStilling(const QString &titel, const QVector<StillingsRaekke> &raekker)
+{
+    stillingTitel->TekstFelt(0, titel);
+    stillingListe->SetRaekker(raekker);
+    displayBog->setCurrentIndex(kStillingSide);
+}
+
+void Tdisplayform::skjulStilling()
+{
+    if (displayBog->currentIndex() == kStillingSide)
+        displayBog->setCurrentIndex(kSpmSide);
 }
 
 void Tdisplayform::skrivSkema(std::int32_t FeltNr, const QString &Tekst)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compotekst.h"
+#include "spil.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -20,6 +21,7 @@ class Fuldskaerm;
 class TListe;
 class TPointBar;
 class TSkema;
+class TStilling;
 class TTekstFelt;
 
 // The board the players see: whose turn it is, the score table, the question
@@ -54,6 +56,10 @@ public:
     void rydSvarside();
     // The end of the game on both pages.
     void visSlut(const QString &tekst);
+    // The standings page under a title: the end of a game or the next round.
+    void visStilling(const QString &titel, const QVector<StillingsRaekke> &raekker);
+    // The question page in place of the standings; another page stays.
+    void skjulStilling();
     // A field of the score table: the count, or a player's name or points.
     void skrivSkema(std::int32_t FeltNr, const QString &Tekst);
     // The host's working range, mirrored under the bar.
@@ -121,6 +127,8 @@ private:
     BilledFelt *komImage = nullptr;
     QWidget *Image5 = nullptr;
     QPlainTextEdit *Memo = nullptr;
+    TListe *stillingTitel = nullptr;
+    TStilling *stillingListe = nullptr;
     TListe *infoListe = nullptr;
     QTimer *Timer = nullptr;
     std::function<std::int32_t()> m_pointKilde;

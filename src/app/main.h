@@ -157,6 +157,9 @@ private:
     // The question and its answers on the main window's own boards.
     void visSpmHjem(const QString &tekst, const QStringList &svar);
     void spilSlut();
+    // The standings under titel on the board, and in the same order with the
+    // places before the names in both score tables.
+    void visStilling(const QString &titel);
     // Names the files of the group that could not be read, once per group.
     void meldUlaeselige(const QVector<UlaeseligFil> &filer);
     QHash<QString, QString> meldteUlaeselige;

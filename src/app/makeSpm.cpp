@@ -12,6 +12,7 @@
 #include "listrows.h"
 #include "main.h"
 #include "radiogroup.h"
+#include "regneark.h"
 #include "spmUnit.h"
 
 #include <QDir>
@@ -47,6 +48,9 @@ const QString kNavnIkkeMappe =
     QStringLiteral("Oplysning:\rNavnet kan ikke bruges som navn på en mappe.");
 const QString kManglerSpm = QStringLiteral("Der mangler spørgsmål.\rVælg eller indfør spørgsmål.");
 const QString kSkiftSide = QStringLiteral("Skal der skiftes side alligevel?");
+// Spreadsheets save CSV under either name.
+const QString kCsvFilter = QStringLiteral("CSV-filer (*.csv *.txt);;Alle filer (*)");
+const QString kCsvGemFilter = QStringLiteral("CSV-filer (*.csv);;Alle filer (*)");
 
 QLabel *label(const QString &text, const char *name)
 {
@@ -181,6 +185,11 @@ QWidget *Tspmform::buildGroupPage()
     Button3 = speedButton(QStyle::SP_TrashIcon, "Button3");
     Button4 = speedButton(QStyle::SP_ArrowDown, "Button4");
     Button1 = speedButton(QStyle::SP_ArrowUp, "Button1");
+    importerKnap = button(QString(), "importerKnap");
+    eksporterKnap = button(QString(), "eksporterKnap");
+    QHBoxLayout *knapper = listButtons(Button3, Button4, Button1);
+    knapper->addWidget(importerKnap);
+    knapper->addWidget(eksporterKnap);
 
     // The panel for a new group.
     Label12 = heading(QStringLiteral("Indfør ny gruppe"), "Label12");
@@ -195,7 +204,7 @@ QWidget *Tspmform::buildGroupPage()
     auto *box = new QVBoxLayout(page);
     box->addWidget(Label2);
     box->addWidget(gruppeliste, 1);
-    box->addLayout(listButtons(Button3, Button4, Button1));
+    box->addLayout(knapper);
     box->addSpacing(12);
     box->addWidget(Label12);
     box->addLayout(newRow);
@@ -385,6 +394,20 @@ void Tspmform::makeActions()
     startSpm->OnExecute = [this] { startSpmExecute(); };
     startSpm->attach(Button2);
 
+    importerGruppe = new Action(
+        this, QStringLiteral("Importér"),
+        QStringLiteral("Indfør spørgsmål fra en CSV-fil i valgte gruppe eller i en ny gruppe"));
+    importerGruppe->OnExecute = [this] { importerGruppeExecute(); };
+    importerGruppe->attach(importerKnap);
+
+    eksporterGruppe = new Action(this, QStringLiteral("Eksportér"),
+                                 QStringLiteral("Gem valgte gruppe som CSV-fil til et regneark"));
+    eksporterGruppe->OnUpdate = [this] {
+        eksporterGruppe->setEnabled(listrows::valgt(gruppeliste) >= 0);
+    };
+    eksporterGruppe->OnExecute = [this] { eksporterGruppeExecute(); };
+    eksporterGruppe->attach(eksporterKnap);
+
     makeQuestionActions();
     makeSearchActions();
     connectQuestionPage();
@@ -522,6 +545,41 @@ void Tspmform::flytGruppe(int fra, int til)
     mainform->SaveGrupper();
 }
 
+void Tspmform::importerGruppeExecute()
+{
+    const int i = listrows::valgt(gruppeliste);
+    // The chosen group is listed again: a question being edited may move
+    // under the page.
+    if (i >= 0 && !maaUgemtGaa(QStringLiteral("Skal der importeres alligevel?")))
+        return;
+    const QString fil = vaelgFil(QStringLiteral("Importér spørgsmål fra en CSV-fil"), kCsvFilter);
+    if (fil.isEmpty())
+        return;
+    const QString navn =
+        i >= 0 ? gruppeliste->item(i)->text() : gruppeNavnEfterFil(fil, mainform->gruppeDir);
+    const ImportResultat resultat = importerCsv(fil, mainform->gruppeDir, navn);
+    if (resultat.nyGruppe) {
+        mainform->LoadGrupper();
+    } else if (!resultat.indfoerte.isEmpty()) {
+        mainform->LoadSpmListen();
+        nulstilRedigering();
+    }
+    visInfo(resultat.besked());
+}
+
+void Tspmform::eksporterGruppeExecute()
+{
+    const int i = listrows::valgt(gruppeliste);
+    if (i < 0)
+        return;
+    const QString navn = gruppeliste->item(i)->text();
+    const QString fil = vaelgGemFil(QStringLiteral("Eksportér gruppen som CSV-fil"), kCsvGemFilter,
+                                    QDir::home().filePath(navn + QStringLiteral(".csv")));
+    if (fil.isEmpty())
+        return;
+    visInfo(eksporterCsv(mainform->gruppeDir, navn, fil).besked());
+}
+
 void Tspmform::done(int result)
 {
     if (!maaUgemtGaa(QStringLiteral("Skal vinduet lukkes alligevel?")))
@@ -640,6 +698,11 @@ Tspmform::FilVaelger &filVaelger()
     static Tspmform::FilVaelger vaelger;
     return vaelger;
 }
+Tspmform::GemVaelger &gemVaelger()
+{
+    static Tspmform::GemVaelger vaelger;
+    return vaelger;
+}
 } // namespace
 
 void Tspmform::setFilVaelger(FilVaelger vaelger)
@@ -652,6 +715,23 @@ QString Tspmform::vaelgFil(const QString &titel, const QString &filter)
     if (filVaelger())
         return filVaelger()(this, titel, filter);
     return QFileDialog::getOpenFileName(this, titel, QString(), filter);
+}
+
+void Tspmform::setGemVaelger(GemVaelger vaelger)
+{
+    gemVaelger() = std::move(vaelger);
+}
+
+QString Tspmform::vaelgGemFil(const QString &titel, const QString &filter, const QString &forslag)
+{
+    if (gemVaelger())
+        return gemVaelger()(this, titel, filter, forslag);
+    QFileDialog dialog(this, titel, forslag, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without its suffix still opens in a spreadsheet; the dialog
+    // adds it before it asks about replacing a file.
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace kvidrel

@@ -62,6 +62,10 @@ public:
     void flytOpGruppeExecute();
     void flytNedGruppeExecute();
     void startSpmExecute();
+    // Questions from a spreadsheet's CSV file into the chosen group, or into a
+    // new group named after the file; the chosen group out to one.
+    void importerGruppeExecute();
+    void eksporterGruppeExecute();
 
     // Question page.
     void ClearToNew();
@@ -88,6 +92,10 @@ public:
     using FilVaelger =
         std::function<QString(QWidget *parent, const QString &titel, const QString &filter)>;
     static void setFilVaelger(FilVaelger vaelger);
+    // The same for the file a save writes, with a suggested path.
+    using GemVaelger = std::function<QString(QWidget *parent, const QString &titel,
+                                             const QString &filter, const QString &forslag)>;
+    static void setGemVaelger(GemVaelger vaelger);
 
     static const QString musikFilter;
 
@@ -114,6 +122,8 @@ private:
     QToolButton *Button3 = nullptr;
     QToolButton *Button4 = nullptr;
     QToolButton *Button1 = nullptr;
+    QPushButton *importerKnap = nullptr;
+    QPushButton *eksporterKnap = nullptr;
     QLabel *Label12 = nullptr;
     QLabel *Label10 = nullptr;
     QLineEdit *gruppeEdit = nullptr;
@@ -166,6 +176,8 @@ private:
     Action *flytOpGruppe = nullptr;
     Action *flytNedGruppe = nullptr;
     Action *startSpm = nullptr;
+    Action *importerGruppe = nullptr;
+    Action *eksporterGruppe = nullptr;
     // Actions of the question list and the other two pages.
     Action *sletSpm = nullptr;
     Action *flytNedSpm = nullptr;
@@ -216,6 +228,7 @@ private:
     // Runs a change of question files; when it fails the list is read again.
     void medGenlaesning(const std::function<void()> &skrivning);
     QString vaelgFil(const QString &titel, const QString &filter);
+    QString vaelgGemFil(const QString &titel, const QString &filter, const QString &forslag);
     void tomKommentarSide();
     void fyldSide(int i);
     // Every text filled in and both choices made, or shows what is missing.

@@ -142,6 +142,11 @@ void Tmainform::spmKnapClick()
         // without OK changes neither this game nor the next.
         spil.tagSpm(Spm);
         displayform->visGruppe(disGruppenavn, spil.antalSpm());
+        // The same players may go on with their points: the next round.
+        if (spil.sammeSpillere(Del))
+            visStilling(QStringLiteral("Runde ") + QString::number(spil.runde() + 1));
+        else
+            displayform->skjulStilling();
     });
 }
 
@@ -205,8 +210,20 @@ void Tmainform::spilSlut()
 {
     visSpmHjem(kSlutHjem, {});
     displayform->visSlut(kSlut);
+    visStilling(kSlut);
     QApplication::processEvents();
     spil.slut();
+}
+
+void Tmainform::visStilling(const QString &titel)
+{
+    const QVector<StillingsRaekke> raekker = stilling(spil.spillere());
+    for (std::int32_t i = 0; i < raekker.size(); ++i) {
+        const StillingsRaekke &r = raekker.at(i);
+        skrivSkema(2 * i + 2, QString::number(r.plads) + QStringLiteral(". ") + r.navn);
+        skrivSkema(2 * i + 3, QString::number(r.point));
+    }
+    displayform->visStilling(titel, raekker);
 }
 
 void Tmainform::skiftTur()

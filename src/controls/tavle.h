@@ -27,6 +27,8 @@ constexpr TColor clYellow = 0x00FFFF;
 // The score tables' point cells: the white digits stand 7.5:1 against it,
 // where the table's money green would give them 1.4:1.
 constexpr TColor pointFeltFarve = 0x006400;
+// The winners' fields in the standings: black stands 15:1 against it.
+constexpr TColor clGuld = 0x00D7FF;
 
 TFont Tahoma(std::int32_t Hojde, TColor Farve);
 

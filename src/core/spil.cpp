@@ -91,6 +91,23 @@ QString musikFil(const QString &musikFilnavn)
     return info.absoluteFilePath();
 }
 
+QVector<StillingsRaekke> stilling(const TDel &spillere)
+{
+    QVector<StillingsRaekke> raekker;
+    for (const Deltagere &d : spillere)
+        raekker.append({0, d.Navn, d.Point, false});
+    std::stable_sort(
+        raekker.begin(), raekker.end(),
+        [](const StillingsRaekke &a, const StillingsRaekke &b) { return a.point > b.point; });
+    for (qsizetype i = 0; i < raekker.size(); ++i) {
+        StillingsRaekke &r = raekker[i];
+        r.plads =
+            i > 0 && r.point == raekker[i - 1].point ? raekker[i - 1].plads : std::int32_t(i + 1);
+        r.vinder = r.plads == 1 && r.point > 0;
+    }
+    return raekker;
+}
+
 void Spil::tagSpm(const TSpm &alle)
 {
     FSpm.clear();
@@ -130,6 +147,7 @@ void Spil::startSpil(const TDel &nye, bool fortsaet)
         for (Deltagere &d : FSpiller)
             d.Point = 0;
     }
+    FRunde = fortsaet ? FRunde + 1 : 1;
     FTur = 0;
     FSpmNummer = 0;
     FSvarTilladt = false;

@@ -8,6 +8,7 @@
 
 #include <QRandomGenerator>
 #include <QString>
+#include <QVector>
 #include <cstdint>
 #include <optional>
 
@@ -34,6 +35,20 @@ TDel aktiveDeltagere(const TDel &Del, bool *overMax = nullptr);
 // file; empty otherwise, so that a script, a desktop entry or a folder named
 // by a question file is never handed to the shell.
 QString musikFil(const QString &musikFilnavn);
+
+// One player's row in the standings.
+struct StillingsRaekke
+{
+    std::int32_t plads = 0; // 1-based; equal points share a place
+    QString navn;
+    std::int32_t point = 0;
+    bool vinder = false; // first place with points to show for it
+};
+
+// The standings: best first, equal points in register order and on the same
+// place, the next place counting everybody above it (1, 1, 3). Nobody wins on
+// 0 points: a game where nobody scored has no winner to cheer.
+QVector<StillingsRaekke> stilling(const TDel &spillere);
 
 // The result of a registered answer.
 struct Svar
@@ -67,7 +82,8 @@ public:
     // the same register entries, whatever their names are now.
     bool sammeSpillere(const TDel &nye) const;
     // Sets up a new game with these players (at most ten are kept); points are
-    // kept when fortsaet is true, otherwise they start at 0.
+    // kept when fortsaet is true, and the game is the next round, otherwise they
+    // start at 0 in round 1.
     void startSpil(const TDel &nye, bool fortsaet);
     std::int32_t antalSpillere() const { return std::int32_t(FSpiller.size()); }
     // The player whose turn it is; nullptr before the first turn.
@@ -96,6 +112,8 @@ public:
     std::int32_t spmNummer() const { return FSpmNummer; }
     bool svarTilladt() const { return FSvarTilladt; }
     bool derErSvaret() const { return FDerErSvaret; }
+    // The round of the last game started; 0 before the first.
+    std::int32_t runde() const { return FRunde; }
 
 private:
     TSpm FSpm; // the active questions of the chosen group
@@ -104,6 +122,7 @@ private:
     std::int32_t FSpmNummer = 0;
     bool FSvarTilladt = false;
     bool FDerErSvaret = false;
+    std::int32_t FRunde = 0;
 };
 
 } // namespace kvidrel

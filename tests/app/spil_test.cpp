@@ -16,6 +16,7 @@
 #include "shell.h"
 #include "skema.h"
 #include "spilfixture.h"
+#include "stilling.h"
 #include "stylemanager.h"
 #include "tekstfelt.h"
 #include "textfile.h"
@@ -185,7 +186,7 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_EQ(tavle("spmDisplay2")->TekstListe().value(0), "Spillet er slut.");
     EXPECT_EQ(navn(), "");
     EXPECT_TRUE(kontrol<QPlainTextEdit>(displayform->tavle(), "Memo")->toPlainText().isEmpty());
-    EXPECT_EQ(raekke(1), "Anne 80");
+    EXPECT_EQ(raekke(1), "1. Anne 80");
     idle();
     EXPECT_TRUE(knap("kvidrellenButton")->isEnabled());
     EXPECT_FALSE(knap("nextSpmButton")->isEnabled());
@@ -223,6 +224,73 @@ TEST_F(SpilTest, AWholeGameOnBothBoards)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+// Ten players through two rounds: the standings at the end of each and before
+// the second, on the board and in the same order in both score tables.
+TEST_F(SpilTest, TwoRoundsWithTheStandingsBetweenThemAndAtTheEnd)
+{
+    QList<std::tuple<QString, QString, bool>> ti{{"Anne", "", true}, {"Bo", "", true}};
+    for (int i = 3; i <= 10; ++i)
+        ti.append({QString("Spiller %1").arg(i), "", true});
+    deltagere(ti);
+    gruppe("Geografi", {spm("Første", 1, 30), spm("Anden", 1, 20)});
+    gruppe("Historie", {spm("Tredje", 2, 10), spm("Fjerde", 2, 10)});
+    spil();
+    deltagerVindue({indfoerDeltagere()});
+    spmVindue({vaelgGruppe("Geografi", true)});
+    EXPECT_EQ(side(), 0) << "no standings before the first game";
+    click(knap("kvidrellenButton"));
+    svar(0);
+    naeste();
+    svar(0);
+    click(knap("nextSpmButton"));
+
+    STEG("round 1 over: best first, the eight without points sharing third place");
+    EXPECT_EQ(side(), 2);
+    EXPECT_EQ(tavlensStilling().mid(0, 4),
+              QStringList({"Spillet er slut.", "1. Anne 30", "2. Bo 20", "3. Spiller 3 0"}));
+    EXPECT_EQ(tavlensStilling().value(10), "3. Spiller 10 0");
+    EXPECT_EQ(tavle("spmDisplay")->TekstListe().value(0), "Spillet er slut.");
+    EXPECT_EQ(raekke(2), "2. Bo 20");
+    // Ten rows at the answers' size or larger, the last one whole.
+    EXPECT_GE(stillingListe()->SkriftHojde(), TStilling::MindsteHojde);
+    EXPECT_LE(stillingListe()->Felt(9).bottom(), stillingListe()->height());
+
+    STEG("a new group for the same players: round 2's standings until Start");
+    spmVindue({vaelgGruppe("Historie", true)});
+    EXPECT_EQ(tavlensStilling().value(0), "Runde 2");
+    EXPECT_EQ(side(), 2);
+    gemSkaermbilleder("runde");
+    iRaekke({notits("Ja")});
+    click(knap("kvidrellenButton"));
+    EXPECT_EQ(side(), 0);
+    EXPECT_EQ(main->spil.runde(), 2);
+    EXPECT_EQ(raekke(1), "Anne 30") << "Start lists the players in their order again";
+    svar(0);
+    naeste();
+    svar(1);
+    click(knap("nextSpmButton"));
+
+    STEG("Anne and Bo share first place, and only they stand out");
+    EXPECT_EQ(tavlensStilling().mid(0, 4),
+              QStringList({"Spillet er slut.", "1. Anne 30", "1. Bo 30", "3. Spiller 3 0"}));
+    const QImage billede = stillingListe()->grab().toImage();
+    const auto felt = [&](int i) {
+        return billede.pixelColor(stillingListe()->Felt(i).topLeft() + QPoint(2, 2));
+    };
+    EXPECT_EQ(felt(0), felt(1));
+    EXPECT_NE(felt(0), felt(2));
+    EXPECT_EQ(felt(2), felt(9));
+    gemSkaermbilleder("stilling");
+
+    STEG("a game from zero is round 1 again");
+    spmVindue({vaelgGruppe("Geografi", true)});
+    EXPECT_EQ(tavlensStilling().value(0), "Runde 3");
+    iRaekke({notits("Nej")});
+    click(knap("kvidrellenButton"));
+    EXPECT_EQ(main->spil.runde(), 1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 namespace {
 
 QRect rekt(const TRect &r)
@@ -230,18 +298,24 @@ QRect rekt(const TRect &r)
     return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
 }
 
-// Every field of felter that shows a text, as "name field: contrast" when the
-// text stands less than 4.5:1 from its field.
+// "name: contrast" when the text in felt of billede stands less than 4.5:1
+// from its field.
+void maal(QStringList &fund, const QString &navn, const QImage &billede, const QRect &felt)
+{
+    const double k = tekstKontrast(billede, felt);
+    if (k < 4.5)
+        fund << QStringLiteral("%1: %2").arg(navn).arg(k, 0, 'f', 1);
+}
+
+// Every field of felter that shows a text.
 template <class Felter> void ulaeselige(QStringList &fund, Felter *felter, const char *navn)
 {
     const QImage billede = felter->grab().toImage();
     for (std::size_t i = 0; i < felter->Felt().size(); ++i) {
         const auto &felt = felter->Felt()[i];
-        if (felter->TekstListe().value(felt.Nummer).isEmpty())
-            continue;
-        const double k = tekstKontrast(billede, rekt(felt.IR));
-        if (k < 4.5)
-            fund << QStringLiteral("%1 %2: %3").arg(QLatin1String(navn)).arg(i).arg(k, 0, 'f', 1);
+        if (!felter->TekstListe().value(felt.Nummer).isEmpty())
+            maal(fund, QStringLiteral("%1 %2").arg(QLatin1String(navn)).arg(i), billede,
+                 rekt(felt.IR));
     }
 }
 
@@ -258,38 +332,44 @@ QStringList ulaeseligeTekster(Tmainform *hjem)
     ulaeselige(fund, kontrol<TListe>(tavle, "spmDisplay"), "spmDisplay");
     ulaeselige(fund, kontrol<TListe>(tavle, "svarDisplay"), "svarDisplay");
     ulaeselige(fund, kontrol<TListe>(tavle, "spmDisplay2"), "spmDisplay2");
+    ulaeselige(fund, kontrol<TListe>(tavle, "stillingTitel"), "stillingTitel");
     ulaeselige(fund, kontrol<TListe>(tavle, "infoListe"), "infoListe");
     auto *pointFelt = kontrol<TTekstFelt>(tavle, "pointFelt");
-    const double k =
-        tekstKontrast(pointFelt->grab().toImage(), pointFelt->rect().adjusted(2, 2, -2, -2));
-    if (k < 4.5)
-        fund << QStringLiteral("pointFelt: %1").arg(k, 0, 'f', 1);
+    maal(fund, "pointFelt", pointFelt->grab().toImage(), pointFelt->rect().adjusted(2, 2, -2, -2));
+    auto *stilling = kontrol<TStilling>(tavle, "stillingListe");
+    const QImage raekker = stilling->grab().toImage();
+    for (int i = 0; i < stilling->Raekker().size(); ++i)
+        maal(fund, QStringLiteral("stillingListe %1").arg(i), raekker, stilling->Felt(i));
     return fund;
 }
 
 } // namespace
 
 // Whatever style the host picks, every text on both boards stands out from
-// its field as it is drawn: the question, the answers, one of them chosen, and
-// the answer page.
+// its field as it is drawn: the question, the answers, one of them chosen, the
+// answer page, and the standings with a winner and a player behind.
 TEST_F(SpilTest, EveryStyleKeepsTheBoardsReadable)
 {
-    enkeltSpil("Farver", spm("Hvilken farve har himlen en sommerdag?", 2, 30));
+    enkeltSpil("Farver", spm("Hvilken farve har himlen en sommerdag?", 2, 30),
+               {{"Anne", "", true}, {"Bo", "", true}});
     const QStringList stile = stylemanager::StyleNames();
     ASSERT_EQ(stile.size(), 7);
-    for (const bool besvaret : {false, true}) {
-        if (besvaret)
+    for (const QString trin : {"asked", "answered", "over"}) {
+        if (trin == "answered")
             svar(1);
+        if (trin == "over")
+            click(knap("nextSpmButton"));
         for (const QString &stil : stile) {
             ASSERT_TRUE(stylemanager::TrySetStyle(stil));
             QApplication::processEvents();
             EXPECT_EQ(ulaeseligeTekster(main), QStringList())
-                << stil.toStdString() << (besvaret ? " answered" : "");
-            if (besvaret)
+                << stil.toStdString() << " " << trin.toStdString();
+            if (trin == "answered")
                 gemSkaermbilleder(QString(stil).replace(u' ', u'-'));
         }
     }
-    EXPECT_EQ(kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex(), 1);
+    EXPECT_EQ(side(), 2);
+    EXPECT_EQ(stillingListe()->Raekker().size(), 2);
     stylemanager::TrySetStyle(QStringLiteral("Sky"));
 }
 
@@ -330,7 +410,7 @@ TEST_F(SpilTest, TheGameKeepsItsOwnPlayersAndQuestions)
     EXPECT_EQ(raekke(3), "Cai 10");
     click(knap("nextSpmButton"));
     EXPECT_EQ(ture, QList<std::int32_t>({1, 2, 3}));
-    EXPECT_EQ(raekke(1), "Anne 10");
+    EXPECT_EQ(raekke(1), "1. Anne 10");
 
     // Everybody unticked and the window closed: Start says so and opens the
     // participants window.

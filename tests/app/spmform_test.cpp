@@ -45,6 +45,7 @@ protected:
     void TearDown() override
     {
         Tspmform::setFilVaelger({});
+        Tspmform::setGemVaelger({});
         shell::setSink({});
         WindowTest::TearDown();
     }
@@ -981,5 +982,54 @@ TEST_F(SpmformTest, EveryWriteStaysWithTheListedFilesInsideTheGroup)
     EXPECT_EQ(messages.takeLast(), kIkkeFilnavn);
     EXPECT_EQ(readAllBytes(root.file("Grupper/Grupper.txt")), gruppeListe);
     EXPECT_TRUE(QDir(root.file("Grupper/Navn/Kommentarer")).isEmpty());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
+}
+
+// A spreadsheet's questions through the group page: into a new group named
+// after the file, picked in the real dialog, and into the chosen group after
+// its own; the chosen group out as CSV, and a write that fails said to fail.
+TEST_F(SpmformTest, ImportAndExportOnTheGroupPage)
+{
+    grupper({"Sport"});
+    question("Sport", "001 a", true);
+    const QString csv = root.tempPath() + "/Quiz aften.csv";
+    writeAllBytes(csv, "Sp\xf8rgsm\xe5l;Svar A;Svar B;Svar C;Svar D;Rigtigt svar;Point\r\n"
+                       "Hvad er 2+2?;3;4;5;6;B;20\r\nUden svar B;1;;3;4;A;\r\n");
+    const QString afvist = "\r1 række er ikke taget med:\rRække 3: Der mangler et svar B.";
+    Tspmform *w = open();
+    auto *importer = kontrol<QPushButton>(w, "importerKnap");
+    auto *eksporter = kontrol<QPushButton>(w, "eksporterKnap");
+    EXPECT_FALSE(eksporter->isEnabled()) << "no group chosen";
+
+    iRaekke({[&](QWidget *dialog) { dialoghelper::typeFileName(dialog, csv); }, notits("OK")});
+    click(importer);
+    EXPECT_EQ(messages.value(0),
+              "Der er indført 1 spørgsmål i gruppen \"Quiz aften\". Gruppen er ny." + afvist);
+    EXPECT_EQ(rows(gruppeliste()), QStringList({"Sport", "Quiz aften"}));
+
+    STEG("into the chosen group, whose question being edited may have moved");
+    clickRow(gruppeliste(), 0);
+    clickRow(spmliste(), 0);
+    pickNext(csv);
+    answer("OK");
+    click(importer);
+    EXPECT_EQ(messages.value(1), "Der er indført 1 spørgsmål i gruppen \"Sport\"." + afvist);
+    EXPECT_EQ(rows(spmliste()), QStringList({"001 a", "002 Hvad er 2+2"}));
+    EXPECT_TRUE(kontrol<QWidget>(w, "barRediger")->isHidden());
+
+    STEG("the chosen group out, named in the real save dialog without its suffix");
+    iRaekke({[&](QWidget *dialog) { dialoghelper::typeFileName(dialog, root.tempPath() + "/ud"); },
+             notits("OK")});
+    click(eksporter);
+    EXPECT_EQ(messages.value(2), "2 spørgsmål fra gruppen \"Sport\" er eksporteret.");
+    const QByteArray ud = readAllBytes(root.tempPath() + "/ud.csv");
+    EXPECT_TRUE(ud.startsWith("\xef\xbb\xbf"));
+    EXPECT_TRUE(ud.contains("\r\nHvad er 2+2?;3;4;5;6;B;20;;;\r\n"));
+    Tspmform::setGemVaelger([&](QWidget *, const QString &, const QString &, const QString &) {
+        return root.tempPath() + "/ingen/ud.csv";
+    });
+    answer("OK");
+    click(eksporter);
+    EXPECT_TRUE(messages.value(3).startsWith("Gruppen \"Sport\" er ikke eksporteret.\r"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 }

@@ -15,6 +15,7 @@
 #include "proevespm.h"
 #include "shell.h"
 #include "skema.h"
+#include "stilling.h"
 #include "textfile.h"
 #include "windowfixture.h"
 
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 
@@ -72,10 +74,12 @@ protected:
         ASSERT_TRUE(displayform->isVisible());
     }
 
-    // Anne alone on the one question of a group, the game started.
-    void enkeltSpil(const QString &gruppeNavn, const SpmRec &q)
+    // Anne (or the players given) on the one question of a group, the game started.
+    void enkeltSpil(const QString &gruppeNavn, const SpmRec &q,
+                    const QList<std::tuple<QString, QString, bool>> &spillere = {
+                        {"Anne", "", true}})
     {
-        deltagere({{"Anne", "", true}});
+        deltagere(spillere);
         gruppe(gruppeNavn, {q});
         spil();
         deltagerVindue({indfoerDeltagere()});
@@ -136,6 +140,24 @@ protected:
     {
         click(knap("nextSpmButton"));
         ture << main->spil.tur();
+    }
+
+    // The board's page: 0 the question, 1 the answer, 2 the standings.
+    static int side()
+    {
+        return kontrol<QTabWidget>(displayform->tavle(), "displayBog")->currentIndex();
+    }
+    static TStilling *stillingListe()
+    {
+        return kontrol<TStilling>(displayform->tavle(), "stillingListe");
+    }
+    // The standings on the board under their title, a row as "place. name points".
+    static QStringList tavlensStilling()
+    {
+        QStringList raekker{tavle("stillingTitel")->TekstListe().value(0)};
+        for (const StillingsRaekke &r : stillingListe()->Raekker())
+            raekker << QStringLiteral("%1. %2 %3").arg(r.plads).arg(r.navn).arg(r.point);
+        return raekker;
     }
 
     static QString info(int felt) { return tavle("infoListe")->TekstListe().value(felt); }

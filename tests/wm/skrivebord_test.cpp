@@ -132,7 +132,7 @@ TEST_F(Skrivebord, TheHostsKeysWorkWhateverWasClickedLast)
     skrivebord::tast("n");
     EXPECT_EQ(hjem("spmDisplay")->TekstListe().value(0),
               "Spillet er slut. Vælg eventuelt en ny gruppe spørgsmål.");
-    EXPECT_EQ(raekke(1), "Anne 40");
+    EXPECT_EQ(raekke(1), "1. Anne 40");
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
