@@ -171,6 +171,7 @@ TEST_F(NybegynderTest, ThreeParticipantsWithDrawingsPlayTheDemoGroup)
               QStringLiteral("Spillet er slut."));
     EXPECT_GT(sum[0], 0);
     EXPECT_EQ(sum[1], 0);
+    gemBillede(displayform, QStringLiteral("tavle-stilling"));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'\n').toStdString();
 
     main->infoButtonClick();
