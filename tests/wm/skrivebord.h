@@ -105,11 +105,18 @@ inline void flyt(const QString &titel, const QRect &r)
     QTest::qWait(150);
 }
 
-// The close box (or Alt+F4) of the window with exactly this title.
-inline void luk(const QString &titel)
+// The close box (or Alt+F4) of the window with exactly this title. A window
+// Qt has just shown may not be managed yet on a loaded machine: it is waited
+// for first. False when the window manager never listed it.
+inline bool luk(const QString &titel)
 {
+    if (!QTest::qWaitFor([&] { return titler().contains(titel); }, 15000)) {
+        ADD_FAILURE() << "no window \"" << titel.toStdString() << "\" to close";
+        return false;
+    }
     koer(QStringLiteral("wmctrl"), {QStringLiteral("-F"), QStringLiteral("-c"), titel});
     QTest::qWait(150);
+    return true;
 }
 
 } // namespace skrivebord
