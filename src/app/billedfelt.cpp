@@ -20,13 +20,15 @@ QString aarsag(const QImageReader &reader, QSize stoerrelse, QImage::Format form
         return QStringLiteral("dens format kendes ikke.");
     // The reader refuses a picture whose pixels would take more memory than
     // its limit allows, and tells only that it could not read the data.
-    // A reader that failed on a broken header may tell any number as its
-    // format; only a known one is looked up.
+    const int graense = QImageReader::allocationLimit();
+    if (!stoerrelse.isValid() || graense <= 0)
+        return reader.errorString() + u'.';
+    // A reader that failed on a broken header may tell a format it never
+    // set; only a known one is looked up.
     const bool kendt = format > QImage::Format_Invalid && format < QImage::NImageFormats;
     const qint64 bits = kendt ? QImage::toPixelFormat(format).bitsPerPixel() : 32;
     const qint64 bytes = qint64(stoerrelse.width()) * stoerrelse.height() * bits / 8;
-    const int graense = QImageReader::allocationLimit();
-    if (stoerrelse.isValid() && graense > 0 && bytes > qint64(graense) * 1024 * 1024)
+    if (bytes > qint64(graense) * 1024 * 1024)
         return QStringLiteral("det er %1 × %2 punkter, og et billede må højst fylde %3 MB.")
             .arg(stoerrelse.width())
             .arg(stoerrelse.height())

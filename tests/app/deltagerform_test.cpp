@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -152,12 +153,30 @@ TEST_F(DeltagerformTest, PictureDialogStartsInTheDrawingsFolderForDrawings)
     click(knap("billedKnap"));
     EXPECT_TRUE(w->delFilnavn.isEmpty());
 
-    // A file that is no picture is reported and not kept.
-    valgtBillede = root.tempPath() + "/billeder/ikke.png";
-    writeAllBytes(valgtBillede, "not a picture");
-    click(knap("billedKnap"));
-    EXPECT_EQ(errors.size(), 1);
-    EXPECT_TRUE(w->delFilnavn.isEmpty());
+    // A file that cannot be shown is reported with the reason and not kept.
+    const auto afvist = [&](const QString &navn, const QByteArray &indhold) {
+        errors.clear();
+        valgtBillede = root.tempPath() + "/billeder/" + navn;
+        writeAllBytes(valgtBillede, indhold);
+        click(knap("billedKnap"));
+        EXPECT_TRUE(w->delFilnavn.isEmpty()) << navn.toStdString();
+        EXPECT_EQ(errors.size(), 1) << navn.toStdString();
+        return errors.value(0);
+    };
+    EXPECT_TRUE(afvist("ikke.png", "not a picture").endsWith(": dens format kendes ikke."));
+    // A broken header: the reader tells no size and no format it has set.
+    const QString brudt = afvist("brudt.jpg", "\xff\xd8\xff ikke et billede");
+    EXPECT_TRUE(brudt.startsWith("Billedet \"")) << brudt.toStdString();
+    EXPECT_FALSE(brudt.contains("punkter")) << brudt.toStdString();
+    // The header of a PNG of 40000 × 40000 points, with one line of data.
+    const QByteArray kaempe("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x9c\x40\0\0\x9c\x40\x08\x02\0\0\0"
+                            "\xde\x6e\x99\x52\0\0\0\x0cIDAT\x78\x9c\x63\x60\xa0\x3d\0\0\0\x64\0\x01"
+                            "\x86\x64\x3c\x35\0\0\0\0IEND\xae\x42\x60\x82",
+                            69);
+    EXPECT_TRUE(afvist("kaempe.png", kaempe)
+                    .endsWith(QStringLiteral(": det er 40000 × 40000 punkter, og et billede må "
+                                             "højst fylde %1 MB.")
+                                  .arg(QImageReader::allocationLimit())));
 }
 
 TEST_F(DeltagerformTest, NamesAreUniqueIgnoringCaseOfAToZOnly)
