@@ -1,6 +1,7 @@
 #include "gruppemapper.h"
 
 #include "dataroot.h"
+#include "questionfiles.h"
 #include "sletning.h"
 #include "textfile.h"
 
@@ -9,12 +10,6 @@
 #include <QFileInfo>
 
 namespace kvidrel {
-
-namespace {
-
-const QString kKommentarer = QStringLiteral("Kommentarer");
-
-} // namespace
 
 bool gruppeNavnBrugbart(const QString &navn)
 {
@@ -33,7 +28,7 @@ bool opretGruppeMapper(const QString &gruppeDir, const QString &navn)
     // A link standing under the group's name may point anywhere: write nothing through it.
     if (erLink(QFileInfo(mappe)))
         return false;
-    return ensureFolder(joinPath(mappe, kKommentarer));
+    return ensureFolder(kommentarMappeI(mappe));
 }
 
 bool sletGruppeMappe(const QString &gruppeDir, const QString &navn)

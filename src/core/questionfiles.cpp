@@ -151,7 +151,12 @@ QString spmSti(const QString &gruppeDir, const QString &gruppe, const QString &n
 
 QString kommentarMappe(const QString &gruppeDir, const QString &gruppe)
 {
-    return joinPath(gruppeDir + gruppe, QStringLiteral("Kommentarer"));
+    return kommentarMappeI(gruppeDir + gruppe);
+}
+
+QString kommentarMappeI(const QString &mappe)
+{
+    return joinPath(mappe, QStringLiteral("Kommentarer"));
 }
 
 bool findesIgnorerCase(const QString &path)

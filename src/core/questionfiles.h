@@ -67,6 +67,8 @@ bool sammeUdenAZCase(const QString &a, const QString &b);
 // The file of a question named navn in group gruppe.
 QString spmSti(const QString &gruppeDir, const QString &gruppe, const QString &navn);
 QString kommentarMappe(const QString &gruppeDir, const QString &gruppe);
+// The comments folder inside a group's folder (or a folder standing in for it).
+QString kommentarMappeI(const QString &mappe);
 
 // True when path names an existing entry, also one that differs only in letter
 // case, as it would on a Windows disk the data root is copied to.

@@ -43,8 +43,6 @@ constexpr qsizetype kNavnLaengde = 40;
 // A spreadsheet of questions is far smaller; a film picked by mistake is not read.
 constexpr qint64 kStoersteFil = 64 * 1024 * 1024;
 
-const QString kKommentarer = QStringLiteral("Kommentarer");
-
 // A question or answer is one line of the question file.
 QString enLinje(const QString &felt)
 {
@@ -223,7 +221,7 @@ public:
             if (QDir().mkdir(sti))
                 m_sti = sti;
         }
-        if (m_sti.isEmpty() || !QDir().mkdir(joinPath(m_sti, kKommentarer)))
+        if (m_sti.isEmpty() || !QDir().mkdir(kommentarMappeI(m_sti)))
             throw FileError(QStringLiteral("Kan ikke oprette en mappe i \"%1\".")
                                 .arg(QDir::toNativeSeparators(gruppeDir)));
     }
@@ -283,12 +281,12 @@ void skrivPlan(QVector<PlanlagtSpm> &plan, const QString &gruppeDir, const QStri
                bool nyListe, GruppeListe grupper, const QString &gruppe,
                const std::function<void(int)> &efterSpm)
 {
-    const QString komMappe = joinPath(mappe, kKommentarer);
+    const QString komMappe = kommentarMappeI(mappe);
     const bool mappeFindes = QFileInfo(mappe).isDir();
     QSet<QString> komOptaget = mappeFindes ? smaaNavne(komMappe) : QSet<QString>();
 
     Mellemlager lager(gruppeDir);
-    const QString lagerKom = joinPath(lager.sti(), kKommentarer);
+    const QString lagerKom = kommentarMappeI(lager.sti());
     QStringList komFiler;
     for (int k = 0; k < plan.size(); ++k) {
         SpmRec &spm = plan[k].spm;
@@ -307,10 +305,7 @@ void skrivPlan(QVector<PlanlagtSpm> &plan, const QString &gruppeDir, const QStri
             skrivNyFil(joinPath(lagerKom, komFil),
                        encodeText(plan[k].kommentar, TextEncoding::Ansi));
         }
-        QString tekst;
-        for (const QString &linje : spmLinjer(spm))
-            tekst += linje + QStringLiteral("\r\n");
-        skrivNyFil(joinPath(lager.sti(), fil), encodeText(tekst, TextEncoding::Ansi));
+        skrivNyFil(joinPath(lager.sti(), fil), encodeLines(spmLinjer(spm), TextEncoding::Ansi));
         if (efterSpm)
             efterSpm(k + 1);
     }

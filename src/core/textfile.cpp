@@ -255,14 +255,19 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes)
         throw FileError(fileErrorText(QStringLiteral("skrive"), path, file.error()));
 }
 
-void writeLines(const QString &path, const QStringList &lines, TextEncoding encoding)
+QByteArray encodeLines(const QStringList &lines, TextEncoding encoding)
 {
     QString text;
     for (const QString &line : lines) {
         text += line;
         text += QStringLiteral("\r\n");
     }
-    writeFileAtomically(path, encodeText(text, encoding));
+    return encodeText(text, encoding);
+}
+
+void writeLines(const QString &path, const QStringList &lines, TextEncoding encoding)
+{
+    writeFileAtomically(path, encodeLines(lines, encoding));
 }
 
 void writeLines(const QString &path, const TextLines &text)

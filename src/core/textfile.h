@@ -63,6 +63,9 @@ QStringList splitLines(const QString &text);
 TextLines readLines(const QString &path);
 QStringList readLineList(const QString &path);
 
+// Every line followed by CR LF, in encoding.
+QByteArray encodeLines(const QStringList &lines, TextEncoding encoding);
+
 // Every line followed by CR LF. Written to a temporary file and renamed over the
 // old one, so a failure leaves either the old file or the new one.
 void writeLines(const QString &path, const QStringList &lines,
