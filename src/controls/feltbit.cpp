@@ -101,7 +101,7 @@ std::optional<std::int64_t> BilledIndex(TBitType BitType, std::int32_t Nr, TFelt
     const std::int64_t A = Valg.Antal;
     const std::int64_t T = Valg.TimerNr;
     // One column per state; a value past them takes sInaktiv's column.
-    const int column = FeltSit <= sOverAktiv ? FeltSit : sInaktiv;
+    const int column = FeltSit <= sOverAktiv ? int(FeltSit) : int(sInaktiv);
     auto pick = [column](std::int64_t s0, std::int64_t s1, std::int64_t s2, std::int64_t s3,
                          std::int64_t s4) {
         const std::int64_t values[] = {s0, s1, s2, s3, s4};
