@@ -8,6 +8,7 @@
 #include "radiogroup.h"
 #include "shell.h"
 #include "textfile.h"
+#include "unprivileged.h"
 #include "windowfixture.h"
 
 #include <QClipboard>
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -27,7 +27,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrlQuery>
-#include <unistd.h>
 
 using namespace kvidrel;
 
@@ -46,6 +45,8 @@ protected:
     {
         Tspmform::setFilVaelger({});
         Tspmform::setGemVaelger({});
+        // Root's clean-up needs what a test made read-only writable again.
+        setReadOnly(root.path(), false);
         WindowTest::TearDown();
     }
 
@@ -79,40 +80,6 @@ protected:
             pickerFilters << filter;
             return path;
         });
-    }
-
-    // Makes a file or folder refuse writes: read-only, and immutable where even
-    // read-only does not stop us (running as root). False when neither works.
-    static bool lock(const QString &path)
-    {
-        QFile::setPermissions(path, QFileInfo(path).isDir() ? QFile::ReadOwner | QFile::ExeOwner
-                                                            : QFile::Permissions(QFile::ReadOwner));
-        if (mayWrite(path))
-            QProcess::execute("chattr", {"+i", path});
-        return !mayWrite(path);
-    }
-    static void unlock(const QString &path)
-    {
-        QProcess::execute("chattr", {"-i", path});
-        QFile::setPermissions(
-            path, QFile::ReadOwner | QFile::WriteOwner |
-                      (QFileInfo(path).isDir() ? QFile::ExeOwner : QFile::Permissions()));
-    }
-    // Whether a file can be made in the folder, or the file replaced as our saves do.
-    static bool mayWrite(const QString &path)
-    {
-        if (QFileInfo(path).isDir()) {
-            QFile probe(path + "/probe");
-            const bool ok = probe.open(QIODevice::WriteOnly);
-            probe.remove();
-            return ok;
-        }
-        try {
-            writeFileAtomically(path, readAllBytes(path));
-            return true;
-        } catch (const FileError &) {
-            return false;
-        }
     }
 
     QStringList pickerFilters;
@@ -714,6 +681,8 @@ TEST_F(SpmformTest, EditingRefusesWhatInsertingRefuses)
 
 TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
 {
+    if (runAsUnprivileged())
+        return;
     grupper({"G"});
     question("G", "001 a", true);
     question("G", "002 b", true);
@@ -733,9 +702,7 @@ TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
     clickRow(gruppeliste(), 0);
 
     // A folder that takes no new file: a rename keeps the old one.
-    if (!lock(folder))
-        GTEST_SKIP() << "no way to make a folder read-only here";
-    auto unlockFolder = qScopeGuard([&] { unlock(folder); });
+    setReadOnly(folder, true);
     clickRow(spmliste(), 0);
     edit("navnEdit")->setText("004 a");
     click(kontrol<QPushButton>(w, "Button9"));
@@ -745,14 +712,11 @@ TEST_F(SpmformTest, WritesThatFailLoseNoQuestion)
     EXPECT_FALSE(QFile::exists(file("G", "004 a")));
     EXPECT_EQ(rows(spmliste()), QStringList({"001 a", "002 b", "003 c"})); // read again
     EXPECT_EQ(main->Spm[0].Navn, "001 a");
-    unlockFolder.dismiss();
-    unlock(folder);
+    setReadOnly(folder, false);
 
     // A question file that cannot be replaced: the move writes the two new files
     // first and takes them back when the third write fails.
-    if (!lock(locked))
-        GTEST_SKIP() << "no way to make a file read-only here";
-    const auto unlockFile = qScopeGuard([&] { unlock(locked); });
+    setReadOnly(locked, true);
     clickRow(spmliste(), 0);
     click(kontrol<QToolButton>(w, "Button7"));
     ASSERT_EQ(errors.size(), 1);
