@@ -18,13 +18,6 @@ namespace {
 class ReadOnlyFoldersTest : public WindowTest
 {
 protected:
-    void TearDown() override
-    {
-        // Root's clean-up and the next test need the folders writable.
-        setReadOnly(root.path(), false);
-        WindowTest::TearDown();
-    }
-
     QStringList lines(const QString &relative) const
     {
         return QFile::exists(root.file(relative)) ? readLineList(root.file(relative))

@@ -45,8 +45,6 @@ protected:
     {
         Tspmform::setFilVaelger({});
         Tspmform::setGemVaelger({});
-        // Root's clean-up needs what a test made read-only writable again.
-        setReadOnly(root.path(), false);
         WindowTest::TearDown();
     }
 

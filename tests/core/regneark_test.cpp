@@ -33,7 +33,6 @@ protected:
             SaveSpm(spm, gruppeDir);
         }
     }
-    void TearDown() override { setReadOnly(root.path(), false); }
 
     QString csv(const QByteArray &bytes, const QString &navn = "spm.csv")
     {

@@ -1,4 +1,5 @@
 #include "testroot.h"
+#include "unprivileged.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -18,6 +19,8 @@ TestRoot::TestRoot()
 
 TestRoot::~TestRoot()
 {
+    // A test may leave folders read-only, which the removal needs writable.
+    setReadOnly(m_dir.path(), false);
     if (m_previous.isEmpty())
         qunsetenv("KVIDREL_ROOT");
     else
